@@ -1,0 +1,47 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "common/colour.h"
+#include "common/geometry.h"
+
+namespace orvell {
+
+enum class EdgeKind { RaisedInner, SunkenInner };
+
+// Text placement flags, with the window system's values so the GDI side can pass them through.
+namespace text_format {
+inline constexpr unsigned kLeft = 0x0;
+inline constexpr unsigned kCenter = 0x1;
+inline constexpr unsigned kRight = 0x2;
+inline constexpr unsigned kVCenter = 0x4;
+inline constexpr unsigned kWordBreak = 0x10;
+inline constexpr unsigned kSingleLine = 0x20;
+}  // namespace text_format
+
+// The drawing surface of the skinned parts. Coordinates are pixels; colours may be system colours,
+// which the surface resolves. Semantics follow the window system's: a line leaves out its end point,
+// fills and frames leave out the right and bottom edges.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual Colour Resolve(Colour colour) const = 0;
+
+    virtual void Line(Point from, Point to, Colour colour) = 0;
+    virtual void Fill(const Rect& rect, Colour colour) = 0;
+    virtual void Frame(const Rect& rect, Colour colour) = 0;
+    // An arc of the ellipse inscribed in bounds, counter-clockwise from the ray through start to the
+    // ray through end.
+    virtual void Arc(const Rect& bounds, Point start, Point end, Colour colour) = 0;
+    virtual void Edge(const Rect& rect, EdgeKind kind) = 0;
+    // Filled with the alternate rule, outline included.
+    virtual void Polygon(std::span<const Point> points, Colour colour) = 0;
+    virtual void SetPixel(Point at, Colour colour) = 0;
+    virtual Colour GetPixel(Point at) const = 0;
+    // Transparent background; "&" marks the access key, as on buttons.
+    virtual void Text(std::wstring_view text, const Rect& rect, unsigned format, Colour colour) = 0;
+};
+
+}  // namespace orvell
