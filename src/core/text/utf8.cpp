@@ -1,5 +1,7 @@
 #include "text/utf8.h"
 
+#include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 namespace orvell::text {
@@ -10,49 +12,102 @@ constexpr wchar_t kReplacement = 0xFFFD;
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
+// Decodes one character starting at p; returns its length in bytes, or 0 when the bytes there are
+// not valid UTF-8.
+int DecodeOne(const unsigned char* p, const unsigned char* end, char32_t& code) {
+    const unsigned char lead = *p;
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    int extra = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1, code = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2, code = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3, code = lead & 0x07, minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (end - p <= extra) {
+        return 0;
+    }
+    for (int i = 1; i <= extra; ++i) {
+        if (!IsContinuation(p[i])) {
+            return 0;
+        }
+        code = (code << 6) | (p[i] & 0x3F);
+    }
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0;
+    }
+    return extra + 1;
+}
+
+// Length of the leading run of ASCII bytes, eight at a time where it can.
+std::size_t AsciiPrefix(const unsigned char* p, std::size_t size) {
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t block;
+        std::memcpy(&block, p + i, 8);
+        if (block & 0x8080808080808080ull) {
+            break;
+        }
+    }
+    while (i < size && p[i] < 0x80) {
+        ++i;
+    }
+    return i;
+}
+
 }  // namespace
 
-bool DecodeUtf8(std::string_view bytes, std::wstring& out) {
-    out.clear();
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        bytes.remove_prefix(3);
-    }
-    out.reserve(bytes.size());
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+    return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+}
+
+bool DecodeUtf8(std::string_view bytes, std::wstring& out) { return DecodeUtf8Piece(WithoutByteOrderMark(bytes), out); }
+
+bool DecodeUtf8Piece(std::string_view bytes, std::wstring& out) {
+    // Never more characters than bytes: size once, write through a pointer, trim at the end.
+    out.resize(bytes.size());
+    wchar_t* write = out.data();
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     while (p < end) {
-        const unsigned char lead = *p;
-        if (lead < 0x80) {
-            out.push_back(static_cast<wchar_t>(lead));
-            ++p;
+        if (*p < 0x80) {
+            *write++ = static_cast<wchar_t>(*p++);
             continue;
         }
-        int extra = 0;
         char32_t code = 0;
-        char32_t minimum = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            extra = 1, code = lead & 0x1F, minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2, code = lead & 0x0F, minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3, code = lead & 0x07, minimum = 0x10000;
-        } else {
+        const int length = DecodeOne(p, end, code);
+        if (length == 0) {
+            out.clear();
             return false;
         }
-        if (end - p <= extra) {
+        *write++ = code > 0xFFFF ? kReplacement : static_cast<wchar_t>(code);
+        p += length;
+    }
+    out.resize(static_cast<std::size_t>(write - out.data()));
+    return true;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            p += AsciiPrefix(p, static_cast<std::size_t>(end - p));
+            continue;
+        }
+        char32_t code = 0;
+        const int length = DecodeOne(p, end, code);
+        if (length == 0) {
             return false;
         }
-        for (int i = 1; i <= extra; ++i) {
-            if (!IsContinuation(p[i])) {
-                return false;
-            }
-            code = (code << 6) | (p[i] & 0x3F);
-        }
-        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return false;
-        }
-        out.push_back(code > 0xFFFF ? kReplacement : static_cast<wchar_t>(code));
-        p += extra + 1;
+        p += length;
     }
     return true;
 }

@@ -11,7 +11,13 @@ namespace orvell::text {
 // the legacy code page. Characters outside the Basic Multilingual Plane become U+FFFD: every text the
 // program handles is in the BMP, and Windows' 16-bit wchar_t holds one BMP character per unit.
 bool DecodeUtf8(std::string_view bytes, std::wstring& out);
+// The same for a piece of a text, where a U+FEFF is a character like any other.
+bool DecodeUtf8Piece(std::string_view bytes, std::wstring& out);
+std::string_view WithoutByteOrderMark(std::string_view bytes);
 std::optional<std::wstring> DecodeUtf8(std::string_view bytes);
+
+// Validation alone: cheaper than decoding, for files of which only the first lines are needed.
+bool IsValidUtf8(std::string_view bytes);
 
 std::string EncodeUtf8(std::wstring_view text);
 
