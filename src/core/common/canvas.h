@@ -36,7 +36,8 @@ public:
     // ray through end.
     virtual void Arc(const Rect& bounds, Point start, Point end, Colour colour) = 0;
     virtual void Edge(const Rect& rect, EdgeKind kind) = 0;
-    // Filled with the alternate rule, outline included.
+    // Filled with the alternate rule. As with Fill, the right and bottom edges are left out: a pixel is
+    // filled when its top-left corner lies inside, on a left or top edge included.
     virtual void Polygon(std::span<const Point> points, Colour colour) = 0;
     virtual void SetPixel(Point at, Colour colour) = 0;
     virtual Colour GetPixel(Point at) const = 0;

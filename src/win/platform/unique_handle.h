@@ -57,13 +57,27 @@ private:
 namespace detail {
 // The system calls are imported from DLLs, so their addresses are not constants a template can take;
 // these forwarders are.
-inline void DestroyWindowHandle(HWND window) noexcept { ::DestroyWindow(window); }
-inline void DeleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
-inline void DeleteDcHandle(HDC dc) noexcept { ::DeleteDC(dc); }
-inline void CloseKey(HKEY key) noexcept { ::RegCloseKey(key); }
-inline void DestroyMenuHandle(HMENU menu) noexcept { ::DestroyMenu(menu); }
-inline void DestroyIconHandle(HICON icon) noexcept { ::DestroyIcon(icon); }
-inline void CloseKernelHandle(HANDLE handle) noexcept { ::CloseHandle(handle); }
+inline void DestroyWindowHandle(HWND window) noexcept {
+    ::DestroyWindow(window);
+}
+inline void DeleteGdiObject(HGDIOBJ object) noexcept {
+    ::DeleteObject(object);
+}
+inline void DeleteDcHandle(HDC dc) noexcept {
+    ::DeleteDC(dc);
+}
+inline void CloseKey(HKEY key) noexcept {
+    ::RegCloseKey(key);
+}
+inline void DestroyMenuHandle(HMENU menu) noexcept {
+    ::DestroyMenu(menu);
+}
+inline void DestroyIconHandle(HICON icon) noexcept {
+    ::DestroyIcon(icon);
+}
+inline void CloseKernelHandle(HANDLE handle) noexcept {
+    ::CloseHandle(handle);
+}
 }  // namespace detail
 
 using unique_hwnd = UniqueHandle<HWND, &detail::DestroyWindowHandle>;
@@ -124,8 +138,12 @@ private:
 };
 
 namespace detail {
-inline HDC AcquireClientDc(HWND window) noexcept { return ::GetDC(window); }
-inline HDC AcquireWindowDc(HWND window) noexcept { return ::GetWindowDC(window); }
+inline HDC AcquireClientDc(HWND window) noexcept {
+    return ::GetDC(window);
+}
+inline HDC AcquireWindowDc(HWND window) noexcept {
+    return ::GetWindowDC(window);
+}
 }  // namespace detail
 
 // GetDC / ReleaseDC; a null window gives the screen's DC.

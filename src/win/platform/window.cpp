@@ -4,7 +4,9 @@ namespace orvell::win {
 
 namespace {
 
-HINSTANCE ThisModule() { return ::GetModuleHandleW(nullptr); }
+HINSTANCE ThisModule() {
+    return ::GetModuleHandleW(nullptr);
+}
 
 }  // namespace
 

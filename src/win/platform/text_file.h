@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/text_files.h"
+
+namespace orvell::win {
+
+// The folder of the running executable, without a trailing backslash. The program's data and
+// language files live there; the current directory is no guide (started from the Run key it is the
+// system folder).
+std::wstring ExeFolder();
+
+// The data and language files beside the executable. File names may hold any Unicode character
+// ("ASCⅡ.txt"); bytes that are not UTF-8 are read as code page 936 whatever the system's code page.
+class ExeFolderTextFiles final : public text::DecodingTextFiles {
+public:
+    ExeFolderTextFiles() : m_folder(ExeFolder()) {}
+
+protected:
+    // False when the file cannot be opened or read; the caller's lines then keep what they held.
+    bool ReadBytes(std::wstring_view fileName, std::string& bytes) override;
+    void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
+
+private:
+    std::wstring m_folder;
+};
+
+}  // namespace orvell::win
