@@ -1,0 +1,117 @@
+#include "app/hotkey_watch.h"
+
+#include <utility>
+
+namespace orvell::win {
+
+namespace {
+
+// Our one hotkey's id; application ids lie below 0xC000.
+constexpr int kHotkeyId = 1;
+
+}  // namespace
+
+HotkeyWatch::HotkeyWatch(std::function<void()> onHotkeyPressed) : m_onHotkeyPressed(std::move(onHotkeyPressed)) {
+    WindowClass windowClass;
+    windowClass.name = L"OrvellHotkeyWatch";
+    windowClass.style = 0;
+    windowClass.background = nullptr;
+    WindowCreation creation;
+    creation.style = 0;
+    creation.x = 0;
+    creation.y = 0;
+    creation.width = 0;
+    creation.height = 0;
+    creation.parent = HWND_MESSAGE;
+    // Without a window there is nothing to register for: every registration then fails quietly.
+    Create(windowClass, creation);
+}
+
+HotkeyWatch::~HotkeyWatch() {
+    Unregister();
+}
+
+void HotkeyWatch::Activate() {
+    m_active = true;
+    Update();
+}
+
+void HotkeyWatch::Deactivate() {
+    m_active = false;
+    Update();
+}
+
+void HotkeyWatch::SetKeyCode(std::int32_t keyCode) {
+    m_keyCode = keyCode;
+    Update();
+}
+
+void HotkeyWatch::SetSuspended(bool suspended) {
+    m_suspended = suspended;
+    Update();
+}
+
+void HotkeyWatch::SetShiftKey(bool on) {
+    m_shift = on;
+    Update();
+}
+
+void HotkeyWatch::SetCtrlKey(bool on) {
+    m_ctrl = on;
+    Update();
+}
+
+void HotkeyWatch::SetAltKey(bool on) {
+    m_alt = on;
+    Update();
+}
+
+UINT HotkeyWatch::Modifiers() const noexcept {
+    // Holding the key down must not toggle the main window back and forth.
+    UINT modifiers = MOD_NOREPEAT;
+    if (m_shift) {
+        modifiers |= MOD_SHIFT;
+    }
+    if (m_ctrl) {
+        modifiers |= MOD_CONTROL;
+    }
+    if (m_alt) {
+        modifiers |= MOD_ALT;
+    }
+    return modifiers;
+}
+
+void HotkeyWatch::Update() {
+    // A stored value that names no key (0, or beyond the virtual-key range) registers nothing.
+    const bool wanted = m_active && !m_suspended && m_keyCode > 0 && m_keyCode <= 0xFE;
+    const UINT modifiers = Modifiers();
+    if (m_registered && (!wanted || m_registeredKeyCode != m_keyCode || m_registeredModifiers != modifiers)) {
+        Unregister();
+    }
+    if (wanted && !m_registered && Handle() != nullptr &&
+        ::RegisterHotKey(Handle(), kHotkeyId, modifiers, static_cast<UINT>(m_keyCode)) != 0) {
+        m_registered = true;
+        m_registeredKeyCode = m_keyCode;
+        m_registeredModifiers = modifiers;
+    }
+}
+
+void HotkeyWatch::Unregister() {
+    if (m_registered) {
+        ::UnregisterHotKey(Handle(), kHotkeyId);
+        m_registered = false;
+    }
+}
+
+LRESULT HotkeyWatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A press queued before the watch was suspended or deactivated is dropped with the registration.
+    if (message == WM_HOTKEY && static_cast<int>(wParam) == kHotkeyId && m_registered) {
+        if (m_onHotkeyPressed) {
+            m_onHotkeyPressed();
+        }
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace orvell::win

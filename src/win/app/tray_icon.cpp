@@ -1,0 +1,142 @@
+#include "app/tray_icon.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace orvell::win {
+
+namespace {
+
+// szTip holds 128 characters with its terminator.
+constexpr std::size_t kMaxTip = 127;
+
+}  // namespace
+
+TrayIcon::TrayIcon(HWND owner, UINT id, NotifyFunction notify)
+    : m_owner(owner), m_id(id), m_notify(notify), m_taskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated")) {
+    WindowClass windowClass;
+    windowClass.name = L"OrvellTrayIcon";
+    windowClass.style = 0;
+    windowClass.background = nullptr;
+    // A hidden top-level window rather than a message-only one: only top-level windows hear the
+    // TaskbarCreated broadcast.
+    WindowCreation creation;
+    creation.style = WS_POPUP;
+    creation.x = 0;
+    creation.y = 0;
+    creation.width = 0;
+    creation.height = 0;
+    Create(windowClass, creation);
+}
+
+TrayIcon::~TrayIcon() {
+    Remove();
+}
+
+void TrayIcon::SetIcon(HICON icon) {
+    m_icon = icon;
+    Modify();
+}
+
+void TrayIcon::SetPopupMenu(HMENU menu) {
+    m_menu = menu;
+}
+
+void TrayIcon::SetTip(std::wstring_view tip) {
+    std::size_t length = std::min(tip.size(), kMaxTip);
+    // Never keep half of a surrogate pair.
+    if (length < tip.size() && length > 0 && tip[length - 1] >= 0xD800 && tip[length - 1] <= 0xDBFF) {
+        --length;
+    }
+    m_tip.assign(tip.substr(0, length));
+    Modify();
+}
+
+void TrayIcon::SetOnDoubleClick(std::function<void()> onDoubleClick) {
+    m_onDoubleClick = std::move(onDoubleClick);
+}
+
+void TrayIcon::Show() {
+    if (m_shown) {
+        Modify();
+    } else {
+        m_shown = Add();
+    }
+}
+
+NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = Handle();
+    data.uID = m_id;
+    data.uFlags = flags;
+    data.uCallbackMessage = kCallbackMessage;
+    data.hIcon = m_icon;
+    std::copy(m_tip.begin(), m_tip.end(), data.szTip);
+    data.szTip[m_tip.size()] = L'\0';
+    return data;
+}
+
+bool TrayIcon::Add() {
+    if (Handle() == nullptr) {
+        return false;
+    }
+    NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    return m_notify(NIM_ADD, &data) != FALSE;
+}
+
+void TrayIcon::Modify() {
+    if (m_shown) {
+        NOTIFYICONDATAW data = Data(NIF_ICON | NIF_TIP);
+        m_notify(NIM_MODIFY, &data);
+    }
+}
+
+void TrayIcon::Remove() {
+    if (m_shown) {
+        NOTIFYICONDATAW data = Data(0);
+        m_notify(NIM_DELETE, &data);
+        m_shown = false;
+    }
+}
+
+void TrayIcon::ShowMenu() {
+    if (m_menu == nullptr || m_owner == nullptr) {
+        return;
+    }
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // Without the owner in front the menu would not close when the user clicks elsewhere, and the
+    // message after it lets the next click on the icon open it again.
+    ::SetForegroundWindow(m_owner);
+    ::TrackPopupMenuEx(m_menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, m_owner, nullptr);
+    ::PostMessageW(m_owner, WM_NULL, 0, 0);
+}
+
+LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kCallbackMessage && static_cast<UINT>(wParam) == m_id) {
+        switch (static_cast<UINT>(lParam)) {
+            case WM_RBUTTONUP:
+                ShowMenu();
+                break;
+            case WM_LBUTTONDBLCLK:
+                if (m_onDoubleClick) {
+                    m_onDoubleClick();
+                }
+                break;
+            default:
+                break;
+        }
+        return 0;
+    }
+    if (message == m_taskbarCreated && m_taskbarCreated != 0) {
+        // The new taskbar knows no icons: add ours again.
+        if (m_shown) {
+            m_shown = Add();
+        }
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace orvell::win
