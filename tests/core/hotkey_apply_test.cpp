@@ -131,21 +131,5 @@ TEST(ApplyCombo, OnlyTheSixOfferedCombinationsAreKept) {
     }
 }
 
-TEST(ApplyHotkey, ANewHotkeyStoredBetweenTicksReachesTheWatchAtTheNextTick) {
-    app::MemorySettingsStore store;
-    store.values = {{L"HotKey", 123}};
-    RecordingControl control;
-    ApplyHotkey(store, control);
-
-    // What the hotkey setting window writes for Alt+Shift+F8.
-    store.Write(app::setting::kHotKey, 119);
-    store.Write(app::setting::kCheck, 1);
-    store.Write(app::setting::kCombo, 5);
-    control.calls.clear();
-    ApplyHotkey(store, control);
-
-    EXPECT_EQ(control.calls, (Calls{"Activate", "Alt on", "Ctrl off", "Shift on", "KeyCode 119"}));
-}
-
 }  // namespace
 }  // namespace orvell::keyboard

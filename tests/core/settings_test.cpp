@@ -10,23 +10,6 @@ namespace {
 
 using Values = std::map<std::wstring, std::int32_t, std::less<>>;
 
-TEST(MemorySettingsStore, MissingValuesReadAsZeroAndDeletesOfThemAreHarmless) {
-    MemorySettingsStore store;
-    EXPECT_EQ(store.Read(setting::kLanguage), 0);
-    store.Delete(setting::kCombo);
-    EXPECT_TRUE(store.values.empty());
-
-    store.Write(setting::kScreen, 1);
-    store.Write(setting::kCombo, -7);
-    EXPECT_EQ(store.Read(setting::kScreen), 1);
-    EXPECT_EQ(store.Read(setting::kCombo), -7) << "negative numbers survive";
-    store.Delete(setting::kScreen);
-    EXPECT_EQ(store.Read(setting::kScreen), 0);
-    EXPECT_EQ(store.values, (Values{{L"Combo", -7}}));
-    EXPECT_EQ(store.writeCount, 2);
-    EXPECT_EQ(store.deleteCount, 2);
-}
-
 TEST(StartupSettings, AMissingHotkeyBecomesF12AndEveryOtherValueIsReadAsStored) {
     struct Case {
         const char* name;
@@ -42,10 +25,22 @@ TEST(StartupSettings, AMissingHotkeyBecomesF12AndEveryOtherValueIsReadAsStored) 
          {0, 0, 0, 65, 1, 2},
          {{L"HotKey", 65}, {L"Check", 1}, {L"Combo", 2}}},
         {"every value set",
-         {{L"SoftwareRun", 1}, {L"Language", 1}, {L"Screen", 1}, {L"HotKey", 119}, {L"Check", 2}, {L"Combo", 3}},
+         {{L"SoftwareRun", 1},
+          {L"Language", 1},
+          {L"Screen", 1},
+          {L"HotKey", 119},
+          {L"Check", 2},
+          {L"Combo", 3}},
          {1, 1, 1, 119, 2, 3},
-         {{L"SoftwareRun", 1}, {L"Language", 1}, {L"Screen", 1}, {L"HotKey", 119}, {L"Check", 2}, {L"Combo", 3}}},
-        {"an odd language is passed on, not corrected", {{L"Language", 7}}, {0, 7, 0, 123, 0, 0},
+         {{L"SoftwareRun", 1},
+          {L"Language", 1},
+          {L"Screen", 1},
+          {L"HotKey", 119},
+          {L"Check", 2},
+          {L"Combo", 3}}},
+        {"an odd language is passed on, not corrected",
+         {{L"Language", 7}},
+         {0, 7, 0, 123, 0, 0},
          {{L"Language", 7}, {L"HotKey", 123}}},
     };
     for (const Case& c : cases) {

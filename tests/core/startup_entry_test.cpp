@@ -74,18 +74,16 @@ TEST(StartupEntry, TurningOnLeavesExactlyOneEntryWhereTheRightsAllow) {
     const Entries userEntry{{L"Orvell", kCommand}};
     const Entries oldEntry{{L"Orvell", L"\"C:\\Old\\orvell.exe\""}};
     const Entries otherProgram{{L"Other", L"other.exe"}};
+    const Entries both{{L"Other", L"other.exe"}, {L"Orvell", kCommand}};
+    constexpr auto kMachine = StartupEntryResult::WrittenForMachine;
+    constexpr auto kUser = StartupEntryResult::WrittenForUser;
     const Case cases[] = {
-        {"administrator", true, true, {}, {}, StartupEntryResult::WrittenForMachine, machineEntry, {}},
-        {"administrator, a user entry from an earlier run is removed", true, true, otherProgram, oldEntry,
-         StartupEntryResult::WrittenForMachine, {{L"Other", L"other.exe"}, {L"Orvell", kCommand}}, {}},
-        {"administrator, the program was moved", true, true, oldEntry, {}, StartupEntryResult::WrittenForMachine,
-         machineEntry, {}},
-        {"user without rights", false, true, {}, otherProgram, StartupEntryResult::WrittenForUser, {},
-         {{L"Other", L"other.exe"}, {L"Orvell", kCommand}}},
-        {"user without rights, the program was moved", false, true, {}, oldEntry, StartupEntryResult::WrittenForUser,
-         {}, userEntry},
-        {"user without rights, an elevated run wrote this entry already", false, true, machineEntry, {},
-         StartupEntryResult::WrittenForMachine, machineEntry, {}},
+        {"administrator", true, true, {}, {}, kMachine, machineEntry, {}},
+        {"administrator, an earlier user entry goes", true, true, otherProgram, oldEntry, kMachine, both, {}},
+        {"administrator, the program was moved", true, true, oldEntry, {}, kMachine, machineEntry, {}},
+        {"user without rights", false, true, {}, otherProgram, kUser, {}, both},
+        {"user without rights, the program was moved", false, true, {}, oldEntry, kUser, {}, userEntry},
+        {"user, entry of an elevated run", false, true, machineEntry, {}, kMachine, machineEntry, {}},
         {"neither key writable", false, false, {}, {}, StartupEntryResult::Failed, {}, {}},
     };
     for (const Case& c : cases) {
@@ -105,13 +103,29 @@ TEST(StartupEntry, TurningOnLeavesExactlyOneEntryWhereTheRightsAllow) {
     }
 }
 
-TEST(StartupEntry, TurningOffAfterOnLeavesNothingBehind) {
-    for (const bool machineWritable : {true, false}) {
-        SCOPED_TRACE(machineWritable ? "machine-wide entry" : "per-user entry");
-        FakeRunKeys keys(machineWritable, true);
-        keys.user = {{L"Other", L"other.exe"}};
+TEST(StartupEntry, TurningOffLeavesNothingBehind) {
+    struct Case {
+        const char* name;
+        bool machineWritable;
+        Entries machineBefore;
+        Entries userBefore;
+    };
+    const Case cases[] = {
+        {"after a machine-wide entry", true, {}, {}},
+        {"after a per-user entry", false, {}, {}},
+        {"a start with the option off and old entries in both keys", true, {{L"Orvell", kCommand}},
+         {{L"Orvell", L"\"C:\\Old\\orvell.exe\""}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeRunKeys keys(c.machineWritable, true);
+        keys.machine = c.machineBefore;
+        keys.user = c.userBefore;
+        keys.user.emplace(L"Other", L"other.exe");
         MemorySettingsStore store;
-        ASSERT_NE(TurnStartupOn(store, keys, kExe), StartupEntryResult::Failed);
+        if (c.machineBefore.empty()) {
+            ASSERT_NE(TurnStartupOn(store, keys, kExe), StartupEntryResult::Failed);
+        }
 
         TurnStartupOff(store, keys);
 
@@ -119,19 +133,6 @@ TEST(StartupEntry, TurningOffAfterOnLeavesNothingBehind) {
         EXPECT_EQ(keys.user, (Entries{{L"Other", L"other.exe"}})) << "other programs' entries stay";
         EXPECT_TRUE(store.values.empty());
     }
-}
-
-TEST(StartupEntry, AStartWithTheOptionOffRemovesOldEntriesOfBothKeys) {
-    FakeRunKeys keys(true, true);
-    keys.machine = {{L"Orvell", kCommand}};
-    keys.user = {{L"Orvell", L"\"C:\\Old\\orvell.exe\""}};
-    MemorySettingsStore store;
-
-    TurnStartupOff(store, keys);
-
-    EXPECT_TRUE(keys.machine.empty());
-    EXPECT_TRUE(keys.user.empty());
-    EXPECT_EQ(store.Read(setting::kSoftwareRun), 0);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "common/colour.h"
 #include "common/geometry.h"
@@ -43,6 +45,41 @@ public:
     virtual Colour GetPixel(Point at) const = 0;
     // Transparent background; "&" marks the access key, as on buttons.
     virtual void Text(std::wstring_view text, const Rect& rect, unsigned format, Colour colour) = 0;
+    // The height Text would take in rect with format, in the surface's font; word-wrapped text is
+    // measured against the rectangle's width.
+    virtual int TextHeight(std::wstring_view text, const Rect& rect, unsigned format) const = 0;
+    // The dotted focus outline; drawn by inverting, so drawing it twice takes it away.
+    virtual void FocusRect(const Rect& rect) = 0;
+
+    // The pixels of a rectangle, row by row from the top; pixels off the surface read as black. The
+    // picture effects work on these: grey, shadow and embossed copies of what was drawn.
+    virtual std::vector<Colour> ReadPixels(const Rect& rect) const {
+        std::vector<Colour> pixels;
+        if (rect.Width() <= 0 || rect.Height() <= 0) {
+            return pixels;
+        }
+        pixels.reserve(static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(rect.Height()));
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.right; ++x) {
+                pixels.push_back(GetPixel(Point{x, y}));
+            }
+        }
+        return pixels;
+    }
+    // Puts pixels, in the order ReadPixels gives them, back into a rectangle; those off the surface
+    // are dropped, and nothing is written when the count does not match the rectangle.
+    virtual void WritePixels(const Rect& rect, std::span<const Colour> pixels) {
+        if (rect.Width() <= 0 || rect.Height() <= 0 ||
+            pixels.size() != static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(rect.Height())) {
+            return;
+        }
+        std::size_t index = 0;
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.right; ++x) {
+                SetPixel(Point{x, y}, pixels[index++]);
+            }
+        }
+    }
 };
 
 }  // namespace orvell

@@ -4,14 +4,8 @@
 
 namespace orvell::win {
 
-namespace {
-
-// Our one hotkey's id; application ids lie below 0xC000.
-constexpr int kHotkeyId = 1;
-
-}  // namespace
-
-HotkeyWatch::HotkeyWatch(std::function<void()> onHotkeyPressed) : m_onHotkeyPressed(std::move(onHotkeyPressed)) {
+HotkeyWatch::HotkeyWatch(std::function<void()> onHotkeyPressed)
+    : m_onHotkeyPressed(std::move(onHotkeyPressed)) {
     WindowClass windowClass;
     windowClass.name = L"OrvellHotkeyWatch";
     windowClass.style = 0;

@@ -30,8 +30,9 @@ public:
 
     // Whether the window system holds the key for us now.
     bool IsRegistered() const noexcept { return m_registered; }
-    // The window that receives WM_HOTKEY.
+    // The window that receives WM_HOTKEY, and the id the key is registered under.
     using Window::Handle;
+    static constexpr int kHotkeyId = 1;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -33,7 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     orvell::win::RegistryRunKeys runKeys(HKEY_LOCAL_MACHINE, orvell::win::kRunKeyPath, HKEY_CURRENT_USER,
                                          orvell::win::kRunKeyPath);
     orvell::win::ExeFolderTextFiles files;
-    orvell::win::MainWindow mainWindow({settings, runKeys, files, ExePath(), nullptr});
+    orvell::win::MainWindow mainWindow({settings, runKeys, files, ExePath(), nullptr, &::Shell_NotifyIconW});
     if (!mainWindow.Open()) {
         return 1;
     }

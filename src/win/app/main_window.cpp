@@ -136,7 +136,7 @@ bool MainWindow::Open() {
     }
     m_menus.AttachBar();
     m_hotkey = std::make_unique<HotkeyWatch>([this] { OnHotkeyPressed(); });
-    m_tray = std::make_unique<TrayIcon>(Handle(), kTrayIconId);
+    m_tray = std::make_unique<TrayIcon>(Handle(), kTrayIconId, m_services.trayNotify);
     m_tray->SetOnDoubleClick([this] { ShowFromTrayIcon(); });
     CreateControls();
     StartUp();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -31,6 +33,8 @@ struct MainWindowServices {
     std::wstring exePath;
     // Message boxes (the start-up entry that cannot be written); tests record them instead.
     std::function<void(HWND owner, const std::wstring& text)> showMessage;
+    // The shell's notification-area call; tests stand in for it.
+    BOOL(WINAPI* trayNotify)(DWORD, PNOTIFYICONDATAW) = &::Shell_NotifyIconW;
 };
 
 // frmTest: the program's main window, with the lookup, the lists, the menus, the screen and

@@ -45,7 +45,8 @@ bool RegistryRunKeys::WriteUser(std::wstring_view name, std::wstring_view data) 
 
 bool RegistryRunKeys::MachineHolds(std::wstring_view name, std::wstring_view data) const {
     unique_hkey key;
-    if (::RegOpenKeyExW(m_machineRoot, m_machinePath.c_str(), 0, KEY_QUERY_VALUE, key.Put()) != ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(m_machineRoot, m_machinePath.c_str(), 0, KEY_QUERY_VALUE, key.Put()) !=
+        ERROR_SUCCESS) {
         return false;
     }
     const std::wstring valueName(name);
@@ -58,8 +59,8 @@ bool RegistryRunKeys::MachineHolds(std::wstring_view name, std::wstring_view dat
     // One character more than the size says, so a value stored without its terminator still ends.
     std::wstring stored(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(stored.size() * sizeof(wchar_t));
-    if (::RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(stored.data()),
-                           &bytes) != ERROR_SUCCESS ||
+    if (::RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type,
+                           reinterpret_cast<BYTE*>(stored.data()), &bytes) != ERROR_SUCCESS ||
         type != REG_SZ) {
         return false;
     }

@@ -13,7 +13,10 @@ constexpr std::size_t kMaxTip = 127;
 }  // namespace
 
 TrayIcon::TrayIcon(HWND owner, UINT id, NotifyFunction notify)
-    : m_owner(owner), m_id(id), m_notify(notify), m_taskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated")) {
+    : m_owner(owner),
+      m_id(id),
+      m_notify(notify),
+      m_taskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated")) {
     WindowClass windowClass;
     windowClass.name = L"OrvellTrayIcon";
     windowClass.style = 0;
@@ -26,7 +29,11 @@ TrayIcon::TrayIcon(HWND owner, UINT id, NotifyFunction notify)
     creation.y = 0;
     creation.width = 0;
     creation.height = 0;
-    Create(windowClass, creation);
+    if (Create(windowClass, creation) && m_taskbarCreated != 0) {
+        // An elevated program (one allowed to write the machine-wide Run key) would otherwise not
+        // hear the broadcast of a taskbar running without elevation.
+        ::ChangeWindowMessageFilterEx(Handle(), m_taskbarCreated, MSGFLT_ALLOW, nullptr);
+    }
 }
 
 TrayIcon::~TrayIcon() {
@@ -57,6 +64,7 @@ void TrayIcon::SetOnDoubleClick(std::function<void()> onDoubleClick) {
 }
 
 void TrayIcon::Show() {
+    m_wanted = true;
     if (m_shown) {
         Modify();
     } else {
@@ -101,39 +109,49 @@ void TrayIcon::Remove() {
 }
 
 void TrayIcon::ShowMenu() {
-    if (m_menu == nullptr || m_owner == nullptr) {
+    const HWND owner = m_owner;
+    if (m_menu == nullptr || owner == nullptr) {
         return;
     }
     POINT cursor{};
     ::GetCursorPos(&cursor);
     // Without the owner in front the menu would not close when the user clicks elsewhere, and the
     // message after it lets the next click on the icon open it again.
-    ::SetForegroundWindow(m_owner);
-    ::TrackPopupMenuEx(m_menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, m_owner, nullptr);
-    ::PostMessageW(m_owner, WM_NULL, 0, 0);
+    ::SetForegroundWindow(owner);
+    ::TrackPopupMenuEx(m_menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, owner, nullptr);
+    ::PostMessageW(owner, WM_NULL, 0, 0);
+}
+
+void TrayIcon::OnNotify(UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_RBUTTONUP:
+            ShowMenu();
+            break;
+        case WM_LBUTTONDBLCLK:
+            if (m_onDoubleClick) {
+                m_onDoubleClick();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void TrayIcon::OnTaskbarCreated() {
+    // A new taskbar knows no icons: add ours again. This also puts up an icon that was refused
+    // because the program started before the taskbar, as a start with Windows may.
+    if (m_wanted) {
+        m_shown = Add();
+    }
 }
 
 LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kCallbackMessage && static_cast<UINT>(wParam) == m_id) {
-        switch (static_cast<UINT>(lParam)) {
-            case WM_RBUTTONUP:
-                ShowMenu();
-                break;
-            case WM_LBUTTONDBLCLK:
-                if (m_onDoubleClick) {
-                    m_onDoubleClick();
-                }
-                break;
-            default:
-                break;
-        }
+        OnNotify(static_cast<UINT>(lParam));
         return 0;
     }
     if (message == m_taskbarCreated && m_taskbarCreated != 0) {
-        // The new taskbar knows no icons: add ours again.
-        if (m_shown) {
-            m_shown = Add();
-        }
+        OnTaskbarCreated();
         return 0;
     }
     return Window::HandleMessage(message, wParam, lParam);

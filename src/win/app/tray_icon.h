@@ -33,8 +33,10 @@ public:
     const std::wstring& Tip() const noexcept { return m_tip; }
     void SetOnDoubleClick(std::function<void()> onDoubleClick);
 
-    // Puts the icon up with its current icon and tip; again, it keeps one icon and refreshes it.
+    // Puts the icon up with its current icon and tip; again, it keeps one icon and refreshes it. When
+    // there is no taskbar yet the icon comes up as soon as one is created.
     void Show();
+    // Whether the shell holds the icon now.
     bool IsShown() const noexcept { return m_shown; }
 
     // The hidden window the shell reports to, and the message it uses.
@@ -50,6 +52,8 @@ private:
     void Modify();
     void Remove();
     void ShowMenu();
+    void OnNotify(UINT mouseMessage);
+    void OnTaskbarCreated();
 
     HWND m_owner;
     UINT m_id;
@@ -59,6 +63,7 @@ private:
     HMENU m_menu = nullptr;
     std::wstring m_tip;
     std::function<void()> m_onDoubleClick;
+    bool m_wanted = false;  // Show was asked for
     bool m_shown = false;
 };
 

@@ -112,4 +112,17 @@ void GdiCanvas::Text(std::wstring_view text, const Rect& rect, unsigned format, 
     }
 }
 
+int GdiCanvas::TextHeight(std::wstring_view text, const Rect& rect, unsigned format) const {
+    if (text.size() > static_cast<std::size_t>(INT_MAX)) {
+        return 0;
+    }
+    RECT area = ToRect(rect);
+    return ::DrawTextW(m_dc, text.data(), static_cast<int>(text.size()), &area, format | DT_CALCRECT);
+}
+
+void GdiCanvas::FocusRect(const Rect& rect) {
+    const RECT area = ToRect(rect);
+    ::DrawFocusRect(m_dc, &area);
+}
+
 }  // namespace orvell::win

@@ -29,6 +29,8 @@ public:
     // A point off the surface reads as black.
     Colour GetPixel(Point at) const override;
     void Text(std::wstring_view text, const Rect& rect, unsigned format, Colour colour) override;
+    int TextHeight(std::wstring_view text, const Rect& rect, unsigned format) const override;
+    void FocusRect(const Rect& rect) override;
 
 private:
     COLORREF ToColorRef(Colour colour) const { return static_cast<COLORREF>(Resolve(colour).Value()); }

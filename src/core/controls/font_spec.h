@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace orvell::controls {
+
+// A caption font as a control keeps and saves it; the platform makes the real font from it.
+struct FontSpec {
+    std::wstring name = L"宋体";
+    float size = 9.0f;  // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
+
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+}  // namespace orvell::controls

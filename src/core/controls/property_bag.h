@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/colour.h"
+#include "controls/font_spec.h"
+
+namespace orvell::controls {
+
+// Something in a design text that could not be used, and what was used instead.
+struct BagProblem {
+    int line = 0;  // 0 when the problem is a value rather than a line
+    std::wstring message;
+    friend bool operator==(const BagProblem&, const BagProblem&) = default;
+};
+
+// The saved properties of a control: named values in the order they were written, kept as text.
+//
+// Its text form holds one "key=value" per line (the program reads it as UTF-8). The key runs up to the
+// first "=", the value is the rest of the line exactly, blanks included; "%" is written "%25", a
+// carriage return "%0D" and a line feed "%0A", so any caption survives and paths keep their
+// backslashes. Blank lines and lines starting with "#" or ";" are notes. Values: whole numbers in
+// decimal; colours as 0x followed by hex digits (0x8000000F is the button face; decimal is read too);
+// Booleans -1 and 0 (any other number reads as True, and True/False are read too); fractions with a
+// "." point; pictures by the resource or file name they were loaded from; fonts as
+// "name,size" or "name,size,flags" with flags among bold, italic, underline and strikethrough.
+//
+// A missing key reads as its default. A line or value that cannot be read is reported in Problems()
+// and reads as the default, so a damaged design still builds its control.
+class PropertyBag {
+public:
+    static PropertyBag Parse(std::wstring_view text);
+    // The text form, lines ending in CR LF.
+    std::wstring Format() const;
+
+    bool Contains(std::wstring_view key) const { return Find(key) != nullptr; }
+    // The raw text of a value.
+    std::optional<std::wstring> RawValue(std::wstring_view key) const;
+    // Replaces the value of a key that is there, else adds the key at the end.
+    void SetRaw(std::wstring_view key, std::wstring value);
+    void Remove(std::wstring_view key);
+    std::size_t Size() const { return m_entries.size(); }
+    const std::vector<std::pair<std::wstring, std::wstring>>& Entries() const { return m_entries; }
+
+    std::int32_t ReadLong(std::wstring_view key, std::int32_t fallback) const;
+    std::int16_t ReadInteger(std::wstring_view key, std::int16_t fallback) const;
+    double ReadDouble(std::wstring_view key, double fallback) const;
+    bool ReadBoolean(std::wstring_view key, bool fallback) const;
+    Colour ReadColour(std::wstring_view key, Colour fallback) const;
+    std::wstring ReadString(std::wstring_view key, std::wstring_view fallback) const;
+    FontSpec ReadFont(std::wstring_view key, const FontSpec& fallback) const;
+
+    // A value equal to its default is left out (and one already there removed): reading gives the
+    // default back.
+    void WriteLong(std::wstring_view key, std::int32_t value, std::int32_t fallback);
+    void WriteInteger(std::wstring_view key, std::int16_t value, std::int16_t fallback);
+    void WriteDouble(std::wstring_view key, double value, double fallback);
+    void WriteBoolean(std::wstring_view key, bool value, bool fallback);
+    void WriteColour(std::wstring_view key, Colour value, Colour fallback);
+    void WriteString(std::wstring_view key, std::wstring_view value, std::wstring_view fallback);
+    void WriteFont(std::wstring_view key, const FontSpec& value, const FontSpec& fallback);
+
+    // What could not be read, in the order it was met: lines while parsing, values while reading.
+    const std::vector<BagProblem>& Problems() const { return m_problems; }
+    void ReportProblem(int line, std::wstring message) const;
+
+    // The text forms of single values, for tools and tests.
+    static std::wstring FormatColour(Colour colour);
+    static std::wstring FormatFont(const FontSpec& font);
+    static std::wstring FormatDouble(double value);
+
+private:
+    const std::wstring* Find(std::wstring_view key) const;
+    void ReportBadValue(std::wstring_view key, const std::wstring& value, std::wstring_view expected) const;
+
+    std::vector<std::pair<std::wstring, std::wstring>> m_entries;
+    // Reading is logically const; the log of what could not be read grows as values are read.
+    mutable std::vector<BagProblem> m_problems;
+};
+
+}  // namespace orvell::controls

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <windows.h>
+#include <sddl.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/unique_handle.h"
+
+namespace orvell::win::test_support {
+
+// A key of the tests' own under HKEY_CURRENT_USER "Software\Kestrane\OrvellTests", absent at the start
+// and removed with everything in it at the end, so no test touches the user's real settings.
+class TestKey {
+public:
+    explicit TestKey(const std::wstring& name) : m_path(L"Software\\Kestrane\\OrvellTests\\" + name) {
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str());
+    }
+    ~TestKey() { ::RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str()); }
+    TestKey(const TestKey&) = delete;
+    TestKey& operator=(const TestKey&) = delete;
+
+    const std::wstring& Path() const { return m_path; }
+
+    bool Exists() const {
+        unique_hkey key;
+        return ::RegOpenKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, KEY_READ, key.Put()) == ERROR_SUCCESS;
+    }
+
+    bool Create() const {
+        unique_hkey key;
+        return ::RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                 key.Put(), nullptr) == ERROR_SUCCESS;
+    }
+
+    // Stores a value of any type as raw bytes, creating the key.
+    bool SetRaw(const wchar_t* name, DWORD type, const void* bytes, DWORD size) const {
+        unique_hkey key;
+        return ::RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                 key.Put(), nullptr) == ERROR_SUCCESS &&
+               ::RegSetValueExW(key.Get(), name, 0, type, static_cast<const BYTE*>(bytes), size) ==
+                   ERROR_SUCCESS;
+    }
+    bool SetString(const wchar_t* name, const std::wstring& text) const {
+        return SetRaw(name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+
+    bool Has(const wchar_t* name) const {
+        return ::RegGetValueW(HKEY_CURRENT_USER, m_path.c_str(), name, RRF_RT_ANY, nullptr, nullptr,
+                              nullptr) == ERROR_SUCCESS;
+    }
+    // A REG_DWORD value as a signed number; nothing when missing or of another type.
+    std::optional<std::int32_t> Dword(const wchar_t* name) const {
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        if (::RegGetValueW(HKEY_CURRENT_USER, m_path.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value,
+                           &size) != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        return static_cast<std::int32_t>(value);
+    }
+    // A REG_SZ value; nothing when missing or of another type.
+    std::optional<std::wstring> String(const wchar_t* name) const {
+        wchar_t text[512] = {};
+        DWORD size = sizeof text;
+        if (::RegGetValueW(HKEY_CURRENT_USER, m_path.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) !=
+            ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        return std::wstring(text);
+    }
+
+private:
+    std::wstring m_path;
+};
+
+// Makes a test key readable but not writable for everyone, as the machine-wide Run key is for a user
+// without administrator rights; the key's own access rules come back at scope exit, so it can be
+// removed. Declare it after the TestKey.
+class ReadOnlyKey {
+public:
+    explicit ReadOnlyKey(const TestKey& key) {
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, key.Path().c_str(), 0, READ_CONTROL | WRITE_DAC,
+                            m_key.Put()) != ERROR_SUCCESS) {
+            return;
+        }
+        DWORD size = 0;
+        ::RegGetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size);
+        m_saved.resize(size);
+        if (size == 0 || ::RegGetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, m_saved.data(), &size) !=
+                             ERROR_SUCCESS) {
+            return;
+        }
+        PSECURITY_DESCRIPTOR readOnly = nullptr;
+        if (::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                                   &readOnly, nullptr) == 0) {
+            return;
+        }
+        m_locked = ::RegSetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, readOnly) == ERROR_SUCCESS;
+        ::LocalFree(readOnly);
+    }
+    ~ReadOnlyKey() {
+        if (m_locked) {
+            ::RegSetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, m_saved.data());
+        }
+    }
+    ReadOnlyKey(const ReadOnlyKey&) = delete;
+    ReadOnlyKey& operator=(const ReadOnlyKey&) = delete;
+
+    bool Locked() const { return m_locked; }
+
+private:
+    unique_hkey m_key;
+    std::vector<BYTE> m_saved;
+    bool m_locked = false;
+};
+
+}  // namespace orvell::win::test_support
