@@ -12,7 +12,8 @@ namespace orvell::testing {
 // Files held in memory, already split into lines; counts reads so tests can see the re-reading.
 class MemoryTextFiles final : public text::TextFiles {
 public:
-    std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines) override {
+    using text::TextFiles::ReadLines;
+    std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines, text::LinesMemo*) override {
         ++reads[std::wstring(fileName)];
         const auto file = files.find(std::wstring(fileName));
         if (file == files.end()) {

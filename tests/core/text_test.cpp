@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "text/text_files.h"
@@ -130,6 +132,20 @@ TEST(DecodingTextFiles, UsesUtf8WhenValidAndTheLegacyCodePageOtherwise) {
     EXPECT_EQ(lines[0], L"??");
 }
 
+TEST(DecodingTextFiles, AMemoSparesDecodingUnchangedBytesOnly) {
+    BytesTextFiles files;
+    std::array<std::wstring, 2> lines;
+    LinesMemo memo;
+    files.bytes = "\xD7\xD6\r\nA\r\n";
+    EXPECT_EQ(files.ReadLines(L"x", lines, &memo), 2u);
+    EXPECT_EQ(files.ReadLines(L"x", lines, &memo), 2u);
+    EXPECT_EQ(files.legacyDecodes, 1);
+    files.bytes = "\xD7\xD6\r\nB\r\n";
+    EXPECT_EQ(files.ReadLines(L"x", lines, &memo), 2u);
+    EXPECT_EQ(files.legacyDecodes, 2);
+    EXPECT_EQ(lines[1], L"B");
+}
+
 TEST(FolderTextFiles, ReadsTheShippedDataFiles) {
     FolderTextFiles files(ORVELL_DATA_DIR);
     std::array<std::wstring, 2> lines;
@@ -138,6 +154,45 @@ TEST(FolderTextFiles, ReadsTheShippedDataFiles) {
     EXPECT_EQ(lines[1], L"034");
     EXPECT_EQ(files.ReadLines(L"no such file.txt", lines), 0u);
     EXPECT_EQ(lines[0], L"033");
+}
+
+}  // namespace
+}  // namespace orvell::text
+
+namespace orvell::text {
+namespace {
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The lookup re-reads its files on every search: an edit, a replacement or a removal between two
+// reads must show at the next one.
+TEST(FolderTextFiles, EveryReadSeesTheFileAsItIsNow) {
+    const auto folder = std::filesystem::temp_directory_path() / "orvell-text-files-test";
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "data.txt";
+    WriteFile(path, "one\r\n");
+    FolderTextFiles files(folder);
+    std::array<std::wstring, 1> lines;
+    LinesMemo memo;
+
+    EXPECT_EQ(files.ReadLines(L"data.txt", lines, &memo), 1u);
+    EXPECT_EQ(lines[0], L"one");
+    WriteFile(path, "two\r\n");  // edited in place
+    files.ReadLines(L"data.txt", lines, &memo);
+    EXPECT_EQ(lines[0], L"two");
+    WriteFile(folder / "new.txt", "three\r\n");
+    std::filesystem::rename(folder / "new.txt", path);  // replaced, as editors save
+    files.ReadLines(L"data.txt", lines, &memo);
+    EXPECT_EQ(lines[0], L"three");
+    std::filesystem::remove(path);
+    EXPECT_EQ(files.ReadLines(L"data.txt", lines, &memo), 0u);
+    EXPECT_EQ(lines[0], L"three");
+    WriteFile(path, "three\r\n");  // back with the bytes last decoded: nothing to decode again
+    EXPECT_EQ(files.ReadLines(L"data.txt", lines, &memo), 1u);
+    EXPECT_EQ(lines[0], L"three");
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

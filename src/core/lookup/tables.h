@@ -25,8 +25,12 @@ class LookupTables {
 public:
     explicit LookupTables(text::TextFiles& files) : m_files(files) {}
 
-    void ReloadCharacters(TableKind table) { m_files.ReadLines(kCharacterFile, CharacterSlots(table)); }
-    void ReloadValues(TableKind table) { m_files.ReadLines(kValueFile, ValueSlots(table)); }
+    void ReloadCharacters(TableKind table) {
+        m_files.ReadLines(kCharacterFile, CharacterSlots(table), &m_memos[table == TableKind::Short ? 0 : 2]);
+    }
+    void ReloadValues(TableKind table) {
+        m_files.ReadLines(kValueFile, ValueSlots(table), &m_memos[table == TableKind::Short ? 1 : 3]);
+    }
 
     std::span<const std::wstring> Characters(TableKind table) const {
         return table == TableKind::Short ? std::span<const std::wstring>(m_shortCharacters) : m_fullCharacters;
@@ -44,6 +48,7 @@ private:
     }
 
     text::TextFiles& m_files;
+    std::array<text::LinesMemo, 4> m_memos;  // short characters, short values, full characters, full values
     std::array<std::wstring, kShortTableSize> m_shortCharacters;
     std::array<std::wstring, kShortTableSize> m_shortValues;
     std::array<std::wstring, kFullTableSize> m_fullCharacters;

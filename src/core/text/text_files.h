@@ -5,8 +5,18 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvell::text {
+
+// What a reader remembers of its last read into one set of lines: when the file's bytes have not
+// changed, those lines already hold their decoding and need not be decoded again. Only valid while
+// nothing but ReadLines with this memo writes the lines.
+struct LinesMemo {
+    std::string bytes;
+    std::size_t count = 0;
+    bool valid = false;
+};
 
 // Where the program's data and language files come from: files in one folder, read as lines.
 class TextFiles {
@@ -16,8 +26,13 @@ public:
     // Reads the first lines of the named file into lines[0], lines[1], ... and returns how many were
     // read. Entries past the end of a short file, or all of them when the file cannot be read, keep
     // what they held: the lookup tables rely on that. Lines end in CR LF or a lone LF; a last line
-    // without an ending counts.
-    virtual std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines) = 0;
+    // without an ending counts. The file is read every time; a memo only spares decoding bytes that
+    // did not change since the last read into the same lines.
+    virtual std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines,
+                                  LinesMemo* memo) = 0;
+    std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines) {
+        return ReadLines(fileName, lines, nullptr);
+    }
 };
 
 // Decoding and line splitting shared by the platforms: a file that starts with a UTF-8 byte-order
@@ -26,13 +41,16 @@ public:
 // search.
 class DecodingTextFiles : public TextFiles {
 public:
-    std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines) final;
+    using TextFiles::ReadLines;
+    std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines, LinesMemo* memo) final;
 
 protected:
     virtual bool ReadBytes(std::wstring_view fileName, std::string& bytes) = 0;
     virtual void DecodeLegacy(std::string_view bytes, std::wstring& text) = 0;
 
 private:
+    std::size_t DecodeLines(std::span<std::wstring> lines);
+
     std::string m_bytes;
     std::wstring m_text;
 };
@@ -40,18 +58,32 @@ private:
 // Splits text into lines as ReadLines does; returns how many lines were written.
 std::size_t SplitLinesInto(std::wstring_view text, std::span<std::wstring> lines);
 
-// Files in a given folder, through the C library. Used natively (tests, benchmarks); legacy bytes
-// are taken as Latin-1 there since only Windows has the Chinese code page.
+// Files in a given folder. Used natively (tests, benchmarks); legacy bytes are taken as Latin-1 there
+// since only Windows has the Chinese code page.
 class FolderTextFiles final : public DecodingTextFiles {
 public:
     explicit FolderTextFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+    ~FolderTextFiles() override;
+
+    FolderTextFiles(const FolderTextFiles&) = delete;
+    FolderTextFiles& operator=(const FolderTextFiles&) = delete;
 
 protected:
     bool ReadBytes(std::wstring_view fileName, std::string& bytes) override;
     void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
 
 private:
+    // On Linux a file stays open between reads while its name still leads to it, and is read again
+    // from the start each time: one status call and one read instead of open, read and close.
+    struct OpenFile {
+        std::string path;
+        int descriptor = -1;
+        unsigned long long device = 0;
+        unsigned long long inode = 0;
+    };
+
     std::filesystem::path m_folder;
+    std::vector<OpenFile> m_open;
 };
 
 }  // namespace orvell::text
