@@ -102,7 +102,7 @@ bool RegistryReportsIdenticalRewrites(const TestKey& testKey) {
     ::RegSetValueExW(key.Get(), L"Probe", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
     ::RegNotifyChangeKeyValue(key.Get(), FALSE, REG_NOTIFY_CHANGE_LAST_SET, changed.Get(), TRUE);
     ::RegSetValueExW(key.Get(), L"Probe", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    const bool reported = ::WaitForSingleObject(changed.Get(), 1000) == WAIT_OBJECT_0;
+    const bool reported = ::WaitForSingleObject(changed.Get(), 250) == WAIT_OBJECT_0;
     ::RegDeleteValueW(key.Get(), L"Probe");
     return reported;
 }

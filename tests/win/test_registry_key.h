@@ -19,7 +19,11 @@ public:
     explicit TestKey(const std::wstring& name) : m_path(L"Software\\Kestrane\\OrvellTests\\" + name) {
         ::RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str());
     }
-    ~TestKey() { ::RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str()); }
+    ~TestKey() {
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str());
+        // The common parent goes with its last child; a key with subkeys is refused.
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Kestrane\\OrvellTests");
+    }
     TestKey(const TestKey&) = delete;
     TestKey& operator=(const TestKey&) = delete;
 
