@@ -169,13 +169,15 @@ PropertyBag PropertyBag::Parse(std::wstring_view text) {
             continue;
         }
         const std::size_t equals = line.find(L'=');
-        const std::wstring_view key = equals == std::wstring_view::npos ? std::wstring_view() : TrimSpaces(line.substr(0, equals));
+        const std::wstring_view key =
+            equals == std::wstring_view::npos ? std::wstring_view() : TrimSpaces(line.substr(0, equals));
         if (key.empty()) {
             bag.ReportProblem(lineNumber, L"not a key=value line, left out: " + std::wstring(line));
             continue;
         }
         if (bag.Contains(key)) {
-            bag.ReportProblem(lineNumber, L"\"" + std::wstring(key) + L"\" given again; the later value is used");
+            bag.ReportProblem(lineNumber,
+                              L"\"" + std::wstring(key) + L"\" given again; the later value is used");
         }
         bag.SetRaw(key, Unescape(line.substr(equals + 1)));
     }

@@ -76,7 +76,8 @@ void VelloXPButton::Restore(const PropertyBag& bag, std::wstring_view hostName, 
                 } else if constexpr (std::is_same_v<T, Colour>) {
                     m_props.*field = bag.ReadColour(key, defaults.*field);
                 } else if constexpr (std::is_same_v<T, std::wstring>) {
-                    m_props.*field = bag.ReadString(key, key == xp_key::kCaption ? hostName : defaults.*field);
+                    m_props.*field =
+                        bag.ReadString(key, key == xp_key::kCaption ? hostName : defaults.*field);
                 } else if constexpr (std::is_same_v<T, FontSpec>) {
                     m_props.*field = bag.ReadFont(key, hostFont);
                 } else {
@@ -124,7 +125,8 @@ void VelloXPButton::Save(PropertyBag& bag, std::wstring_view hostName, const Fon
                 } else if constexpr (std::is_same_v<T, Colour>) {
                     bag.WriteColour(key, m_props.*field, defaults.*field);
                 } else if constexpr (std::is_same_v<T, std::wstring>) {
-                    bag.WriteString(key, m_props.*field, key == xp_key::kCaption ? hostName : defaults.*field);
+                    bag.WriteString(key, m_props.*field,
+                                    key == xp_key::kCaption ? hostName : defaults.*field);
                 } else if constexpr (std::is_same_v<T, FontSpec>) {
                     bag.WriteFont(key, m_props.*field, hostFont);
                 } else {

@@ -14,17 +14,17 @@ namespace orvell::controls {
 // Where the parts of the face lie, recomputed by the layout step.
 struct XpButtonLayout {
     Rect client{0, 0, -1, -1};  // (0, 0, w - 1, h - 1)
-    Rect pictureArea;         // for the picture
-    Rect captionArea;         // for the caption
-    Rect attachedArea;        // strip at the right edge for the attached picture, or empty
-    Rect frameInner;          // the picture area inside the picture-frame margins
-    Rect captionInner;        // the caption area inside the caption margins
-    Rect captionRect;         // where the caption is drawn
+    Rect pictureArea;           // for the picture
+    Rect captionArea;           // for the caption
+    Rect attachedArea;          // strip at the right edge for the attached picture, or empty
+    Rect frameInner;            // the picture area inside the picture-frame margins
+    Rect captionInner;          // the caption area inside the caption margins
+    Rect captionRect;           // where the caption is drawn
     unsigned captionFormat = 0;
     int captionHeight = 0;
-    Rect pictureRect;         // where the picture is drawn; separator line or grip strip for types 5, 6
+    Rect pictureRect;            // where the picture is drawn; separator line or grip strip for types 5, 6
     std::int16_t areaWidth = 0;  // width of the attached area
-    bool valid = false;       // the face is large enough for its type
+    bool valid = false;          // the face is large enough for its type
     bool hasPictureArea = false;
     bool hasCaptionArea = false;
 };

@@ -66,8 +66,8 @@ void VelloXPButton::RunLayout() {
             layout.areaWidth = 0;
             layout.attachedArea = Rect{};
             layout.pictureArea = c;
-            layout.frameInner = Inset(c, m_props.frameMarginLeft, m_props.frameMarginTop, m_props.frameMarginRight,
-                                      m_props.frameMarginBottom);
+            layout.frameInner = Inset(c, m_props.frameMarginLeft, m_props.frameMarginTop,
+                                      m_props.frameMarginRight, m_props.frameMarginBottom);
             const Rect& f = layout.frameInner;
             const int w = f.right - f.left;
             const int h = f.bottom - f.top;
@@ -85,8 +85,8 @@ void VelloXPButton::RunLayout() {
                     layout.valid = false;
                     break;
                 }
-                layout.pictureRect =
-                    Rect{FloorDiv(w - gripWidth, 2) + f.left, f.top, FloorDiv(w + gripWidth, 2) + f.left, f.bottom};
+                layout.pictureRect = Rect{FloorDiv(w - gripWidth, 2) + f.left, f.top,
+                                          FloorDiv(w + gripWidth, 2) + f.left, f.bottom};
             }
             layout.valid = true;
             layout.hasPictureArea = false;

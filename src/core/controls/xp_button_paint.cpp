@@ -15,8 +15,8 @@ constexpr Colour kOutline(0x733C00);
 constexpr Colour kWhite(0xFFFFFF);
 constexpr Colour kPressedBase(0xF0F0F0);
 constexpr Colour kBlack(0x000000);
-constexpr std::array<Colour, 5> kHotRim = {Colour(0xCEF3FF), Colour(0x8CDBFF), Colour(0x31B2FF), Colour(0x6BCBFF),
-                                           Colour(0x0096E7)};
+constexpr std::array<Colour, 5> kHotRim = {Colour(0xCEF3FF), Colour(0x8CDBFF), Colour(0x31B2FF),
+                                           Colour(0x6BCBFF), Colour(0x0096E7)};
 constexpr std::array<Colour, 5> kFocusRim = {Colour(0xFFE7CE), Colour(0xF7D7BD), Colour(0xE7AE8C),
                                              Colour(0xF0D1B5), Colour(0xEF826B)};
 constexpr Colour kButtonFace = Colour::System(system_colour::kButtonFace);
@@ -244,7 +244,8 @@ void VelloXPButton::DrawToolbarBody() {
         canvas.Edge(face, EdgeKind::SunkenInner);
         if (m_layout.hasCaptionArea) {
             // The caption step draws it once more, in the same colour.
-            canvas.Text(m_props.caption, m_layout.captionRect, m_layout.captionFormat, m_props.captionTextPressed);
+            canvas.Text(m_props.caption, m_layout.captionRect, m_layout.captionFormat,
+                        m_props.captionTextPressed);
         }
     } else if (m_hovered || m_focused) {
         canvas.Edge(face, EdgeKind::RaisedInner);
@@ -352,7 +353,9 @@ void VelloXPButton::DrawPictures(bool force) {
     if (*main && m_layout.hasPictureArea && !skip) {
         DrawPictureFrame();
         const Picture& picture = **main;
-        const auto at = [&](int dx, int dy) { return Rect{q.left + dx, q.top + dy, q.right + dx, q.bottom + dy}; };
+        const auto at = [&](int dx, int dy) {
+            return Rect{q.left + dx, q.top + dy, q.right + dx, q.bottom + dy};
+        };
         if (shadowFirst) {
             const int shadow = m_props.shadowLength;
             RenderPicture(canvas, picture, at(shadow, shadow), PictureMode::Shadow);

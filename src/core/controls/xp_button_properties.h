@@ -83,13 +83,13 @@ inline constexpr std::wstring_view kShadowSwitch = L"阴影显示开关";
 
 // The button types.
 namespace xp_type {
-inline constexpr std::int32_t kXp = 0;              // rounded push button with a gradient face
-inline constexpr std::int32_t kFlat = 1;            // flat button
-inline constexpr std::int32_t kFlatArrow = 2;       // flat button with a right arrow at its right edge
+inline constexpr std::int32_t kXp = 0;               // rounded push button with a gradient face
+inline constexpr std::int32_t kFlat = 1;             // flat button
+inline constexpr std::int32_t kFlatArrow = 2;        // flat button with a right arrow at its right edge
 inline constexpr std::int32_t kToolbarDropDown = 3;  // toolbar button with a drop-down part
-inline constexpr std::int32_t kChevron = 4;         // toolbar chevron
-inline constexpr std::int32_t kSeparator = 5;       // "OfficeXP菜单垂直线型分隔符"
-inline constexpr std::int32_t kGrip = 6;            // "OfficeXP菜单垂直工具条句柄"
+inline constexpr std::int32_t kChevron = 4;          // toolbar chevron
+inline constexpr std::int32_t kSeparator = 5;        // "OfficeXP菜单垂直线型分隔符"
+inline constexpr std::int32_t kGrip = 6;             // "OfficeXP菜单垂直工具条句柄"
 }  // namespace xp_type
 
 // Cursor shapes of MousePointer.

@@ -1,6 +1,7 @@
 #include "platform/gdi_canvas.h"
 
 #include <climits>
+#include <cstdint>
 #include <vector>
 
 #include "platform/unique_handle.h"
@@ -11,6 +12,56 @@ namespace {
 
 RECT ToRect(const Rect& rect) {
     return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// A 32-bit top-down DIB section of a rectangle's size in a memory DC, to move pixels in and out of
+// a surface in one copy each way.
+class PixelBuffer {
+public:
+    PixelBuffer(int width, int height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        m_bitmap.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        m_dc.Reset(::CreateCompatibleDC(nullptr));
+        if (!m_bitmap || !m_dc || bits == nullptr) {
+            return;
+        }
+        m_bits = static_cast<std::uint32_t*>(bits);
+        m_previous = ::SelectObject(m_dc.Get(), m_bitmap.Get());
+    }
+    ~PixelBuffer() {
+        if (m_previous != nullptr) {
+            ::SelectObject(m_dc.Get(), m_previous);
+        }
+    }
+    PixelBuffer(const PixelBuffer&) = delete;
+    PixelBuffer& operator=(const PixelBuffer&) = delete;
+
+    bool IsValid() const { return m_bits != nullptr && m_previous != nullptr; }
+    HDC Dc() const { return m_dc.Get(); }
+    std::uint32_t* Bits() const { return m_bits; }
+
+private:
+    unique_hbitmap m_bitmap;
+    unique_hdc m_dc;
+    HGDIOBJ m_previous = nullptr;
+    std::uint32_t* m_bits = nullptr;
+};
+
+// DIB pixels hold blue in the low byte; the program's colours red.
+Colour FromDibPixel(std::uint32_t pixel) {
+    return Colour::Rgb(static_cast<int>((pixel >> 16) & 0xFFu), static_cast<int>((pixel >> 8) & 0xFFu),
+                       static_cast<int>(pixel & 0xFFu));
+}
+
+std::uint32_t ToDibPixel(Colour colour) {
+    return static_cast<std::uint32_t>(colour.Blue() | (colour.Green() << 8) | (colour.Red() << 16));
 }
 
 }  // namespace
@@ -123,6 +174,47 @@ int GdiCanvas::TextHeight(std::wstring_view text, const Rect& rect, unsigned for
 void GdiCanvas::FocusRect(const Rect& rect) {
     const RECT area = ToRect(rect);
     ::DrawFocusRect(m_dc, &area);
+}
+
+std::vector<Colour> GdiCanvas::ReadPixels(const Rect& rect) const {
+    const int width = rect.Width();
+    const int height = rect.Height();
+    if (width <= 0 || height <= 0) {
+        return {};
+    }
+    PixelBuffer buffer(width, height);
+    if (!buffer.IsValid()) {
+        return Canvas::ReadPixels(rect);
+    }
+    // The buffer starts black; what lies off the surface is not copied and so reads as black.
+    ::BitBlt(buffer.Dc(), 0, 0, width, height, m_dc, rect.left, rect.top, SRCCOPY);
+    ::GdiFlush();
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    std::vector<Colour> pixels;
+    pixels.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        pixels.push_back(FromDibPixel(buffer.Bits()[i]));
+    }
+    return pixels;
+}
+
+void GdiCanvas::WritePixels(const Rect& rect, std::span<const Colour> pixels) {
+    const int width = rect.Width();
+    const int height = rect.Height();
+    if (width <= 0 || height <= 0 ||
+        pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+        return;
+    }
+    PixelBuffer buffer(width, height);
+    if (!buffer.IsValid()) {
+        Canvas::WritePixels(rect, pixels);
+        return;
+    }
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        buffer.Bits()[i] = ToDibPixel(Resolve(pixels[i]));
+    }
+    ::GdiFlush();
+    ::BitBlt(m_dc, rect.left, rect.top, width, height, buffer.Dc(), 0, 0, SRCCOPY);
 }
 
 }  // namespace orvell::win

@@ -31,6 +31,9 @@ public:
     void Text(std::wstring_view text, const Rect& rect, unsigned format, Colour colour) override;
     int TextHeight(std::wstring_view text, const Rect& rect, unsigned format) const override;
     void FocusRect(const Rect& rect) override;
+    // One copy each way through a DIB section, rather than a call per pixel.
+    std::vector<Colour> ReadPixels(const Rect& rect) const override;
+    void WritePixels(const Rect& rect, std::span<const Colour> pixels) override;
 
 private:
     COLORREF ToColorRef(Colour colour) const { return static_cast<COLORREF>(Resolve(colour).Value()); }

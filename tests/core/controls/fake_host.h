@@ -17,8 +17,8 @@ namespace orvell::controls::test {
 
 // A host that records what the button asks of it. The log keeps the order of everything that
 // happens: host calls, the events the button raises (RecordingEvents writes into it too) and each
-// finished drawing, as "draw full" when the middle of the face was painted and "draw partial" when
-// only its bands were.
+// finished drawing, as "draw full" when the middle of the face was painted since the previous drawing
+// and "draw partial" when only its bands were.
 class RecordingHost final : public XpButtonHost {
 public:
     explicit RecordingHost(PixelCanvas& canvas) : m_canvas(canvas) {}
@@ -47,7 +47,7 @@ public:
         const int y = m_canvas.Height() / 2;
         log.push_back(m_canvas.Touched(x, y) ? "draw full" : "draw partial");
         ++presents;
-        m_canvas.StartFrame();
+        m_canvas.EndFrame();
     }
     void CaptureMouse() override { log.push_back("capture"); }
     void ReleaseMouse() override { log.push_back("release"); }
@@ -141,11 +141,15 @@ class TestPicture final : public Picture {
 public:
     TestPicture(PictureKind kind, int width, int height, std::wstring reference,
                 std::vector<std::optional<Colour>> pixels)
-        : m_kind(kind), m_width(width), m_height(height), m_reference(std::move(reference)),
+        : m_kind(kind),
+          m_width(width),
+          m_height(height),
+          m_reference(std::move(reference)),
           m_pixels(std::move(pixels)) {}
 
     // A solid bitmap, or an icon that draws colour where mask is 1.
-    static std::shared_ptr<TestPicture> Solid(int width, int height, Colour colour, std::wstring reference = L"") {
+    static std::shared_ptr<TestPicture> Solid(int width, int height, Colour colour,
+                                              std::wstring reference = L"") {
         return std::make_shared<TestPicture>(PictureKind::Bitmap, width, height, std::move(reference),
                                              std::vector<std::optional<Colour>>(width * height, colour));
     }
@@ -167,6 +171,10 @@ public:
     std::wstring Reference() const override { return m_reference; }
     void Draw(Canvas& canvas, const Rect& box) const override {
         ++draws;
+        if (auto* pixels = dynamic_cast<PixelCanvas*>(&canvas)) {
+            pixels->sequence.push_back("picture");
+        }
+        boxes.push_back(box);
         if (m_kind == PictureKind::Other || box.Width() <= 0 || box.Height() <= 0) {
             return;
         }
@@ -183,6 +191,7 @@ public:
     }
 
     mutable int draws = 0;
+    mutable std::vector<Rect> boxes;
 
 private:
     PictureKind m_kind;

@@ -54,16 +54,28 @@ public:
     };
 
     PixelCanvas(int width, int height, Colour paper)
-        : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), paper),
+        : m_width(width),
+          m_height(height),
+          m_pixels(static_cast<std::size_t>(width * height), paper),
           m_touched(m_pixels.size(), false) {}
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     Colour At(int x, int y) const { return m_pixels[Index(x, y)]; }
     bool Touched(int x, int y) const { return m_touched[Index(x, y)]; }
+    // Whether the last finished drawing painted a pixel.
+    bool DrawnLastTime(int x, int y) const { return !m_lastFrame.empty() && m_lastFrame[Index(x, y)]; }
+    // A drawing is finished: what it painted is kept for DrawnLastTime.
+    void EndFrame() {
+        m_lastFrame = m_touched;
+        ClearTouched();
+    }
+    // Forgets which pixels were drawn.
+    void ClearTouched() { std::fill(m_touched.begin(), m_touched.end(), false); }
     // Forgets which pixels were drawn, and the recorded calls.
     void StartFrame() {
-        std::fill(m_touched.begin(), m_touched.end(), false);
+        ClearTouched();
+        sequence.clear();
         arcs.clear();
         edges.clear();
         texts.clear();
@@ -138,6 +150,7 @@ public:
     }
     void Text(std::wstring_view text, const Rect& rect, unsigned format, Colour colour) override {
         texts.push_back(TextCall{std::wstring(text), rect, format, Resolve(colour)});
+        sequence.push_back("text");
     }
     int TextHeight(std::wstring_view text, const Rect& rect, unsigned format) const override {
         if (text.empty()) {
@@ -156,6 +169,8 @@ public:
     std::vector<EdgeCall> edges;
     std::vector<TextCall> texts;
     std::vector<Rect> focusRects;
+    // The order of texts and of the pictures that mark themselves.
+    std::vector<std::string> sequence;
 
 private:
     bool OnSurface(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
@@ -187,6 +202,7 @@ private:
     int m_height;
     std::vector<Colour> m_pixels;
     std::vector<bool> m_touched;
+    std::vector<bool> m_lastFrame;
 };
 
 }  // namespace controls::test

@@ -163,7 +163,10 @@ TEST(PropertyBag, FontsKeepNameSizeAndStyle) {
     const Case cases[] = {
         {"name and size", L"宋体,9", {L"宋体", 9, false, false, false, false}, false},
         {"with flags", L"Tahoma,10.5,bold italic", {L"Tahoma", 10.5f, true, true, false, false}, false},
-        {"every flag", L"Arial,8,underline strikethrough bold italic", {L"Arial", 8, true, true, true, true}, false},
+        {"every flag",
+         L"Arial,8,underline strikethrough bold italic",
+         {L"Arial", 8, true, true, true, true},
+         false},
         {"old spelling", L"Arial,8,strikethru", {L"Arial", 8, false, false, false, true}, false},
         {"comma in the name", L"A, B,12,bold", {L"A, B", 12, true, false, false, false}, false},
         {"unknown flag", L"Arial,8,bold shiny", {L"Arial", 8, true, false, false, false}, true},

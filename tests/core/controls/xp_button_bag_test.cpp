@@ -41,7 +41,8 @@ TEST(XpButtonBag, SaveAndRestoreCoverTheSameKeysWithTheSameFields) {
         ASSERT_NE(restored, XpRestoreOrder().end());
         EXPECT_TRUE(restored->field == saved.field) << Utf8(saved.key);
     }
-    EXPECT_EQ(Utf8(XpSaveOrder()[7].key), Utf8(L"Button标题区百分比")) << "the save order is not the restore order";
+    EXPECT_EQ(Utf8(XpSaveOrder()[7].key), Utf8(L"Button标题区百分比"))
+        << "the save order is not the restore order";
     EXPECT_EQ(Utf8(XpRestoreOrder()[7].key), Utf8(L"Button标题区位置"));
 }
 

@@ -78,29 +78,34 @@ TEST(XpButtonProperties, ValidatedSettersAcceptOrRefuseWithTheirBox) {
     const ValidationCase cases[] = {
         {"percent 100", 0, false, percent(100), xp_key::kCaptionPercent, percentIs(100), Accepted, L""},
         {"percent 0", 0, false, percent(0), xp_key::kCaptionPercent, percentIs(0), Accepted, L""},
-        {"percent 100.5", 0, false, percent(100.5), xp_key::kCaptionPercent, percentIs(80), Refused, percentText},
+        {"percent 100.5", 0, false, percent(100.5), xp_key::kCaptionPercent, percentIs(80), Refused,
+         percentText},
         {"percent -1", 0, false, percent(-1), xp_key::kCaptionPercent, percentIs(80), Refused, percentText},
         {"percent NaN", 0, false, percent(std::nan("")), xp_key::kCaptionPercent, percentIs(80), Refused,
          percentText},
-        {"disabled look, flat", 1, false, noDisabledLook, xp_key::kNoDisabledLook, noDisabledLookOn, Accepted, L""},
-        {"disabled look, toolbar", 3, false, noDisabledLook, xp_key::kNoDisabledLook, noDisabledLookOn, Accepted,
+        {"disabled look, flat", 1, false, noDisabledLook, xp_key::kNoDisabledLook, noDisabledLookOn, Accepted,
          L""},
-        {"disabled look, chevron", 4, false, noDisabledLook, xp_key::kNoDisabledLook, std::not_fn(noDisabledLookOn),
-         Refused, disabledText},
-        {"disabled look, grip", 6, false, noDisabledLook, xp_key::kNoDisabledLook, std::not_fn(noDisabledLookOn),
-         Refused, disabledText},
+        {"disabled look, toolbar", 3, false, noDisabledLook, xp_key::kNoDisabledLook, noDisabledLookOn,
+         Accepted, L""},
+        {"disabled look, chevron", 4, false, noDisabledLook, xp_key::kNoDisabledLook,
+         std::not_fn(noDisabledLookOn), Refused, disabledText},
+        {"disabled look, grip", 6, false, noDisabledLook, xp_key::kNoDisabledLook,
+         std::not_fn(noDisabledLookOn), Refused, disabledText},
         {"attached margin, chevron", 4, false, margin, xp_key::kAttachedMargin, marginIs7, Accepted, L""},
         {"attached margin, arrow", 2, false, margin, xp_key::kAttachedMargin, nullptr, Accepted, L""},
         {"attached margin, grip", 6, false, margin, xp_key::kAttachedMargin, std::not_fn(marginIs7), Refused,
          marginText},
-        {"attached margin, separator", 5, false, margin, xp_key::kAttachedMargin, marginIs7, StoredSilently, L""},
+        {"attached margin, separator", 5, false, margin, xp_key::kAttachedMargin, marginIs7, StoredSilently,
+         L""},
         {"attached width, chevron", 4, false, width, xp_key::kAttachedWidth, widthIs9, Accepted, L""},
-        {"attached width, grip", 6, false, width, xp_key::kAttachedWidth, std::not_fn(widthIs9), Refused, widthText},
+        {"attached width, grip", 6, false, width, xp_key::kAttachedWidth, std::not_fn(widthIs9), Refused,
+         widthText},
         {"attached width, separator", 5, false, width, xp_key::kAttachedWidth, widthIs9, StoredSilently, L""},
         {"attached height, chevron", 4, false, height, xp_key::kAttachedHeight, heightIs5, Accepted, L""},
         {"attached height, grip", 6, false, height, xp_key::kAttachedHeight, std::not_fn(heightIs5), Refused,
          heightText},
-        {"attached height, separator", 5, false, height, xp_key::kAttachedHeight, heightIs5, StoredSilently, L""},
+        {"attached height, separator", 5, false, height, xp_key::kAttachedHeight, heightIs5, StoredSilently,
+         L""},
         {"grip spacing, grip", 6, false, spacing, xp_key::kGripSpacing, spacingIs5, Accepted, L""},
         {"grip spacing, separator", 5, false, spacing, xp_key::kGripSpacing, std::not_fn(spacingIs5), Refused,
          spacingText},
@@ -112,21 +117,22 @@ TEST(XpButtonProperties, ValidatedSettersAcceptOrRefuseWithTheirBox) {
         {"toolbar colour, flat", 1, false, toolbar, xp_key::kToolbarColour, std::not_fn(toolbarSet), Refused,
          toolbarText},
         {"frame fill, xp", 0, false, frameBack, xp_key::kFrameBackSwitch, frameBackOn, Accepted, L""},
-        {"frame fill, chevron", 4, false, frameBack, xp_key::kFrameBackSwitch, std::not_fn(frameBackOn), Refused,
-         frameBackText},
+        {"frame fill, chevron", 4, false, frameBack, xp_key::kFrameBackSwitch, std::not_fn(frameBackOn),
+         Refused, frameBackText},
         {"frame fill, grip", 6, false, frameBack, xp_key::kFrameBackSwitch, std::not_fn(frameBackOn), Refused,
          frameBackText},
-        {"frame fill, separator", 5, false, frameBack, xp_key::kFrameBackSwitch, frameBackOn, StoredSilently, L""},
+        {"frame fill, separator", 5, false, frameBack, xp_key::kFrameBackSwitch, frameBackOn, StoredSilently,
+         L""},
         {"frame effect, toolbar", 3, false, effect, xp_key::kFrameEffect, effectIs2, Accepted, L""},
         {"frame effect, chevron", 4, false, effect, xp_key::kFrameEffect, std::not_fn(effectIs2), Refused,
          effectText},
         {"frame effect, separator", 5, false, effect, xp_key::kFrameEffect, effectIs2, StoredSilently, L""},
         {"frame height, scaled", 0, true, frameHeight, xp_key::kFrameHeight, frameHeightIs40, Accepted, L""},
-        {"frame height, not scaled", 0, false, frameHeight, xp_key::kFrameHeight, std::not_fn(frameHeightIs40),
-         Refused, frameHeightText},
+        {"frame height, not scaled", 0, false, frameHeight, xp_key::kFrameHeight,
+         std::not_fn(frameHeightIs40), Refused, frameHeightText},
         {"frame width, scaled", 0, true, frameWidth, xp_key::kFrameWidth, frameWidthIs40, Accepted, L""},
-        {"frame width, not scaled", 0, false, frameWidth, xp_key::kFrameWidth, std::not_fn(frameWidthIs40), Refused,
-         frameWidthText},
+        {"frame width, not scaled", 0, false, frameWidth, xp_key::kFrameWidth, std::not_fn(frameWidthIs40),
+         Refused, frameWidthText},
     };
     for (const ValidationCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -224,12 +230,35 @@ TEST(XpButtonProperties, StandardSchemeRestoresEveryColourAndRedraws) {
     EXPECT_EQ(p.caption, L"kept") << "only colours and effects";
 
     const std::vector<std::wstring> expected = {
-        L"Button配色方案", L"边框色", L"阴影显示开关", L"阴影色", L"阴影长度", L"边框显示开关_选中时",
-        L"焦点框显示开关", L"焦点框内移距离", L"标题_背景色", L"标题_背景色_选中时", L"标题_背景色_按下时",
-        L"标题_文字色开关_按下时", L"标题_背景色_平滑色", L"标题_文字色开关_平滑色", L"标题_文字色",
-        L"标题_文字色_选中时", L"标题_文字色_按下时", L"图片框_背景色", L"图片框_背景色开关", L"图片区_背景色",
-        L"图片区_背景色_选中时", L"图片区_背景色_按下时", L"图片区_背景色开关_按下时", L"图片区_背景色_平滑色",
-        L"图片区_背景色开关_平滑色", L"图片_前景色开关", L"图片_前景色", L"工具条_前景色", L"图片框效果",
+        L"Button配色方案",
+        L"边框色",
+        L"阴影显示开关",
+        L"阴影色",
+        L"阴影长度",
+        L"边框显示开关_选中时",
+        L"焦点框显示开关",
+        L"焦点框内移距离",
+        L"标题_背景色",
+        L"标题_背景色_选中时",
+        L"标题_背景色_按下时",
+        L"标题_文字色开关_按下时",
+        L"标题_背景色_平滑色",
+        L"标题_文字色开关_平滑色",
+        L"标题_文字色",
+        L"标题_文字色_选中时",
+        L"标题_文字色_按下时",
+        L"图片框_背景色",
+        L"图片框_背景色开关",
+        L"图片区_背景色",
+        L"图片区_背景色_选中时",
+        L"图片区_背景色_按下时",
+        L"图片区_背景色开关_按下时",
+        L"图片区_背景色_平滑色",
+        L"图片区_背景色开关_平滑色",
+        L"图片_前景色开关",
+        L"图片_前景色",
+        L"工具条_前景色",
+        L"图片框效果",
     };
     EXPECT_EQ(f.host.notified, expected);
     EXPECT_EQ(f.host.presents, 1) << "one forced redraw";
@@ -269,13 +298,15 @@ TEST(XpButtonProperties, TypeSetterSideEffects) {
         f.button.SetType(c.to);
         const P& p = f.button.Properties();
         EXPECT_EQ(p.type, c.expectedType);
-        EXPECT_EQ((AttachedArea{p.attachedMargin, p.attachedWidth, p.attachedHeight, f.button.Layout().areaWidth}),
-                  c.expectedArea);
+        EXPECT_EQ(
+            (AttachedArea{p.attachedMargin, p.attachedWidth, p.attachedHeight, f.button.Layout().areaWidth}),
+            c.expectedArea);
         // Every change ends in a refresh, and the type-0 to type-3 layout reports the attached values.
         std::vector<std::wstring> notes = f.host.notified;
         if (c.expectedType >= 0 && c.expectedType <= 3) {
             ASSERT_GE(notes.size(), 3u);
-            EXPECT_EQ(std::vector<std::wstring>(notes.end() - 3, notes.end()), (std::vector<std::wstring>{w, h, m}));
+            EXPECT_EQ(std::vector<std::wstring>(notes.end() - 3, notes.end()),
+                      (std::vector<std::wstring>{w, h, m}));
             notes.resize(notes.size() - 3);
         }
         EXPECT_EQ(notes.size(), c.expectedNotes.size());
@@ -407,8 +438,9 @@ TEST(XpButtonProperties, AttachedPictureSetsTheAttachedArea) {
             f.button.SetAttachedPicture(nullptr);
         }
         const P& p = f.button.Properties();
-        EXPECT_EQ((AttachedArea{p.attachedMargin, p.attachedWidth, p.attachedHeight, f.button.Layout().areaWidth}),
-                  c.expected);
+        EXPECT_EQ(
+            (AttachedArea{p.attachedMargin, p.attachedWidth, p.attachedHeight, f.button.Layout().areaWidth}),
+            c.expected);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "controls/sound_path.h"
+#include "controls/program_path.h"
 
 namespace orvell::controls {
 
@@ -18,7 +18,7 @@ bool IsRooted(std::wstring_view path) {
 
 }  // namespace
 
-std::wstring ResolveSoundPath(std::wstring_view path, std::wstring_view programFolder) {
+std::wstring ResolveProgramPath(std::wstring_view path, std::wstring_view programFolder) {
     if (path.empty() || IsRooted(path) || programFolder.empty()) {
         return std::wstring(path);
     }
