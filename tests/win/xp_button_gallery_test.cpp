@@ -142,7 +142,7 @@ TEST(XpButtonGallery, EveryTypeInEveryState) {
             GdiCanvas canvas(face.Dc());
             controls::VelloXPButton button(host, canvas);
             const controls::PropertyBag design = controls::PropertyBag::Parse(rows[r].design);
-            button.Restore(design, L"Command2", controls::FontSpec{L"宋体", 9}, pictures);
+            button.Restore(design, L"Command2", controls::FontDescription{L"宋体", 9}, pictures);
             ASSERT_TRUE(design.Problems().empty());
             button.OnResize(rows[r].width, kButtonHeight);
             states[s].enter(button);

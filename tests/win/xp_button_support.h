@@ -35,7 +35,7 @@ public:
         messages.emplace_back(text);
     }
     void ApplyEnabled(bool) override {}
-    void ApplyFont(const controls::FontSpec& font) override {
+    void ApplyFont(const controls::FontDescription& font) override {
         unique_hfont made(::CreateFontW(
             -static_cast<int>(font.size * 96 / 72 + 0.5f), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
             font.italic, font.underline, font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -69,7 +69,7 @@ struct GdiButton {
     GdiButton(int width, int height, std::int32_t type = controls::xp_type::kXp,
               Colour paper = Colour::Rgb(10, 200, 10))
         : surface(width, height, paper), host(surface.Dc()), canvas(surface.Dc()), button(host, canvas) {
-        button.InitNew(L"Command1", controls::FontSpec{L"Tahoma", 8});
+        button.InitNew(L"Command1", controls::FontDescription{L"Tahoma", 8});
         button.OnResize(width, height);
         if (type != controls::xp_type::kXp) {
             button.SetType(type);

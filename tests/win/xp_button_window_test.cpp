@@ -19,7 +19,7 @@ namespace orvell::win {
 namespace {
 
 constexpr Colour kWhite(0xFFFFFF);
-const controls::FontSpec kFont{L"Tahoma", 8};
+const controls::FontDescription kFont{L"Tahoma", 8};
 
 LPARAM At(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));

@@ -311,7 +311,7 @@ std::wstring PropertyBag::ReadString(std::wstring_view key, std::wstring_view fa
     return text == nullptr ? std::wstring(fallback) : *text;
 }
 
-FontSpec PropertyBag::ReadFont(std::wstring_view key, const FontSpec& fallback) const {
+FontDescription PropertyBag::ReadFont(std::wstring_view key, const FontDescription& fallback) const {
     const std::wstring* text = Find(key);
     if (text == nullptr) {
         return fallback;
@@ -345,7 +345,7 @@ FontSpec PropertyBag::ReadFont(std::wstring_view key, const FontSpec& fallback) 
         ReportBadValue(key, *text, L"a font (name,size,flags)");
         return fallback;
     }
-    FontSpec font;
+    FontDescription font;
     font.name = std::wstring(name);
     font.size = static_cast<float>(*points);
     std::size_t at = 0;
@@ -419,7 +419,7 @@ void PropertyBag::WriteString(std::wstring_view key, std::wstring_view value, st
     }
 }
 
-void PropertyBag::WriteFont(std::wstring_view key, const FontSpec& value, const FontSpec& fallback) {
+void PropertyBag::WriteFont(std::wstring_view key, const FontDescription& value, const FontDescription& fallback) {
     if (value == fallback) {
         Remove(key);
     } else {
@@ -442,7 +442,7 @@ std::wstring PropertyBag::FormatDouble(double value) {
     return Widen(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
-std::wstring PropertyBag::FormatFont(const FontSpec& font) {
+std::wstring PropertyBag::FormatFont(const FontDescription& font) {
     std::wstring text = font.name + L"," + FormatDouble(font.size);
     std::wstring flags;
     const auto add = [&](bool on, const wchar_t* word) {

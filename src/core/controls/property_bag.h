@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/colour.h"
-#include "controls/font_spec.h"
+#include "controls/font_description.h"
 
 namespace orvell::controls {
 
@@ -53,7 +53,7 @@ public:
     bool ReadBoolean(std::wstring_view key, bool fallback) const;
     Colour ReadColour(std::wstring_view key, Colour fallback) const;
     std::wstring ReadString(std::wstring_view key, std::wstring_view fallback) const;
-    FontSpec ReadFont(std::wstring_view key, const FontSpec& fallback) const;
+    FontDescription ReadFont(std::wstring_view key, const FontDescription& fallback) const;
 
     // A value equal to its default is left out (and one already there removed): reading gives the
     // default back.
@@ -63,7 +63,7 @@ public:
     void WriteBoolean(std::wstring_view key, bool value, bool fallback);
     void WriteColour(std::wstring_view key, Colour value, Colour fallback);
     void WriteString(std::wstring_view key, std::wstring_view value, std::wstring_view fallback);
-    void WriteFont(std::wstring_view key, const FontSpec& value, const FontSpec& fallback);
+    void WriteFont(std::wstring_view key, const FontDescription& value, const FontDescription& fallback);
 
     // What could not be read, in the order it was met: lines while parsing, values while reading.
     const std::vector<BagProblem>& Problems() const { return m_problems; }
@@ -71,7 +71,7 @@ public:
 
     // The text forms of single values, for tools and tests.
     static std::wstring FormatColour(Colour colour);
-    static std::wstring FormatFont(const FontSpec& font);
+    static std::wstring FormatFont(const FontDescription& font);
     static std::wstring FormatDouble(double value);
 
 private:

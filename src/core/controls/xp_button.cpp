@@ -45,7 +45,7 @@ bool HasAttachedArea(std::int32_t type) {
 
 // ---- Saving and restoring --------------------------------------------------------------------------
 
-void VelloXPButton::InitNew(std::wstring_view hostName, const FontSpec& hostFont) {
+void VelloXPButton::InitNew(std::wstring_view hostName, const FontDescription& hostFont) {
     m_props = XpButtonProperties{};
     m_props.caption = std::wstring(hostName);
     m_props.font = hostFont;
@@ -55,7 +55,7 @@ void VelloXPButton::InitNew(std::wstring_view hostName, const FontSpec& hostFont
     ApplyPlatform();
 }
 
-void VelloXPButton::Restore(const PropertyBag& bag, std::wstring_view hostName, const FontSpec& hostFont,
+void VelloXPButton::Restore(const PropertyBag& bag, std::wstring_view hostName, const FontDescription& hostFont,
                             PictureSource& pictures) {
     const XpButtonProperties defaults;
     for (const XpBagField& entry : XpRestoreOrder()) {
@@ -78,7 +78,7 @@ void VelloXPButton::Restore(const PropertyBag& bag, std::wstring_view hostName, 
                 } else if constexpr (std::is_same_v<T, std::wstring>) {
                     m_props.*field =
                         bag.ReadString(key, key == xp_key::kCaption ? hostName : defaults.*field);
-                } else if constexpr (std::is_same_v<T, FontSpec>) {
+                } else if constexpr (std::is_same_v<T, FontDescription>) {
                     m_props.*field = bag.ReadFont(key, hostFont);
                 } else {
                     static_assert(std::is_same_v<T, PictureRef>);
@@ -107,7 +107,7 @@ void VelloXPButton::Restore(const PropertyBag& bag, std::wstring_view hostName, 
     ApplyPlatform();
 }
 
-void VelloXPButton::Save(PropertyBag& bag, std::wstring_view hostName, const FontSpec& hostFont) const {
+void VelloXPButton::Save(PropertyBag& bag, std::wstring_view hostName, const FontDescription& hostFont) const {
     const XpButtonProperties defaults;
     for (const XpBagField& entry : XpSaveOrder()) {
         const std::wstring_view key = entry.key;
@@ -127,7 +127,7 @@ void VelloXPButton::Save(PropertyBag& bag, std::wstring_view hostName, const Fon
                 } else if constexpr (std::is_same_v<T, std::wstring>) {
                     bag.WriteString(key, m_props.*field,
                                     key == xp_key::kCaption ? hostName : defaults.*field);
-                } else if constexpr (std::is_same_v<T, FontSpec>) {
+                } else if constexpr (std::is_same_v<T, FontDescription>) {
                     bag.WriteFont(key, m_props.*field, hostFont);
                 } else {
                     static_assert(std::is_same_v<T, PictureRef>);
@@ -348,7 +348,7 @@ void VelloXPButton::ApplyFontChange() {
     Notify(xp_key::kFont);
 }
 
-void VelloXPButton::SetFont(const FontSpec& font) {
+void VelloXPButton::SetFont(const FontDescription& font) {
     m_props.font = font;
     ApplyFontChange();
 }

@@ -45,12 +45,12 @@ public:
     void SetEvents(XpButtonEvents* events) { m_events = events != nullptr ? events : &m_noEvents; }
 
     // A newly placed button: the defaults, with the host's name as caption and the host's font.
-    void InitNew(std::wstring_view hostName, const FontSpec& hostFont);
+    void InitNew(std::wstring_view hostName, const FontDescription& hostFont);
     // Takes the saved properties; a missing or unreadable value gives the default (the bag lists what
     // could not be read). Pictures come from the source by the names the bag gives.
-    void Restore(const PropertyBag& bag, std::wstring_view hostName, const FontSpec& hostFont,
+    void Restore(const PropertyBag& bag, std::wstring_view hostName, const FontDescription& hostFont,
                  PictureSource& pictures);
-    void Save(PropertyBag& bag, std::wstring_view hostName, const FontSpec& hostFont) const;
+    void Save(PropertyBag& bag, std::wstring_view hostName, const FontDescription& hostFont) const;
 
     const XpButtonProperties& Properties() const { return m_props; }
     const XpButtonLayout& Layout() const { return m_layout; }
@@ -81,7 +81,7 @@ public:
     void SetPictureAlignment(std::int32_t value);     // Button图片区内布置方式
     void SetCaption(std::wstring_view caption);       // caption ("Caption")
     void SetEnabled(bool enabled);                    // Enabled
-    void SetFont(const FontSpec& font);               // Font
+    void SetFont(const FontDescription& font);               // Font
     void SetFontUnderline(bool on);                   // FontUnderline
     void SetFontStrikethru(bool on);                  // FontStrikethru
     void SetFontSize(float points);                   // FontSize

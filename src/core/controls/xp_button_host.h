@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "common/geometry.h"
-#include "controls/font_spec.h"
+#include "controls/font_description.h"
 #include "controls/picture.h"
 
 namespace orvell::controls {
@@ -38,7 +38,7 @@ public:
     // The window follows these properties: input on or off, the caption font selected into the
     // drawing surface (text measuring and drawing use it), and the cursor shape.
     virtual void ApplyEnabled(bool enabled) = 0;
-    virtual void ApplyFont(const FontSpec& font) = 0;
+    virtual void ApplyFont(const FontDescription& font) = 0;
     virtual void ApplyMousePointer(std::int32_t pointer, const Picture* icon) = 0;
 
     // The window's shape after a body drawing; the same shape comes again after every drawing.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/colour.h"
-#include "controls/font_spec.h"
+#include "controls/font_description.h"
 #include "controls/picture.h"
 
 namespace orvell::controls {
@@ -113,7 +113,7 @@ struct XpButtonProperties {
     std::int32_t pictureAlignment = 4;
     std::wstring caption;
     bool enabled = true;
-    FontSpec font;
+    FontDescription font;
     PictureRef mouseIcon;
     std::int32_t mousePointer = kDefaultPointer;
     Colour captionBack{0xF0F0F0};
@@ -173,7 +173,7 @@ struct XpButtonProperties {
 struct XpBagField {
     using P = XpButtonProperties;
     using Field = std::variant<std::int32_t P::*, std::int16_t P::*, double P::*, bool P::*, Colour P::*,
-                               std::wstring P::*, PictureRef P::*, FontSpec P::*>;
+                               std::wstring P::*, PictureRef P::*, FontDescription P::*>;
     std::wstring_view key;
     Field field;
 };

@@ -112,7 +112,7 @@ XpButtonWindow::~XpButtonWindow() {
 }
 
 bool XpButtonWindow::Create(HWND parent, int id, const Rect& bounds, std::wstring_view name,
-                            const controls::FontSpec& hostFont) {
+                            const controls::FontDescription& hostFont) {
     if (Handle() != nullptr) {
         return false;
     }
@@ -121,7 +121,7 @@ bool XpButtonWindow::Create(HWND parent, int id, const Rect& bounds, std::wstrin
 }
 
 bool XpButtonWindow::Create(HWND parent, int id, const Rect& bounds, std::wstring_view name,
-                            const controls::FontSpec& hostFont, const controls::PropertyBag& design,
+                            const controls::FontDescription& hostFont, const controls::PropertyBag& design,
                             controls::PictureSource& pictures) {
     if (Handle() != nullptr) {
         return false;
@@ -363,7 +363,7 @@ void XpButtonWindow::ApplyEnabled(bool enabled) {
     }
 }
 
-void XpButtonWindow::ApplyFont(const controls::FontSpec& font) {
+void XpButtonWindow::ApplyFont(const controls::FontDescription& font) {
     unique_hfont made(::CreateFontW(
         FontHeight(font.size), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic ? TRUE : FALSE,
         font.underline ? TRUE : FALSE, font.strikethrough ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,

@@ -28,11 +28,11 @@ public:
     // A newly placed button: the defaults, captioned with its name. Bounds in the parent's client
     // pixels. False when the window exists already or the system refuses.
     bool Create(HWND parent, int id, const Rect& bounds, std::wstring_view name,
-                const controls::FontSpec& hostFont);
+                const controls::FontDescription& hostFont);
     // A button restored from a saved design (see PropertyBag for the text form); what the design
     // could not give is listed in its Problems() and takes the default.
     bool Create(HWND parent, int id, const Rect& bounds, std::wstring_view name,
-                const controls::FontSpec& hostFont, const controls::PropertyBag& design,
+                const controls::FontDescription& hostFont, const controls::PropertyBag& design,
                 controls::PictureSource& pictures);
 
     // The button's properties, methods and state. Setting a property redraws as the button decides.
@@ -82,7 +82,7 @@ private:
     void PropertyChanged(std::wstring_view) override {}
     void ShowMessage(std::wstring_view title, std::wstring_view text, controls::MessageIcon icon) override;
     void ApplyEnabled(bool enabled) override;
-    void ApplyFont(const controls::FontSpec& font) override;
+    void ApplyFont(const controls::FontDescription& font) override;
     void ApplyMousePointer(std::int32_t pointer, const controls::Picture* icon) override;
     void ApplyRegion(const controls::WindowRegion& region) override;
     void Present() override;

@@ -7,7 +7,7 @@
 namespace orvell::controls::test {
 
 inline constexpr Colour kPaper = Colour::Rgb(1, 2, 3);
-inline const FontSpec kHostFont{L"宋体", 9.0f, false, false, false, false};
+inline const FontDescription kHostFont{L"宋体", 9.0f, false, false, false, false};
 
 // A newly placed button of a type on a surface of its size, with the record of the set-up cleared.
 struct ButtonFixture {

@@ -36,7 +36,7 @@ public:
         log.push_back("message");
     }
     void ApplyEnabled(bool on) override { enabled = on; }
-    void ApplyFont(const FontSpec& spec) override { font = spec; }
+    void ApplyFont(const FontDescription& spec) override { font = spec; }
     void ApplyMousePointer(std::int32_t value, const Picture* icon) override {
         pointer = value;
         pointerIcon = icon;
@@ -82,7 +82,7 @@ public:
     std::vector<std::wstring> sounds;
     int presents = 0;
     bool enabled = true;
-    FontSpec font;
+    FontDescription font;
     std::int32_t pointer = 0;
     const Picture* pointerIcon = nullptr;
     std::optional<WindowRegion> region;

@@ -112,7 +112,7 @@ TEST(PropertyBag, MissingKeysGiveTheirDefaultsQuietly) {
     EXPECT_TRUE(bag.ReadBoolean(L"k", true));
     EXPECT_EQ(bag.ReadColour(L"k", Colour(0x8000000F)), Colour(0x8000000F));
     EXPECT_EQ(bag.ReadString(L"k", L"Command1"), L"Command1");
-    EXPECT_EQ(bag.ReadFont(L"k", FontSpec{}), FontSpec{});
+    EXPECT_EQ(bag.ReadFont(L"k", FontDescription{}), FontDescription{});
     EXPECT_TRUE(bag.Problems().empty());
 }
 
@@ -156,10 +156,10 @@ TEST(PropertyBag, FontsKeepNameSizeAndStyle) {
     struct Case {
         const char* name;
         std::wstring text;
-        FontSpec expected;
+        FontDescription expected;
         bool problem;
     };
-    const FontSpec fallback{L"Fallback", 8, false, false, false, false};
+    const FontDescription fallback{L"Fallback", 8, false, false, false, false};
     const Case cases[] = {
         {"name and size", L"宋体,9", {L"宋体", 9, false, false, false, false}, false},
         {"with flags", L"Tahoma,10.5,bold italic", {L"Tahoma", 10.5f, true, true, false, false}, false},

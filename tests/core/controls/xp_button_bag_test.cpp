@@ -68,7 +68,7 @@ TEST(XpButtonBag, ACustomisedButtonSurvivesSaveTextAndRestore) {
     b.SetPicture(icon);
     b.SetHoverPicture(hover);
     b.SetAttachedPicture(attached);
-    b.SetFont(FontSpec{L"Tahoma", 10.5f, true, false, true, false});
+    b.SetFont(FontDescription{L"Tahoma", 10.5f, true, false, true, false});
     b.SetMousePointer(99);
     b.SetMouseIcon(icon);
     b.SetCaptionBack(Colour(0x123456));
@@ -125,10 +125,10 @@ TEST(XpButtonBag, NewButtonsAndRestoredButtonsStartDifferently) {
 
     Restored r;
     TestPictureSource none;
-    r.button.Restore(PropertyBag{}, L"Command9", FontSpec{L"Arial", 12}, none);
+    r.button.Restore(PropertyBag{}, L"Command9", FontDescription{L"Arial", 12}, none);
     const P& p = r.button.Properties();
     EXPECT_EQ(p.caption, L"Command9");
-    EXPECT_EQ(p.font, (FontSpec{L"Arial", 12}));
+    EXPECT_EQ(p.font, (FontDescription{L"Arial", 12}));
     EXPECT_EQ(p.pictureFore, Colour(0xC0C0C0));
     EXPECT_EQ(p.hoverSound, L".\\media\\over.wav");
     EXPECT_EQ(p.clickSound, L".\\media\\click.wav");

@@ -350,7 +350,7 @@ TEST(XpButtonProperties, FontPassThroughsChangeTheFontAndReportFont) {
     f.button.SetFontStrikethru(true);
     f.button.SetFontSize(12.5f);
     f.button.SetFontName(L"Tahoma");
-    const FontSpec expected{L"Tahoma", 12.5f, true, true, true, true};
+    const FontDescription expected{L"Tahoma", 12.5f, true, true, true, true};
     EXPECT_EQ(f.button.Properties().font, expected);
     EXPECT_EQ(f.host.font, expected) << "applied to the surface";
     EXPECT_EQ(f.host.notified, std::vector<std::wstring>(6, L"Font"));

@@ -5,7 +5,7 @@
 namespace orvell::controls {
 
 // A caption font as a control keeps and saves it; the platform makes the real font from it.
-struct FontSpec {
+struct FontDescription {
     std::wstring name = L"宋体";
     float size = 9.0f;  // points
     bool bold = false;
@@ -13,7 +13,7 @@ struct FontSpec {
     bool underline = false;
     bool strikethrough = false;
 
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 
 }  // namespace orvell::controls
