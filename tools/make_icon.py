@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Draws Orvell's icon (16 x 16 and 32 x 32, 32-bit with alpha) into res/orvell.ico.
+"""Draws Orvell's icons (32-bit with alpha) into res/.
 
 Run from the repository root: python3 tools/make_icon.py
-The art: a deep-blue rounded tile, the colour of the program's answers, with a white "A" and, on the
-large size, a small "65" beneath it: a character and its code.
+- orvell.ico (16 x 16 and 32 x 32), the program and tray icon: a deep-blue rounded tile, the colour of
+  the program's answers, with a white "A" and, on the large size, a small "65" beneath it: a character
+  and its code.
+- list.ico (16 x 16), the list button's picture: a sheet with two columns of lines, a table.
+- hide.ico (16 x 16), the hide button's picture: a window dropping into the notification area.
 """
 
 import struct
@@ -56,6 +59,44 @@ def draw(size):
     return pixels
 
 
+GREY = (96, 96, 96)
+PAPER = (255, 255, 255)
+LINE = (192, 96, 0)
+BAR = (160, 160, 160)
+
+
+def list_picture():
+    pixels = [[None] * 16 for _ in range(16)]
+    for y in range(1, 15):
+        for x in range(2, 14):
+            border = x in (2, 13) or y in (1, 14)
+            pixels[y][x] = GREY if border else PAPER
+    for y in (4, 6, 8, 10, 12):
+        for x in list(range(4, 7)) + list(range(8, 12)):
+            pixels[y][x] = LINE
+    return pixels
+
+
+def hide_picture():
+    pixels = [[None] * 16 for _ in range(16)]
+    for y in range(0, 8):
+        for x in range(1, 12):
+            border = x in (1, 11) or y in (0, 7)
+            pixels[y][x] = GREY if border else PAPER
+    for x in range(2, 11):
+        pixels[1][x] = BLUE
+    # The arrow, from the window down to the tray.
+    for y in range(5, 12):
+        pixels[y][10] = LINE
+    for dx in range(1, 4):
+        pixels[11 - dx][10 - dx] = LINE
+        pixels[11 - dx][10 + dx] = LINE
+    for y in (13, 14):
+        for x in range(2, 15):
+            pixels[y][x] = BAR if y == 13 else GREY
+    return pixels
+
+
 def bitmap(pixels):
     size = len(pixels)
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
@@ -74,17 +115,24 @@ def bitmap(pixels):
     return header + colour + mask
 
 
-def main():
-    images = [bitmap(draw(size)) for size in (16, 32)]
+def write_icon(path, pictures):
+    images = [bitmap(pixels) for pixels in pictures]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
-    for size, image in zip((16, 32), images):
+    for pixels, image in zip(pictures, images):
+        size = len(pixels)
         out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
         offset += len(image)
     for image in images:
         out += image
-    Path("res/orvell.ico").write_bytes(out)
-    print("wrote res/orvell.ico")
+    Path(path).write_bytes(out)
+    print("wrote", path)
+
+
+def main():
+    write_icon("res/orvell.ico", [draw(16), draw(32)])
+    write_icon("res/list.ico", [list_picture()])
+    write_icon("res/hide.ico", [hide_picture()])
 
 
 if __name__ == "__main__":

@@ -39,6 +39,7 @@ TEST(LanguageLines, UnreadLinesKeepWhatTheLastSwitchGave) {
     EXPECT_EQ(lines.Line(24), L"zh24");
 }
 
+// A missing line would leave its control with the other language's caption.
 TEST(LanguageLines, ShippedFilesHoldEveryLine) {
     text::FolderTextFiles files(ORVELL_DATA_DIR);
     for (const Language language : {Language::Chinese, Language::English}) {
@@ -48,14 +49,7 @@ TEST(LanguageLines, ShippedFilesHoldEveryLine) {
             ASSERT_TRUE(lines.Line(i).has_value()) << i;
             EXPECT_FALSE(lines.Line(i)->empty()) << i;
         }
-        // The window title names the product in both languages.
-        EXPECT_EQ(lines.Line(language_line::kWindowTitle)->rfind(L"Orvell", 0), 0u);
     }
-    LanguageLines chinese;
-    chinese.Load(files, Language::Chinese);
-    EXPECT_EQ(*chinese.Line(language_line::kSearchButton), L"查询(&S)");
-    EXPECT_EQ(*chinese.Line(language_line::kOutputFrame), L"提示：");
-    EXPECT_EQ(*chinese.Line(language_line::kHideKey), L"隐藏快捷键(&H)");
 }
 
 }  // namespace

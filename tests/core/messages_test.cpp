@@ -3,17 +3,14 @@
 #include <string>
 
 #include "lookup/messages.h"
-#include "text/utf8.h"
+#include "lookup_names.h"
+#include "text_lines.h"
 
 namespace orvell::lookup {
 namespace {
 
-constexpr auto kZh = Language::Chinese;
-constexpr auto kEn = Language::English;
-constexpr auto kSearch = SearchMode::Search;
-constexpr auto kReverse = SearchMode::ReverseSearch;
-constexpr auto kShort = TableKind::Short;
-constexpr auto kFull = TableKind::Full;
+using namespace names;
+using orvell::testing::Utf8;
 
 // The texts as the user reads them, written out whole so a lost line break or blank shows.
 const std::wstring kZhSearchShort =
@@ -42,81 +39,46 @@ const std::wstring kEnReverseShort =
 const std::wstring kEnReverseFull =
     L"You can only search the scale of ASCII value is:\r\nThree digits in The scale of Number is 000 To 255.";
 
-struct TextCase {
-    Language language;
-    SearchMode mode;
-    TableKind table;
-    std::wstring text;
-};
-
-void ExpectTexts(std::wstring (*make)(Language, SearchMode, TableKind), std::initializer_list<TextCase> cases) {
-    for (const TextCase& c : cases) {
-        EXPECT_EQ(text::EncodeUtf8(make(c.language, c.mode, c.table)), text::EncodeUtf8(c.text))
-            << "language " << static_cast<int>(c.language) << ", mode " << static_cast<int>(c.mode)
-            << ", table " << static_cast<int>(c.table);
+// The tips, and the two messages as their heading followed by a body. The language switch and the
+// messages reword a few of the tips.
+TEST(Texts, TipsAndMessagesForEveryLanguageModeAndTable) {
+    struct Case {
+        Language language;
+        SearchMode mode;
+        TableKind table;
+        std::wstring tip;
+        std::wstring switchTip;
+        std::wstring emptyInputBody;
+        std::wstring outOfRangeBody;
+    };
+    const std::wstring zhReverseShortMessage = L"可以查询的ASCII值只能为：范围是 33-126 内的2-3位数字。";
+    const std::wstring enReverseFullMessage = L"\r\nYou can only search the scale of ASCII value is:\r\n"
+                                              L"Only three digits in The scale of Number is 000 To 255.";
+    const Case cases[] = {
+        {kZh, kSearch, kShort, kZhSearchShort, kZhSearchShortSwitch, kZhSearchShort, kZhSearchShort},
+        {kZh, kSearch, kFull, kZhSearchFull, kZhSearchFull, kZhSearchFull, kZhSearchFull},
+        {kZh, kReverse, kShort, kZhReverseShort, kZhReverseShort, zhReverseShortMessage,
+         zhReverseShortMessage},
+        {kZh, kReverse, kFull, kZhReverseFull, kZhReverseFull, kZhReverseFull, kZhReverseFull},
+        {kEn, kSearch, kShort, kEnSearchShort, kEnSearchShortSwitch, L"\r\n" + kEnSearchShortSwitch,
+         L"\r\n" + kEnSearchShort},
+        {kEn, kSearch, kFull, kEnSearchFull, kEnSearchFull, kEnSearchFull, kEnSearchFull},
+        {kEn, kReverse, kShort, kEnReverseShort, kEnReverseShort, L"\r\n" + kEnReverseShort,
+         L"\r\n" + kEnReverseShort},
+        {kEn, kReverse, kFull, kEnReverseFull, kEnReverseFull, enReverseFullMessage, enReverseFullMessage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "row " << &c - cases);
+        const bool zh = c.language == kZh;
+        const std::wstring emptyInput = zh ? L"\r\n您还没有输入任何要查询的内容！\r\n\r\n"
+                                           : L"\r\nYou have not inputed any searching content!\r\n";
+        const std::wstring outOfRange = zh ? L"\r\n您输入的范围有误！\r\n\r\n"
+                                           : L"\r\nThe content you have inputed is out of scale!\r\n";
+        EXPECT_EQ(Utf8(Tip(c.language, c.mode, c.table)), Utf8(c.tip));
+        EXPECT_EQ(Utf8(LanguageSwitchTip(c.language, c.mode, c.table)), Utf8(c.switchTip));
+        EXPECT_EQ(Utf8(EmptyInputMessage(c.language, c.mode, c.table)), Utf8(emptyInput + c.emptyInputBody));
+        EXPECT_EQ(Utf8(OutOfRangeMessage(c.language, c.mode, c.table)), Utf8(outOfRange + c.outOfRangeBody));
     }
-}
-
-TEST(Tips, EveryLanguageModeAndTable) {
-    ExpectTexts(Tip, {
-                         {kZh, kSearch, kShort, kZhSearchShort},
-                         {kZh, kSearch, kFull, kZhSearchFull},
-                         {kZh, kReverse, kShort, kZhReverseShort},
-                         {kZh, kReverse, kFull, kZhReverseFull},
-                         {kEn, kSearch, kShort, kEnSearchShort},
-                         {kEn, kSearch, kFull, kEnSearchFull},
-                         {kEn, kReverse, kShort, kEnReverseShort},
-                         {kEn, kReverse, kFull, kEnReverseFull},
-                     });
-}
-
-TEST(Tips, LanguageSwitchWordsTwoOfThemDifferently) {
-    ExpectTexts(LanguageSwitchTip, {
-                                       {kZh, kSearch, kShort, kZhSearchShortSwitch},
-                                       {kZh, kSearch, kFull, kZhSearchFull},
-                                       {kZh, kReverse, kShort, kZhReverseShort},
-                                       {kZh, kReverse, kFull, kZhReverseFull},
-                                       {kEn, kSearch, kShort, kEnSearchShortSwitch},
-                                       {kEn, kSearch, kFull, kEnSearchFull},
-                                       {kEn, kReverse, kShort, kEnReverseShort},
-                                       {kEn, kReverse, kFull, kEnReverseFull},
-                                   });
-}
-
-TEST(Messages, EmptyInput) {
-    const std::wstring zh = L"\r\n您还没有输入任何要查询的内容！\r\n\r\n";
-    const std::wstring en = L"\r\nYou have not inputed any searching content!\r\n";
-    ExpectTexts(EmptyInputMessage,
-                {
-                    {kZh, kSearch, kShort, zh + kZhSearchShort},
-                    {kZh, kSearch, kFull, zh + kZhSearchFull},
-                    {kZh, kReverse, kShort, zh + L"可以查询的ASCII值只能为：范围是 33-126 内的2-3位数字。"},
-                    {kZh, kReverse, kFull, zh + kZhReverseFull},
-                    {kEn, kSearch, kShort, en + L"\r\n" + kEnSearchShortSwitch},
-                    {kEn, kSearch, kFull, en + kEnSearchFull},
-                    {kEn, kReverse, kShort, en + L"\r\n" + kEnReverseShort},
-                    {kEn, kReverse, kFull,
-                     en + L"\r\nYou can only search the scale of ASCII value is:\r\n"
-                          L"Only three digits in The scale of Number is 000 To 255."},
-                });
-}
-
-TEST(Messages, OutOfRange) {
-    const std::wstring zh = L"\r\n您输入的范围有误！\r\n\r\n";
-    const std::wstring en = L"\r\nThe content you have inputed is out of scale!\r\n";
-    ExpectTexts(OutOfRangeMessage,
-                {
-                    {kZh, kSearch, kShort, zh + kZhSearchShort},
-                    {kZh, kSearch, kFull, zh + kZhSearchFull},
-                    {kZh, kReverse, kShort, zh + L"可以查询的ASCII值只能为：范围是 33-126 内的2-3位数字。"},
-                    {kZh, kReverse, kFull, zh + kZhReverseFull},
-                    {kEn, kSearch, kShort, en + L"\r\n" + kEnSearchShort},
-                    {kEn, kSearch, kFull, en + kEnSearchFull},
-                    {kEn, kReverse, kShort, en + L"\r\n" + kEnReverseShort},
-                    {kEn, kReverse, kFull,
-                     en + L"\r\nYou can only search the scale of ASCII value is:\r\n"
-                          L"Only three digits in The scale of Number is 000 To 255."},
-                });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "app/settings.h"
 
@@ -10,6 +11,10 @@ namespace {
 
 using Values = std::map<std::wstring, std::int32_t, std::less<>>;
 
+auto Fields(const StartupSettings& s) {
+    return std::tuple(s.softwareRun, s.language, s.screen, s.hotKey, s.check, s.combo);
+}
+
 TEST(StartupSettings, AMissingHotkeyBecomesF12AndEveryOtherValueIsReadAsStored) {
     struct Case {
         const char* name;
@@ -17,30 +22,13 @@ TEST(StartupSettings, AMissingHotkeyBecomesF12AndEveryOtherValueIsReadAsStored) 
         StartupSettings expected;
         Values after;
     };
+    const Values everyValue{{L"SoftwareRun", 1}, {L"Language", 1}, {L"Screen", 1},
+                            {L"HotKey", 119},    {L"Check", 2},    {L"Combo", 3}};
     const Case cases[] = {
         {"first start: nothing stored", {}, {0, 0, 0, 123, 0, 0}, {{L"HotKey", 123}}},
         {"hotkey stored as 0", {{L"HotKey", 0}}, {0, 0, 0, 123, 0, 0}, {{L"HotKey", 123}}},
-        {"hotkey chosen by the user",
-         {{L"HotKey", 65}, {L"Check", 1}, {L"Combo", 2}},
-         {0, 0, 0, 65, 1, 2},
-         {{L"HotKey", 65}, {L"Check", 1}, {L"Combo", 2}}},
-        {"every value set",
-         {{L"SoftwareRun", 1},
-          {L"Language", 1},
-          {L"Screen", 1},
-          {L"HotKey", 119},
-          {L"Check", 2},
-          {L"Combo", 3}},
-         {1, 1, 1, 119, 2, 3},
-         {{L"SoftwareRun", 1},
-          {L"Language", 1},
-          {L"Screen", 1},
-          {L"HotKey", 119},
-          {L"Check", 2},
-          {L"Combo", 3}}},
-        {"an odd language is passed on, not corrected",
-         {{L"Language", 7}},
-         {0, 7, 0, 123, 0, 0},
+        {"every value set", everyValue, {1, 1, 1, 119, 2, 3}, everyValue},
+        {"an odd language is passed on, not corrected", {{L"Language", 7}}, {0, 7, 0, 123, 0, 0},
          {{L"Language", 7}, {L"HotKey", 123}}},
     };
     for (const Case& c : cases) {
@@ -48,14 +36,7 @@ TEST(StartupSettings, AMissingHotkeyBecomesF12AndEveryOtherValueIsReadAsStored) 
         MemorySettingsStore store;
         store.values = c.before;
 
-        const StartupSettings read = LoadStartupSettings(store);
-
-        EXPECT_EQ(read.softwareRun, c.expected.softwareRun);
-        EXPECT_EQ(read.language, c.expected.language);
-        EXPECT_EQ(read.screen, c.expected.screen);
-        EXPECT_EQ(read.hotKey, c.expected.hotKey);
-        EXPECT_EQ(read.check, c.expected.check);
-        EXPECT_EQ(read.combo, c.expected.combo);
+        EXPECT_EQ(Fields(LoadStartupSettings(store)), Fields(c.expected));
         EXPECT_EQ(store.values, c.after);
         EXPECT_EQ(store.writeCount, 1) << "the hotkey is always written, nothing else";
         EXPECT_EQ(store.deleteCount, 0);

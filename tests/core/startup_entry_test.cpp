@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "app/startup_entry.h"
@@ -11,53 +12,46 @@ namespace {
 using Entries = std::map<std::wstring, std::wstring, std::less<>>;
 
 constexpr std::wstring_view kExe = L"C:\\Program Files\\Orvell\\orvell.exe";
+// In quotes, so the blank does not split the command.
 const std::wstring kCommand = L"\"C:\\Program Files\\Orvell\\orvell.exe\"";
 
 // The two Run keys, each writable or not. Without rights a key can be read but neither written nor
 // cleaned, as for a user without administrator rights and the machine-wide key.
 class FakeRunKeys final : public RunKeys {
 public:
-    FakeRunKeys(bool machineWritable, bool userWritable)
-        : m_machineWritable(machineWritable), m_userWritable(userWritable) {}
+    FakeRunKeys(bool machineWritable, bool userWritable) : m_writable{machineWritable, userWritable} {}
 
     bool WriteMachine(std::wstring_view name, std::wstring_view data) override {
-        return Write(machine, m_machineWritable, name, data);
+        return Write(0, name, data);
     }
-    bool WriteUser(std::wstring_view name, std::wstring_view data) override {
-        return Write(user, m_userWritable, name, data);
-    }
+    bool WriteUser(std::wstring_view name, std::wstring_view data) override { return Write(1, name, data); }
     bool MachineHolds(std::wstring_view name, std::wstring_view data) const override {
         const auto found = machine.find(name);
         return found != machine.end() && found->second == data;
     }
-    void DeleteMachine(std::wstring_view name) override { Delete(machine, m_machineWritable, name); }
-    void DeleteUser(std::wstring_view name) override { Delete(user, m_userWritable, name); }
+    void DeleteMachine(std::wstring_view name) override { Write(0, name, std::nullopt); }
+    void DeleteUser(std::wstring_view name) override { Write(1, name, std::nullopt); }
 
     Entries machine;
     Entries user;
 
 private:
-    static bool Write(Entries& entries, bool writable, std::wstring_view name, std::wstring_view data) {
-        if (writable) {
-            entries.insert_or_assign(std::wstring(name), std::wstring(data));
+    // Writes the value, or deletes it when there is no data, where the key is writable.
+    bool Write(int key, std::wstring_view name, std::optional<std::wstring_view> data) {
+        Entries& entries = key == 0 ? machine : user;
+        if (!m_writable[key]) {
+            return false;
         }
-        return writable;
-    }
-    static void Delete(Entries& entries, bool writable, std::wstring_view name) {
-        const auto found = entries.find(name);
-        if (writable && found != entries.end()) {
-            entries.erase(found);
+        if (data) {
+            entries.insert_or_assign(std::wstring(name), std::wstring(*data));
+        } else {
+            entries.erase(std::wstring(name));
         }
+        return true;
     }
 
-    bool m_machineWritable;
-    bool m_userWritable;
+    bool m_writable[2];
 };
-
-TEST(StartupCommand, QuotesThePathSoABlankDoesNotSplitIt) {
-    EXPECT_EQ(StartupCommand(kExe), kCommand);
-    EXPECT_EQ(StartupCommand(L"D:\\orvell.exe"), L"\"D:\\orvell.exe\"");
-}
 
 TEST(StartupEntry, TurningOnLeavesExactlyOneEntryWhereTheRightsAllow) {
     struct Case {
@@ -97,42 +91,24 @@ TEST(StartupEntry, TurningOnLeavesExactlyOneEntryWhereTheRightsAllow) {
 
         EXPECT_EQ(keys.machine, c.machineAfter);
         EXPECT_EQ(keys.user, c.userAfter);
-        EXPECT_EQ(store.Read(setting::kSoftwareRun), c.result == StartupEntryResult::Failed ? 0 : 1);
-        EXPECT_EQ(store.values.count(L"SoftwareRun"), c.result == StartupEntryResult::Failed ? 0u : 1u)
-            << "the option is either 1 or absent";
+        using Settings = std::map<std::wstring, std::int32_t, std::less<>>;
+        const bool on = c.result != StartupEntryResult::Failed;
+        EXPECT_EQ(store.values, (on ? Settings{{L"SoftwareRun", 1}} : Settings{})) << "1 or absent";
     }
 }
 
-TEST(StartupEntry, TurningOffLeavesNothingBehind) {
-    struct Case {
-        const char* name;
-        bool machineWritable;
-        Entries machineBefore;
-        Entries userBefore;
-    };
-    const Case cases[] = {
-        {"after a machine-wide entry", true, {}, {}},
-        {"after a per-user entry", false, {}, {}},
-        {"a start with the option off and old entries in both keys", true, {{L"Orvell", kCommand}},
-         {{L"Orvell", L"\"C:\\Old\\orvell.exe\""}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeRunKeys keys(c.machineWritable, true);
-        keys.machine = c.machineBefore;
-        keys.user = c.userBefore;
-        keys.user.emplace(L"Other", L"other.exe");
-        MemorySettingsStore store;
-        if (c.machineBefore.empty()) {
-            ASSERT_NE(TurnStartupOn(store, keys, kExe), StartupEntryResult::Failed);
-        }
+TEST(StartupEntry, TurningOffRemovesBothEntriesAndLeavesOtherPrograms) {
+    FakeRunKeys keys(true, true);
+    keys.machine = {{L"Orvell", kCommand}};
+    keys.user = {{L"Orvell", L"\"C:\\Old\\orvell.exe\""}, {L"Other", L"other.exe"}};
+    MemorySettingsStore store;
+    store.values = {{L"SoftwareRun", 1}};
 
-        TurnStartupOff(store, keys);
+    TurnStartupOff(store, keys);
 
-        EXPECT_TRUE(keys.machine.empty());
-        EXPECT_EQ(keys.user, (Entries{{L"Other", L"other.exe"}})) << "other programs' entries stay";
-        EXPECT_TRUE(store.values.empty());
-    }
+    EXPECT_TRUE(keys.machine.empty());
+    EXPECT_EQ(keys.user, (Entries{{L"Other", L"other.exe"}}));
+    EXPECT_TRUE(store.values.empty());
 }
 
 }  // namespace

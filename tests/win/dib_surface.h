@@ -73,10 +73,6 @@ public:
     static std::uint32_t ToPixel(Colour colour) {
         return static_cast<std::uint32_t>(colour.Blue() | (colour.Green() << 8) | (colour.Red() << 16));
     }
-    std::uint32_t RawAt(int x, int y) const {
-        ::GdiFlush();
-        return m_bits[static_cast<std::ptrdiff_t>(y) * m_width + x] & 0x00FFFFFFu;
-    }
 
 private:
     int m_width;

@@ -4,38 +4,18 @@
 #include <windows.h>
 
 #include <functional>
-#include <vector>
 
+#include "test_window.h"
 
 namespace orvell::win {
 namespace {
 
+using test_support::PumpPending;
+
 constexpr UINT kKey = VK_F9;
 constexpr UINT kOtherKey = VK_F10;
+constexpr UINT kAltShift = MOD_ALT | MOD_SHIFT;
 constexpr int kProbeId = 0x7777;
-
-// Handles every message this thread has queued.
-void PumpPending() {
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-}
-
-// Pumps until done() holds or about two seconds have passed; true when it held.
-bool PumpUntil(const std::function<bool()>& done) {
-    const ULONGLONG end = ::GetTickCount64() + 2000;
-    while (!done()) {
-        const ULONGLONG now = ::GetTickCount64();
-        if (now >= end) {
-            return false;
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        PumpPending();
-    }
-    return true;
-}
 
 // Asks the window system itself whether some window holds the key: our own registration then fails
 // as a duplicate. The answer does not rest on what the watch believes.
@@ -58,99 +38,68 @@ struct CountingWatch {
         watch.SetAltKey(true);
         watch.SetShiftKey(true);
     }
-    void Press() {
-        ::PostMessageW(watch.Handle(), WM_HOTKEY, HotkeyWatch::kHotkeyId,
-                       MAKELPARAM(MOD_ALT | MOD_SHIFT, kKey));
+    void Press(WPARAM id = HotkeyWatch::kHotkeyId) {
+        ::PostMessageW(watch.Handle(), WM_HOTKEY, id, MAKELPARAM(kAltShift, kKey));
         PumpPending();
     }
 };
 
-constexpr UINT kAltShift = MOD_ALT | MOD_SHIFT;
-
+// After each step the window system holds the wanted key, or none, and no longer the one before: a
+// new key or modifier is taken at once, the old one given back.
 TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
     ASSERT_FALSE(KeyIsTaken(kAltShift, kKey)) << "another program holds the test's key";
     struct Step {
         const char* name;
         std::function<void(HotkeyWatch&)> act;
-        bool held;
+        UINT modifiers;
+        UINT key;  // 0: none held
     };
     const Step steps[] = {
-        {"made, not yet active", [](HotkeyWatch&) {}, false},
-        {"Activate", [](HotkeyWatch& w) { w.Activate(); }, true},
-        {"Activate nine times more, as the timer does",
-         [](HotkeyWatch& w) {
-             for (int i = 0; i < 9; ++i) {
-                 w.Activate();
-             }
-         },
-         true},
-        {"Suspended", [](HotkeyWatch& w) { w.SetSuspended(true); }, false},
-        {"Activate while suspended", [](HotkeyWatch& w) { w.Activate(); }, false},
-        {"no longer suspended", [](HotkeyWatch& w) { w.SetSuspended(false); }, true},
-        {"Deactivate", [](HotkeyWatch& w) { w.Deactivate(); }, false},
-        {"resumed while deactivated", [](HotkeyWatch& w) { w.SetSuspended(false); }, false},
-        {"Activate again", [](HotkeyWatch& w) { w.Activate(); }, true},
-        {"a key code that names no key", [](HotkeyWatch& w) { w.SetKeyCode(0); }, false},
-        {"Activate with it", [](HotkeyWatch& w) { w.Activate(); }, false},
-        {"the key code back", [](HotkeyWatch& w) { w.SetKeyCode(kKey); }, true},
+        {"made, not yet active", [](HotkeyWatch&) {}, 0, 0},
+        {"Activate", [](HotkeyWatch& w) { w.Activate(); }, kAltShift, kKey},
+        {"Suspended", [](HotkeyWatch& w) { w.SetSuspended(true); }, 0, 0},
+        {"Activate while suspended", [](HotkeyWatch& w) { w.Activate(); }, 0, 0},
+        {"no longer suspended", [](HotkeyWatch& w) { w.SetSuspended(false); }, kAltShift, kKey},
+        {"Deactivate", [](HotkeyWatch& w) { w.Deactivate(); }, 0, 0},
+        {"resumed while deactivated", [](HotkeyWatch& w) { w.SetSuspended(false); }, 0, 0},
+        {"Activate again", [](HotkeyWatch& w) { w.Activate(); }, kAltShift, kKey},
+        {"a key code that names no key", [](HotkeyWatch& w) { w.SetKeyCode(0); }, 0, 0},
+        {"the key code back", [](HotkeyWatch& w) { w.SetKeyCode(kKey); }, kAltShift, kKey},
+        {"another key", [](HotkeyWatch& w) { w.SetKeyCode(kOtherKey); }, kAltShift, kOtherKey},
+        {"Ctrl too", [](HotkeyWatch& w) { w.SetCtrlKey(true); }, kAltShift | MOD_CONTROL, kOtherKey},
+        {"no modifiers",
+         [](HotkeyWatch& w) { w.SetAltKey(false); w.SetShiftKey(false); w.SetCtrlKey(false); }, 0, kOtherKey},
+        // As every timer tick does.
+        {"the same values again",
+         [](HotkeyWatch& w) { w.SetKeyCode(kOtherKey); w.SetAltKey(false); w.Activate(); }, 0, kOtherKey},
     };
     {
         CountingWatch counting;
-        ASSERT_NE(counting.watch.Handle(), nullptr);
+        const Step* previous = &steps[0];
         for (const Step& step : steps) {
             SCOPED_TRACE(step.name);
             step.act(counting.watch);
-            EXPECT_EQ(counting.watch.IsRegistered(), step.held);
-            EXPECT_EQ(KeyIsTaken(kAltShift, kKey), step.held);
+            EXPECT_EQ(counting.watch.IsRegistered(), step.key != 0);
+            if (step.key != 0) {
+                EXPECT_TRUE(KeyIsTaken(step.modifiers, step.key));
+            }
+            if (previous->key != 0 && (previous->key != step.key || previous->modifiers != step.modifiers)) {
+                EXPECT_FALSE(KeyIsTaken(previous->modifiers, previous->key)) << "the old key is given back";
+            }
+            previous = &step;
         }
-        ASSERT_TRUE(counting.watch.IsRegistered());
     }
-    EXPECT_FALSE(KeyIsTaken(kAltShift, kKey)) << "the watch gives the key back when it goes";
-}
-
-TEST(HotkeyWatch, ANewKeyOrModifierIsTakenAtOnceWhileRegistered) {
-    CountingWatch counting;
-    HotkeyWatch& watch = counting.watch;
-    watch.Activate();
-    ASSERT_TRUE(watch.IsRegistered());
-
-    watch.SetKeyCode(kOtherKey);
-    EXPECT_TRUE(KeyIsTaken(kAltShift, kOtherKey));
-    EXPECT_FALSE(KeyIsTaken(kAltShift, kKey)) << "the old key is given back";
-
-    watch.SetCtrlKey(true);
-    EXPECT_TRUE(KeyIsTaken(kAltShift | MOD_CONTROL, kOtherKey));
-    EXPECT_FALSE(KeyIsTaken(kAltShift, kOtherKey));
-
-    watch.SetAltKey(false);
-    watch.SetShiftKey(false);
-    watch.SetCtrlKey(false);
-    EXPECT_TRUE(KeyIsTaken(0, kOtherKey)) << "the key alone";
-    EXPECT_FALSE(KeyIsTaken(MOD_CONTROL, kOtherKey));
-    EXPECT_TRUE(watch.IsRegistered());
-
-    // Writing the same values again, as every timer tick does, keeps the registration as it is.
-    watch.SetKeyCode(kOtherKey);
-    watch.SetAltKey(false);
-    watch.Activate();
-    EXPECT_TRUE(KeyIsTaken(0, kOtherKey));
+    EXPECT_FALSE(KeyIsTaken(0, kOtherKey)) << "the watch gives the key back when it goes";
 }
 
 TEST(HotkeyWatch, RaisesOneEventPerPressAndNoneWhileSuspendedOrDeactivated) {
     CountingWatch counting;
-    for (int i = 0; i < 10; ++i) {
-        counting.watch.Activate();
-    }
+    counting.watch.Activate();
+    counting.watch.Activate();
     ASSERT_TRUE(counting.watch.IsRegistered());
     counting.Press();
     EXPECT_EQ(counting.presses, 1);
 
-    counting.watch.SetSuspended(true);
-    counting.watch.Activate();
-    counting.Press();
-    EXPECT_EQ(counting.presses, 1) << "suspended";
-
-    counting.watch.SetSuspended(false);
     counting.watch.Deactivate();
     counting.Press();
     EXPECT_EQ(counting.presses, 1) << "deactivated";
@@ -162,8 +111,7 @@ TEST(HotkeyWatch, RaisesOneEventPerPressAndNoneWhileSuspendedOrDeactivated) {
     EXPECT_EQ(counting.presses, 1) << "a press still queued when a window suspends the watch";
 
     counting.watch.SetSuspended(false);
-    ::PostMessageW(counting.watch.Handle(), WM_HOTKEY, HotkeyWatch::kHotkeyId + 1, 0);
-    PumpPending();
+    counting.Press(HotkeyWatch::kHotkeyId + 1);
     EXPECT_EQ(counting.presses, 1) << "another hotkey's id";
 
     counting.Press();
@@ -209,7 +157,7 @@ TEST(HotkeyWatch, ARealKeyPressRaisesTheEventOnTheWatchesThread) {
                       key(static_cast<WORD>(kKey), true), key(VK_CONTROL, true)};
     ASSERT_EQ(::SendInput(4, inputs, sizeof(INPUT)), 4u);
 
-    EXPECT_TRUE(PumpUntil([&] { return presses > 0; }));
+    EXPECT_TRUE(test_support::PumpUntil([&] { return presses > 0; }));
     EXPECT_EQ(presses, 1);
     EXPECT_EQ(eventThread, ::GetCurrentThreadId());
 }

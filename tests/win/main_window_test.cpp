@@ -12,10 +12,12 @@
 #include "app/registry_store.h"
 #include "app/run_keys.h"
 #include "app/tray_icon.h"
+#include "lookup/ascii_lists.h"
 #include "lookup/messages.h"
 #include "platform/dpi.h"
 #include "platform/text_file.h"
 #include "platform/window.h"
+#include "test_registry_key.h"
 #include "text/utf8.h"
 
 namespace orvell::win {
@@ -25,11 +27,9 @@ using Control = MainWindow::Control;
 using lookup::Language;
 using lookup::SearchMode;
 using lookup::TableKind;
+using test_support::TestKey;
 
-constexpr wchar_t kTestRoot[] = L"Software\\Kestrane\\OrvellTests\\MainWindow";
-const std::wstring kSettingsPath = std::wstring(kTestRoot) + L"\\Settings";
-const std::wstring kMachineRunPath = std::wstring(kTestRoot) + L"\\MachineRun";
-const std::wstring kUserRunPath = std::wstring(kTestRoot) + L"\\UserRun";
+constexpr wchar_t kQuotedExe[] = L"\"C:\\Program Files\\Orvell\\orvell.exe\"";
 
 std::string Utf8(const std::wstring& text) { return text::EncodeUtf8(text); }
 
@@ -43,14 +43,8 @@ BOOL WINAPI RecordTrayCall(DWORD message, PNOTIFYICONDATAW) {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-        g_trayCalls.clear();
-    }
-    void TearDown() override {
-        m_window.reset();
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot);
-    }
+    void SetUp() override { g_trayCalls.clear(); }
+    void TearDown() override { m_window.reset(); }
 
     MainWindow& Start() {
         m_window = std::make_unique<MainWindow>(MainWindowServices{
@@ -62,21 +56,20 @@ protected:
 
     std::wstring Text(Control control) const { return GetText(m_window->Child(control)); }
     bool Visible(Control control) const { return ::IsWindowVisible(m_window->Child(control)) != FALSE; }
-    void Click(Control control) { ::SendMessageW(m_window->Child(control), BM_CLICK, 0, 0); }
+    bool Shown() const { return ::IsWindowVisible(m_window->Handle()) != FALSE; }
+    // Pressed and released over the control, as the user clicks it.
+    void Click(Control control) {
+        ::SendMessageW(m_window->Child(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        ::SendMessageW(m_window->Child(control), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    }
     void Type(const std::wstring& text) { SetText(m_window->Child(Control::Text1), text); }
     void Search(const std::wstring& input) {
         Type(input);
         Click(Control::Command1);
     }
     void Command(UINT id) { m_window->OnCommand(id); }
-    std::wstring RunEntry(const std::wstring& path) const {
-        wchar_t data[512] = {};
-        DWORD size = sizeof data;
-        if (::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), L"Orvell", RRF_RT_REG_SZ, nullptr, data, &size) !=
-            ERROR_SUCCESS) {
-            return L"(none)";
-        }
-        return data;
+    LRESULT InputLimit() const {
+        return ::SendMessageW(m_window->Child(Control::Text1), EM_GETLIMITTEXT, 0, 0);
     }
     RECT Bounds(Control control) const {
         RECT rect{};
@@ -85,8 +78,11 @@ protected:
         return rect;
     }
 
-    RegistrySettingsStore m_settings{HKEY_CURRENT_USER, kSettingsPath};
-    RegistryRunKeys m_runKeys{HKEY_CURRENT_USER, kMachineRunPath, HKEY_CURRENT_USER, kUserRunPath};
+    TestKey m_settingsKey{L"MainWindowSettings"};
+    TestKey m_machineRun{L"MainWindowMachineRun"};
+    TestKey m_userRun{L"MainWindowUserRun"};
+    RegistrySettingsStore m_settings{HKEY_CURRENT_USER, m_settingsKey.Path()};
+    RegistryRunKeys m_runKeys{HKEY_CURRENT_USER, m_machineRun.Path(), HKEY_CURRENT_USER, m_userRun.Path()};
     ExeFolderTextFiles m_files;
     std::vector<std::wstring> m_messages;
     std::unique_ptr<MainWindow> m_window;
@@ -94,50 +90,41 @@ protected:
 
 TEST_F(MainWindowTest, FirstStartWithoutSettings) {
     MainWindow& window = Start();
-    EXPECT_EQ(m_settings.Read(L"Language"), 0);
-    EXPECT_EQ(m_settings.Read(L"Screen"), 0);
-    EXPECT_EQ(m_settings.Read(L"HotKey"), 123);
-    EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+    EXPECT_EQ(m_settingsKey.Dword(L"HotKey"), 123);
+    EXPECT_TRUE(Shown());
     EXPECT_EQ(Utf8(Text(Control::Label3)), "No");
-    EXPECT_EQ(Utf8(Text(Control::Frame1)), Utf8(L"查询类型："));
-    EXPECT_EQ(Utf8(Text(Control::Command1)), Utf8(L"查询(&S)"));
     EXPECT_EQ(Utf8(GetText(window.Handle())), Utf8(L"Orvell V1.00 - ASCⅡ码查询工具"));
     EXPECT_EQ(Utf8(window.Menus().BarCaption(0)), Utf8(L"文件(&F) "));
     EXPECT_TRUE(window.Menus().IsChecked(menu_id::kThousand));
-    EXPECT_TRUE(window.Menus().IsChecked(menu_id::kBai1));
-    EXPECT_FALSE(window.Menus().IsChecked(menu_id::kEight));
     EXPECT_TRUE(window.Menus().IsChecked(menu_id::kChinese));
-    EXPECT_FALSE(window.Menus().RunAtStartup());
     EXPECT_EQ(Text(Control::Text2),
               lookup::LanguageSwitchTip(Language::Chinese, SearchMode::Search, TableKind::Short));
-    EXPECT_TRUE(window.Tray().IsShown());
-    EXPECT_EQ(Utf8(window.Tray().Tip()), "Orvell");
     EXPECT_FALSE(Visible(Control::Text3) || Visible(Control::Text4));
-    EXPECT_EQ(Utf8(RunEntry(kMachineRunPath)), "(none)");
+    EXPECT_TRUE(window.Tray().IsShown());
+    EXPECT_FALSE(window.Menus().RunAtStartup() || m_machineRun.Has(L"Orvell"));
     // The hotkey settings are applied from the first tick on.
     window.OnTimer();
-    EXPECT_EQ(m_settings.Read(L"Check"), 0);
+    EXPECT_EQ(m_settingsKey.Dword(L"Check"), 0);
 }
 
 TEST_F(MainWindowTest, StartWithWindowsBeginsHiddenInTheTray) {
     m_settings.Write(L"SoftwareRun", 1);
     m_settings.Write(L"Language", 1);
     MainWindow& window = Start();
-    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_FALSE(Shown());
     EXPECT_EQ(Utf8(Text(Control::Label3)), "Yes");
     EXPECT_TRUE(window.Tray().IsShown());
     EXPECT_EQ(Utf8(window.Tray().Tip()), "Orvell(Double click to open)");
     EXPECT_TRUE(window.Menus().RunAtStartup());
     EXPECT_TRUE(window.Menus().IsChecked(menu_id::kOther0));
-    EXPECT_EQ(m_settings.Read(L"SoftwareRun"), 1);
-    EXPECT_EQ(Utf8(RunEntry(kMachineRunPath)), "\"C:\\Program Files\\Orvell\\orvell.exe\"");
+    EXPECT_EQ(m_machineRun.String(L"Orvell"), kQuotedExe);
 
     // Showing it from the tray icon marks it shown, so the next hotkey press hides it again.
     window.ShowFromTrayIcon();
-    EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(Shown());
     EXPECT_EQ(Utf8(Text(Control::Label3)), "No");
     window.OnHotkeyPressed();
-    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_FALSE(Shown());
 }
 
 TEST_F(MainWindowTest, LookupsThroughTheControls) {
@@ -148,33 +135,25 @@ TEST_F(MainWindowTest, LookupsThroughTheControls) {
     EXPECT_EQ(Utf8(Text(Control::Frame3)), Utf8(L"查询结果："));
 
     // The value mode, by clicking its option: tips, and room for three digits.
-    Type(L"x");
     Click(Control::Option2_1);
-    EXPECT_EQ(Utf8(Text(Control::Text1)), "");
     EXPECT_EQ(Utf8(Text(Control::Command1)), Utf8(L"反查(&S)"));
-    EXPECT_EQ(::SendMessageW(m_window->Child(Control::Text1), EM_GETLIMITTEXT, 0, 0), 3);
-    Search(L"097");
-    EXPECT_EQ(Utf8(Text(Control::Text2)), Utf8(L"\r\n\r\nASCⅡ值：97\r\n\r\n对应字符：a"));
-    Search(L"32");
-    EXPECT_EQ(Text(Control::Text2), lookup::OutOfRangeMessage(Language::Chinese, SearchMode::ReverseSearch, TableKind::Short));
-    EXPECT_EQ(Utf8(Text(Control::Text1)), "");
+    EXPECT_EQ(InputLimit(), 3);
 
-    // "800×600": the table layout.
+    // "800×600": the table layout, left-aligned.
     Command(menu_id::kEight);
-    EXPECT_EQ(m_settings.Read(L"Screen"), 1);
+    EXPECT_EQ(m_settingsKey.Dword(L"Screen"), 1);
     Search(L"65");
-    EXPECT_NE(Text(Control::Text2).find(L"│   65     │     A    │ "), std::wstring::npos) << Utf8(Text(Control::Text2));
+    EXPECT_NE(Text(Control::Text2).find(L"│   65     │     A    │ "), std::wstring::npos)
+        << Utf8(Text(Control::Text2));
     EXPECT_EQ(::GetWindowLongW(m_window->Child(Control::Text2), GWL_STYLE) & ES_CENTER, 0);
 
     // Type "C" takes up to 8 characters for a character search.
     Click(Control::Option2_0);
     Click(Control::Option1_2);
-    EXPECT_EQ(::SendMessageW(m_window->Child(Control::Text1), EM_GETLIMITTEXT, 0, 0), 8);
-    Search(L"(空格)");
-    EXPECT_EQ(Utf8(Text(Control::Text2)), Utf8(L"\r\n\r\n\r\n字符 (空格) 对应的ASCⅡ值为：032"));
+    EXPECT_EQ(InputLimit(), 8);
 }
 
-TEST_F(MainWindowTest, KeysInTheInputBox) {
+TEST_F(MainWindowTest, KeysAndClicksInTheInputBox) {
     MainWindow& window = Start();
     HWND text1 = window.Child(Control::Text1);
     ::SendMessageW(text1, WM_CHAR, L' ', 1);
@@ -199,18 +178,17 @@ TEST_F(MainWindowTest, ListCommandsShowTheListBoxes) {
     Command(menu_id::kC);
     EXPECT_TRUE(Visible(Control::Text4));
     EXPECT_FALSE(Visible(Control::Text2) || Visible(Control::Text3));
-    EXPECT_EQ(Text(Control::Text4).substr(0, 6), L"ASCⅡ值\t");
+    EXPECT_EQ(Text(Control::Text4), lookup::FullAsciiList());
 
-    Command(menu_id::kDelphi);
-    EXPECT_TRUE(Visible(Control::Text3));
-    EXPECT_FALSE(Visible(Control::Text2) || Visible(Control::Text4));
+    Click(Control::Command2);
+    EXPECT_TRUE(Visible(Control::Text4));
+    EXPECT_EQ(Utf8(Text(Control::Frame3)), Utf8(L"ASCⅡ表："));
 
     Command(menu_id::kVB);
     EXPECT_TRUE(Visible(Control::Text2)) << "Visual Basic was not selected: its tips replace the list";
-
-    Click(Control::Command2);
+    Command(menu_id::kDelphi);
     EXPECT_TRUE(Visible(Control::Text3));
-    EXPECT_EQ(Utf8(Text(Control::Frame3)), Utf8(L"ASCⅡ表："));
+    EXPECT_FALSE(Visible(Control::Text2) || Visible(Control::Text4));
 
     // Any lookup brings the output box back.
     Search(L"");
@@ -221,67 +199,49 @@ TEST_F(MainWindowTest, ListCommandsShowTheListBoxes) {
 TEST_F(MainWindowTest, LanguageSwitchesCaptionsGeometryAndTips) {
     MainWindow& window = Start();
     const TwipsScale scale = TwipsScale::ForScreen();
+    const auto width = [&](Control control) { return Bounds(control).right - Bounds(control).left; };
     Click(Control::Option2_1);
     Command(menu_id::kEnglish);
-    EXPECT_EQ(m_settings.Read(L"Language"), 1);
-    EXPECT_TRUE(window.Menus().IsChecked(menu_id::kEnglish));
-    EXPECT_TRUE(window.Menus().IsChecked(menu_id::kLanguage1));
+    EXPECT_EQ(m_settingsKey.Dword(L"Language"), 1);
+    EXPECT_TRUE(window.Menus().IsChecked(menu_id::kEnglish) && window.Menus().IsChecked(menu_id::kLanguage1));
     EXPECT_EQ(Utf8(Text(Control::Command1)), "Contract");
-    EXPECT_EQ(Bounds(Control::Command1).right - Bounds(Control::Command1).left, scale.X(1200));
+    EXPECT_EQ(width(Control::Command1), scale.X(1200));
     EXPECT_EQ(Utf8(Text(Control::Frame1)), "Search type:");
-    EXPECT_EQ(Utf8(Text(Control::Frame3)), "Tips:");
-    EXPECT_EQ(Utf8(window.Menus().Caption(menu_id::kExit)), "Exit");
     EXPECT_EQ(Utf8(window.Menus().BarCaption(1)), "&Setting ");
     EXPECT_EQ(Utf8(GetText(window.Handle())), "Orvell V1.00 - ASCII Lookup");
-    EXPECT_EQ(Text(Control::Text2), lookup::LanguageSwitchTip(Language::English, SearchMode::ReverseSearch, TableKind::Short));
-    EXPECT_EQ(Bounds(Control::Option2_1).right - Bounds(Control::Option2_1).left, scale.X(1300));
+    EXPECT_EQ(Text(Control::Text2),
+              lookup::LanguageSwitchTip(Language::English, SearchMode::ReverseSearch, TableKind::Short));
+    EXPECT_EQ(width(Control::Option2_1), scale.X(1300));
 
     // Back to Chinese: Option2(1) keeps the English width; the tray tip names the product.
     Command(menu_id::kLanguage0);
-    EXPECT_EQ(m_settings.Read(L"Language"), 0);
+    EXPECT_EQ(m_settingsKey.Dword(L"Language"), 0);
     EXPECT_EQ(Utf8(Text(Control::Command1)), Utf8(L"反查(&S)"));
     EXPECT_EQ(Utf8(Text(Control::Label1)), Utf8(L"您要查询的是："));
-    EXPECT_EQ(Bounds(Control::Option2_1).right - Bounds(Control::Option2_1).left, scale.X(1300));
-    EXPECT_EQ(Bounds(Control::Option2_1).left, scale.X(2280 + 2280));
+    EXPECT_EQ(width(Control::Option2_1), scale.X(1300));
     EXPECT_EQ(Utf8(window.Tray().Tip()), "Orvell");
     EXPECT_EQ(Utf8(window.Menus().Caption(menu_id::kHideKeySetting0)), Utf8(L"隐藏快捷键(&H)"));
 }
 
-TEST_F(MainWindowTest, HotkeyAndHideButtonToggleTheTray) {
+TEST_F(MainWindowTest, HotkeyHideButtonAndTrayMenuToggleTheWindow) {
     MainWindow& window = Start();
     window.OnHotkeyPressed();
-    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_FALSE(Shown());
     EXPECT_EQ(Utf8(Text(Control::Label3)), "Yes");
     window.OnHotkeyPressed();
-    EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(Shown());
     EXPECT_EQ(Utf8(Text(Control::Label3)), "No");
 
     Click(Control::Command3);
-    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_FALSE(Shown());
     EXPECT_EQ(Utf8(Text(Control::Label3)), "Yes");
-    EXPECT_TRUE(window.Tray().IsShown());
 
     // The shortcut menu's list items show the window too.
     Command(menu_id::kAscII2);
-    EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(Shown());
     EXPECT_EQ(Utf8(Text(Control::Label3)), "No");
     EXPECT_TRUE(Visible(Control::Text4));
     EXPECT_EQ(Utf8(Text(Control::Frame3)), Utf8(L"ASCⅡ List："));
-}
-
-TEST_F(MainWindowTest, TimerTickAppliesTheStoredHotkey) {
-    MainWindow& window = Start();
-    m_settings.Write(L"Check", 1);
-    m_settings.Write(L"Combo", 3);  // Ctrl+Shift: never written by the program
-    window.OnTimer();
-    EXPECT_EQ(m_settings.Read(L"Combo"), 0);
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsPath.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
-    EXPECT_EQ(::RegQueryValueExW(key, L"Combo", nullptr, nullptr, nullptr, nullptr), ERROR_FILE_NOT_FOUND);
-    ::RegCloseKey(key);
-    m_settings.Write(L"Check", 2);
-    window.OnTimer();
-    EXPECT_EQ(m_settings.Read(L"Check"), 2) << "an unknown Check is left alone";
 }
 
 TEST_F(MainWindowTest, RunAtStartupOnAndOff) {
@@ -289,13 +249,13 @@ TEST_F(MainWindowTest, RunAtStartupOnAndOff) {
     Command(menu_id::kRun);
     EXPECT_TRUE(window.Menus().RunAtStartup());
     EXPECT_TRUE(window.Menus().IsChecked(menu_id::kOther0));
-    EXPECT_EQ(m_settings.Read(L"SoftwareRun"), 1);
-    EXPECT_EQ(Utf8(RunEntry(kMachineRunPath)), "\"C:\\Program Files\\Orvell\\orvell.exe\"");
+    EXPECT_EQ(m_settingsKey.Dword(L"SoftwareRun"), 1);
+    EXPECT_EQ(m_machineRun.String(L"Orvell"), kQuotedExe);
     Command(menu_id::kOther0);
     EXPECT_FALSE(window.Menus().RunAtStartup());
-    EXPECT_EQ(m_settings.Read(L"SoftwareRun"), 0);
-    EXPECT_EQ(Utf8(RunEntry(kMachineRunPath)), "(none)");
-    EXPECT_EQ(Utf8(RunEntry(kUserRunPath)), "(none)");
+    EXPECT_FALSE(m_settingsKey.Has(L"SoftwareRun"));
+    EXPECT_FALSE(m_machineRun.Has(L"Orvell"));
+    EXPECT_FALSE(m_userRun.Has(L"Orvell"));
     EXPECT_TRUE(m_messages.empty());
 }
 

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/unique_handle.h"
 
@@ -32,12 +31,6 @@ public:
     bool Exists() const {
         unique_hkey key;
         return ::RegOpenKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, KEY_READ, key.Put()) == ERROR_SUCCESS;
-    }
-
-    bool Create() const {
-        unique_hkey key;
-        return ::RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                 key.Put(), nullptr) == ERROR_SUCCESS;
     }
 
     // Stores a value of any type as raw bytes, creating the key.
@@ -81,34 +74,19 @@ private:
     std::wstring m_path;
 };
 
-// Makes a test key readable but not writable for everyone, as the machine-wide Run key is for a user
-// without administrator rights; the key's own access rules come back at scope exit, so it can be
-// removed. Declare it after the TestKey.
+// Makes a test key, created if need be, readable but not writable for everyone, as the machine-wide
+// Run key is for a user without administrator rights; at scope exit everyone may write it again, so
+// it can be removed. Declare it after the TestKey.
 class ReadOnlyKey {
 public:
     explicit ReadOnlyKey(const TestKey& key) {
-        if (::RegOpenKeyExW(HKEY_CURRENT_USER, key.Path().c_str(), 0, READ_CONTROL | WRITE_DAC,
-                            m_key.Put()) != ERROR_SUCCESS) {
-            return;
-        }
-        DWORD size = 0;
-        ::RegGetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, nullptr, &size);
-        m_saved.resize(size);
-        if (size == 0 || ::RegGetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, m_saved.data(), &size) !=
-                             ERROR_SUCCESS) {
-            return;
-        }
-        PSECURITY_DESCRIPTOR readOnly = nullptr;
-        if (::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1,
-                                                                   &readOnly, nullptr) == 0) {
-            return;
-        }
-        m_locked = ::RegSetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, readOnly) == ERROR_SUCCESS;
-        ::LocalFree(readOnly);
+        m_locked = ::RegCreateKeyExW(HKEY_CURRENT_USER, key.Path().c_str(), 0, nullptr, 0, WRITE_DAC, nullptr,
+                                     m_key.Put(), nullptr) == ERROR_SUCCESS &&
+                   SetAccess(L"D:P(A;;KR;;;WD)");
     }
     ~ReadOnlyKey() {
         if (m_locked) {
-            ::RegSetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, m_saved.data());
+            SetAccess(L"D:P(A;;KA;;;WD)");
         }
     }
     ReadOnlyKey(const ReadOnlyKey&) = delete;
@@ -117,8 +95,19 @@ public:
     bool Locked() const { return m_locked; }
 
 private:
+    bool SetAccess(const wchar_t* rules) {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (::ConvertStringSecurityDescriptorToSecurityDescriptorW(rules, SDDL_REVISION_1, &descriptor,
+                                                                   nullptr) == 0) {
+            return false;
+        }
+        const bool set =
+            ::RegSetKeySecurity(m_key.Get(), DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+        ::LocalFree(descriptor);
+        return set;
+    }
+
     unique_hkey m_key;
-    std::vector<BYTE> m_saved;
     bool m_locked = false;
 };
 

@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/unique_handle.h"
-#include "platform/window.h"
+#include "test_window.h"
 
 namespace orvell::win {
 namespace {
+
+using test_support::HostWindow;
+using test_support::PumpPending;
 
 constexpr UINT kId = 7;
 
@@ -42,67 +45,9 @@ bool IconPresent(HWND window, UINT id) {
 
 BOOL WINAPI RecordingNotify(DWORD message, PNOTIFYICONDATAW data) {
     const BOOL result = g_noTaskbar ? FALSE : ::Shell_NotifyIconW(message, data);
-    ShellCall call;
-    call.message = message;
-    call.window = data->hWnd;
-    call.id = data->uID;
-    call.flags = data->uFlags;
-    call.icon = data->hIcon;
-    call.tip = data->szTip;
-    call.succeeded = result != FALSE;
-    call.presentAfter = IconPresent(data->hWnd, data->uID);
-    g_calls.push_back(call);
+    g_calls.push_back(ShellCall{message, data->hWnd, data->uID, data->uFlags, data->hIcon, data->szTip,
+                                result != FALSE, IconPresent(data->hWnd, data->uID)});
     return result;
-}
-
-// The owner of the icon's menu: records the menu's opening, the chosen command and the WM_NULL after.
-class OwnerWindow final : public Window {
-public:
-    bool Open() {
-        WindowClass windowClass;
-        windowClass.name = L"OrvellTestTrayOwner";
-        WindowCreation creation;
-        creation.style = WS_POPUP;
-        creation.x = 20;
-        creation.y = 20;
-        creation.width = 200;
-        creation.height = 100;
-        return Create(windowClass, creation);
-    }
-
-    std::vector<UINT> messages;
-    std::vector<int> commands;
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        switch (message) {
-            case WM_INITMENUPOPUP:
-                messages.push_back(message);
-                // Choose the menu's second item with the keyboard, as a user would.
-                ::PostMessageW(Handle(), WM_KEYDOWN, VK_DOWN, 0);
-                ::PostMessageW(Handle(), WM_KEYDOWN, VK_DOWN, 0);
-                ::PostMessageW(Handle(), WM_KEYDOWN, VK_RETURN, 0);
-                break;
-            case WM_COMMAND:
-                messages.push_back(message);
-                commands.push_back(LOWORD(wParam));
-                return 0;
-            case WM_NULL:
-                messages.push_back(message);
-                return 0;
-            default:
-                break;
-        }
-        return Window::HandleMessage(message, wParam, lParam);
-    }
-};
-
-void PumpPending() {
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
 }
 
 class TrayIconTest : public ::testing::Test {
@@ -120,7 +65,7 @@ protected:
         m_icon = ::LoadIconW(nullptr, IDI_APPLICATION);
     }
 
-    OwnerWindow m_owner;
+    HostWindow m_owner;
     HICON m_icon = nullptr;
 };
 
@@ -145,21 +90,15 @@ TEST_F(TrayIconTest, ShowPutsUpOneIconWithItsTipAndTheObjectRemovesIt) {
         EXPECT_EQ(g_calls[0].tip, L"Orvell(双击弹出窗体)");
         EXPECT_TRUE(g_calls[0].presentAfter);
 
+        // Showing again, or a new tip, changes the one icon.
         tray.Show();
-        tray.SetTip(L"Orvell(Double click to open)");
+        tray.SetTip(L"Orvell");
         ASSERT_EQ(g_calls.size(), 3u);
-        for (std::size_t i = 1; i < g_calls.size(); ++i) {
-            EXPECT_EQ(g_calls[i].message, static_cast<DWORD>(NIM_MODIFY))
-                << "call " << i << " keeps one icon";
-            EXPECT_TRUE(g_calls[i].succeeded) << "call " << i;
+        for (const ShellCall& call : {g_calls[1], g_calls[2]}) {
+            EXPECT_EQ(call.message, static_cast<DWORD>(NIM_MODIFY));
+            EXPECT_TRUE(call.succeeded);
         }
-        EXPECT_EQ(g_calls[2].tip, L"Orvell(Double click to open)");
-        EXPECT_EQ(tray.Tip(), L"Orvell(Double click to open)");
-
-        const std::wstring longTip(200, L'字');
-        tray.SetTip(longTip);
-        EXPECT_EQ(g_calls.back().tip, longTip.substr(0, 127)) << "the shell gets what fits";
-        EXPECT_TRUE(g_calls.back().succeeded);
+        EXPECT_EQ(g_calls[2].tip, L"Orvell");
         g_calls.clear();
     }
     ASSERT_EQ(g_calls.size(), 1u);
@@ -170,102 +109,77 @@ TEST_F(TrayIconTest, ShowPutsUpOneIconWithItsTipAndTheObjectRemovesIt) {
     EXPECT_FALSE(g_calls[0].presentAfter) << "the icon is gone while its window still exists";
 }
 
-TEST(TrayIcon, TheTipIsCutToWhatTheShellKeeps) {
-    g_calls.clear();
-    auto tray = std::make_unique<TrayIcon>(nullptr, kId, &RecordingNotify);
-    const struct {
-        std::wstring tip;
-        std::wstring kept;
-    } cases[] = {
-        {std::wstring(127, L'x'), std::wstring(127, L'x')},
-        {std::wstring(100, L'O') + std::wstring(100, L'字'),
-         std::wstring(100, L'O') + std::wstring(27, L'字')},
-        {std::wstring(126, L'x') + L"\xD83D\xDE00", std::wstring(126, L'x')},  // no half character
-        {L"", L""},
-    };
-    for (const auto& c : cases) {
-        tray->SetTip(c.tip);
-        EXPECT_EQ(tray->Tip(), c.kept) << "a tip of " << c.tip.size();
-    }
-    tray.reset();
-    EXPECT_TRUE(g_calls.empty()) << "an icon never shown leaves the shell alone";
-}
-
-TEST_F(TrayIconTest, ANewTaskbarGetsTheIconAgain) {
+// Before the taskbar exists the icon cannot go up; a restarted Explorer has lost it. Either way the
+// taskbar's broadcast brings it back.
+TEST_F(TrayIconTest, EachNewTaskbarGetsTheIcon) {
     TrayIcon tray(m_owner.Handle(), kId, &RecordingNotify);
     tray.SetIcon(m_icon);
     tray.SetTip(L"Orvell");
-    tray.Show();
-    ASSERT_TRUE(tray.IsShown());
-    // What a restarted Explorer looks like: the icon is gone and the broadcast comes.
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof data;
-    data.hWnd = tray.Handle();
-    data.uID = kId;
-    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &data));
-    ASSERT_FALSE(IconPresent(tray.Handle(), kId));
-    g_calls.clear();
-
-    ::SendMessageW(tray.Handle(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-
-    ASSERT_EQ(g_calls.size(), 1u);
-    EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(g_calls[0].tip, L"Orvell");
-    EXPECT_TRUE(g_calls[0].presentAfter);
-    EXPECT_TRUE(tray.IsShown());
-}
-
-TEST_F(TrayIconTest, AnIconShownBeforeTheTaskbarExistsComesUpWithIt) {
-    TrayIcon tray(m_owner.Handle(), kId, &RecordingNotify);
-    tray.SetIcon(m_icon);
-    tray.SetTip(L"Orvell(Double click to open)");
     g_noTaskbar = true;
     tray.Show();
     EXPECT_FALSE(tray.IsShown());
     g_noTaskbar = false;
-
-    ::SendMessageW(tray.Handle(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-
-    EXPECT_TRUE(tray.IsShown());
-    ASSERT_FALSE(g_calls.empty());
-    EXPECT_EQ(g_calls.back().message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_TRUE(g_calls.back().presentAfter);
+    const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+    for (const char* before : {"shown before the taskbar existed", "lost with a restarted Explorer"}) {
+        SCOPED_TRACE(before);
+        if (tray.IsShown()) {
+            NOTIFYICONDATAW data{};
+            data.cbSize = sizeof data;
+            data.hWnd = tray.Handle();
+            data.uID = kId;
+            ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &data));
+            ASSERT_FALSE(IconPresent(tray.Handle(), kId));
+        }
+        g_calls.clear();
+        ::SendMessageW(tray.Handle(), taskbarCreated, 0, 0);
+        EXPECT_TRUE(tray.IsShown());
+        ASSERT_EQ(g_calls.size(), 1u);
+        EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
+        EXPECT_EQ(g_calls[0].tip, L"Orvell");
+        EXPECT_TRUE(g_calls[0].presentAfter);
+    }
 }
 
-TEST_F(TrayIconTest, ADoubleClickRaisesTheEvent) {
+// A double click raises the event; a right click pops up the menu, if there is one, for the owner,
+// which notes the menu's opening, the choice and the WM_NULL after it, and chooses the second item
+// with the keyboard, as a user would. Other clicks and other icons' clicks do nothing.
+TEST_F(TrayIconTest, ClicksOnTheIconReachTheirHandlers) {
+    constexpr int kSecond = 302;
+    const unique_hmenu menu(::CreatePopupMenu());
+    ::AppendMenuW(menu.Get(), MF_STRING, 301, L"隐藏快捷键(&Y)");
+    ::AppendMenuW(menu.Get(), MF_STRING, kSecond, L"键码检测(&T)");
     TrayIcon tray(m_owner.Handle(), kId, &RecordingNotify);
     int doubleClicks = 0;
     tray.SetOnDoubleClick([&] { ++doubleClicks; });
-    ::SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, kId, WM_LBUTTONDBLCLK);
+    std::vector<UINT> messages;
+    m_owner.onMessage = [&](UINT message) {
+        if (message == WM_INITMENUPOPUP) {
+            for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+                ::PostMessageW(m_owner.Handle(), WM_KEYDOWN, key, 0);
+            }
+        }
+        if (message == WM_INITMENUPOPUP || message == WM_COMMAND || message == WM_NULL) {
+            messages.push_back(message);
+        }
+    };
+    const auto click = [&](UINT id, UINT mouseMessage) {
+        ::SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, id, mouseMessage);
+        PumpPending();
+    };
+
+    click(kId, WM_LBUTTONDBLCLK);
     EXPECT_EQ(doubleClicks, 1);
-    ::SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, kId, WM_LBUTTONUP);
-    ::SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, kId + 1, WM_LBUTTONDBLCLK);
-    EXPECT_EQ(doubleClicks, 1) << "a plain click, and another icon's double-click";
-}
-
-TEST_F(TrayIconTest, ARightClickPopsUpTheMenuForTheOwner) {
-    constexpr int kFirst = 301;
-    constexpr int kSecond = 302;
-    const unique_hmenu menu(::CreatePopupMenu());
-    ::AppendMenuW(menu.Get(), MF_STRING, kFirst, L"隐藏快捷键(&Y)");
-    ::AppendMenuW(menu.Get(), MF_STRING, kSecond, L"键码检测(&T)");
-    TrayIcon tray(m_owner.Handle(), kId, &RecordingNotify);
-
-    ::SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, kId, WM_RBUTTONUP);
-    PumpPending();
-    EXPECT_TRUE(m_owner.messages.empty()) << "no menu given: nothing pops up";
+    click(kId, WM_LBUTTONUP);
+    click(kId + 1, WM_LBUTTONDBLCLK);
+    click(kId, WM_RBUTTONUP);
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_TRUE(messages.empty()) << "no menu given: nothing pops up";
 
     tray.SetPopupMenu(menu.Get());
-    ::SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, kId, WM_RBUTTONUP);
-    PumpPending();
-    EXPECT_EQ(m_owner.messages, (std::vector<UINT>{WM_INITMENUPOPUP, WM_COMMAND, WM_NULL}));
-    EXPECT_EQ(m_owner.commands, std::vector<int>{kSecond});
-
-    m_owner.messages.clear();
-    tray.SetPopupMenu(nullptr);
-    ::SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, kId, WM_RBUTTONUP);
-    PumpPending();
-    EXPECT_TRUE(m_owner.messages.empty()) << "the menu taken away again";
+    click(kId, WM_RBUTTONUP);
+    EXPECT_EQ(messages, (std::vector<UINT>{WM_INITMENUPOPUP, WM_COMMAND, WM_NULL}));
+    EXPECT_EQ(m_owner.commands, (std::vector<std::pair<int, int>>{{0, kSecond}}));
+    m_owner.onMessage = nullptr;
 }
 
 }  // namespace

@@ -8,10 +8,13 @@
 #include <cwctype>
 
 #include "app/hotkey_watch.h"
+#include "app/main_window_design.h"
 #include "app/tray_icon.h"
 #include "keyboard/hotkey_apply.h"
 #include "lookup/ascii_lists.h"
 #include "lookup/messages.h"
+#include "controls/gdi_picture.h"
+#include "controls/property_bag.h"
 #include "platform/window.h"
 
 namespace orvell::win {
@@ -193,9 +196,17 @@ void MainWindow::CreateControls() {
         m_children[control] = pushButton.Handle();
     };
     button(m_command1, Control::Command1, L"查询(&S)");
-    button(m_command2, Control::Command2, L"ASCⅡ表");
-    button(m_command3, Control::Command3, L"隐藏");
     button(m_command4, Control::Command4, L"退出");
+    GdiPictureSource pictures;
+    const auto xpButton = [&](XpButtonWindow& xp, Control control, const wchar_t* name, const wchar_t* designText) {
+        const ChildGeometry g = absolute(control);
+        xp.Create(Handle(), ControlId(control), m_scale.Bounds(g.left, g.top, g.width, g.height), name,
+                  {L"宋体", 9}, controls::PropertyBag::Parse(designText), pictures);
+        xp.SetClickHandler([this, control] { OnCommand(static_cast<UINT>(ControlId(control))); });
+        m_children[control] = xp.Handle();
+    };
+    xpButton(m_command2, Control::Command2, L"Command2", design::kListButton);
+    xpButton(m_command3, Control::Command3, L"Command3", design::kHideButton);
 
     for (const auto& [control, caption] : {std::pair{Control::Frame1, L"查询类型："}, std::pair{Control::Frame2, L"查询："},
                                            std::pair{Control::Frame3, L"提示："}}) {
@@ -387,8 +398,8 @@ void MainWindow::SwitchLanguage(Language language) {
     caption(line::kInputLabel, Control::Label2);
     apply(line::kSearchButton, [&](const std::wstring& text) { m_view.searchCaption = text; });
     apply(line::kOutputFrame, [&](const std::wstring& text) { m_view.frameCaption = text; });
-    apply(line::kListButton, [&](const std::wstring& text) { m_command2.SetCaption(text); });
-    apply(line::kHideButton, [&](const std::wstring& text) { m_command3.SetCaption(text); });
+    apply(line::kListButton, [&](const std::wstring& text) { m_command2.Button().SetCaption(text); });
+    apply(line::kHideButton, [&](const std::wstring& text) { m_command3.Button().SetCaption(text); });
     apply(line::kExitButton, [&](const std::wstring& text) { m_command4.SetCaption(text); });
     apply(line::kWindowTitle, [&](const std::wstring& text) { SetText(Handle(), text); });
 
@@ -588,9 +599,11 @@ void MainWindow::OnCommand(UINT id) {
 }
 
 bool MainWindow::OnAccessKey(wchar_t key) {
+    if (m_command2.HandleAccessKey(key) || m_command3.HandleAccessKey(key)) {
+        return true;
+    }
     const wchar_t upper = UpperCase(key);
-    for (const auto& [button, control] : {std::pair{&m_command1, Control::Command1}, std::pair{&m_command2, Control::Command2},
-                                          std::pair{&m_command3, Control::Command3}, std::pair{&m_command4, Control::Command4}}) {
+    for (const auto& [button, control] : {std::pair{&m_command1, Control::Command1}, std::pair{&m_command4, Control::Command4}}) {
         const std::wstring caption = button->Caption();
         for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
             if (caption[i] != L'&') {

@@ -14,6 +14,7 @@
 #include "app/push_button.h"
 #include "app/settings.h"
 #include "app/startup_entry.h"
+#include "controls/xp_button_window.h"
 #include "lookup/lookup.h"
 #include "platform/dpi.h"
 #include "platform/unique_handle.h"
@@ -122,8 +123,8 @@ private:
     std::map<Control, HWND> m_children;
     std::map<Control, ChildGeometry> m_geometry;
     PushButton m_command1;
-    PushButton m_command2;
-    PushButton m_command3;
+    XpButtonWindow m_command2;
+    XpButtonWindow m_command3;
     PushButton m_command4;
     std::unique_ptr<HotkeyWatch> m_hotkey;
     std::unique_ptr<TrayIcon> m_tray;

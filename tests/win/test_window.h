@@ -1,0 +1,67 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace orvell::win::test_support {
+
+// Handles every message this thread has queued.
+inline void PumpPending() {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+// Pumps until done() holds or about two seconds have passed; true when it held.
+inline bool PumpUntil(const std::function<bool()>& done) {
+    const ULONGLONG end = ::GetTickCount64() + 2000;
+    while (!done()) {
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= end) {
+            return false;
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        PumpPending();
+    }
+    return true;
+}
+
+// A top-level window of the tests' own for controls and menus to report to: records each WM_COMMAND
+// (notification code and id) and shows every message to onMessage.
+class HostWindow final : public Window {
+public:
+    bool Open() {
+        WindowClass windowClass;
+        windowClass.name = L"OrvellTestHost";
+        WindowCreation creation;
+        creation.x = 30;
+        creation.y = 30;
+        creation.width = 300;
+        creation.height = 200;
+        return Create(windowClass, creation);
+    }
+
+    std::vector<std::pair<int, int>> commands;
+    std::function<void(UINT message)> onMessage;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (onMessage) {
+            onMessage(message);
+        }
+        if (message == WM_COMMAND) {
+            commands.emplace_back(HIWORD(wParam), LOWORD(wParam));
+            return 0;
+        }
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+};
+
+}  // namespace orvell::win::test_support
