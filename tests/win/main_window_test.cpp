@@ -212,6 +212,9 @@ TEST_F(MainWindowTest, LanguageSwitchesCaptionsGeometryAndTips) {
     EXPECT_EQ(Text(Control::Text2),
               lookup::LanguageSwitchTip(Language::English, SearchMode::ReverseSearch, TableKind::Short));
     EXPECT_EQ(width(Control::Option2_1), scale.X(1300));
+    EXPECT_EQ(Utf8(window.XpButton(Control::Command2)->Button().Properties().caption), "ASCII Table");
+    EXPECT_EQ(Utf8(window.XpButton(Control::Command3)->Button().Properties().caption), "Hide");
+    EXPECT_EQ(width(Control::Command2), scale.X(1360));
 
     // Back to Chinese: Option2(1) keeps the English width; the tray tip names the product.
     Command(menu_id::kLanguage0);
@@ -221,6 +224,7 @@ TEST_F(MainWindowTest, LanguageSwitchesCaptionsGeometryAndTips) {
     EXPECT_EQ(width(Control::Option2_1), scale.X(1300));
     EXPECT_EQ(Utf8(window.Tray().Tip()), "Orvell");
     EXPECT_EQ(Utf8(window.Menus().Caption(menu_id::kHideKeySetting0)), Utf8(L"隐藏快捷键(&H)"));
+    EXPECT_EQ(Utf8(window.XpButton(Control::Command2)->Button().Properties().caption), Utf8(L"ASCⅡ表"));
 }
 
 TEST_F(MainWindowTest, HotkeyHideButtonAndTrayMenuToggleTheWindow) {
@@ -257,6 +261,20 @@ TEST_F(MainWindowTest, RunAtStartupOnAndOff) {
     EXPECT_FALSE(m_machineRun.Has(L"Orvell"));
     EXPECT_FALSE(m_userRun.Has(L"Orvell"));
     EXPECT_TRUE(m_messages.empty());
+}
+
+// Neither Run key can be written (a user without rights, a locked-down profile): the option stays
+// off and says so, and no setting claims otherwise.
+TEST_F(MainWindowTest, RunAtStartupThatCannotBeWrittenStaysOffWithAMessage) {
+    MainWindow& window = Start();
+    test_support::ReadOnlyKey lockedMachine(m_machineRun);
+    test_support::ReadOnlyKey lockedUser(m_userRun);
+    ASSERT_TRUE(lockedMachine.Locked() && lockedUser.Locked());
+    Command(menu_id::kRun);
+    EXPECT_FALSE(window.Menus().RunAtStartup());
+    EXPECT_FALSE(m_settingsKey.Has(L"SoftwareRun"));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find(L"开机自运行"), std::wstring::npos);
 }
 
 TEST_F(MainWindowTest, DoubleClickCopiesTheOutputToTheClipboard) {
@@ -328,6 +346,11 @@ TEST_F(MainWindowTest, ShortcutsAndAccessKeysComeBeforeTheInputBox) {
     EXPECT_EQ(Utf8(Text(Control::Text2)), Utf8(L"\r\n\r\n\r\n字符 A 对应的ASCⅡ值为：065"));
     MSG other{text1, WM_SYSKEYDOWN, 'Q', 0x20100001, 0, {}};
     EXPECT_FALSE(window.PreTranslate(other));
+    // The hide button's access key.
+    MSG hide{text1, WM_SYSKEYDOWN, 'Y', 0x20150001, 0, {}};
+    EXPECT_TRUE(window.PreTranslate(hide));
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(Utf8(Text(Control::Label3)), "Yes");
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndRemovesTheTrayIcon) {

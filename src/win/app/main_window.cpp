@@ -243,6 +243,10 @@ HWND MainWindow::Child(Control control) const {
     return found == m_children.end() ? nullptr : found->second;
 }
 
+const XpButtonWindow* MainWindow::XpButton(Control control) const {
+    return control == Control::Command2 ? &m_command2 : control == Control::Command3 ? &m_command3 : nullptr;
+}
+
 void MainWindow::StartUp() {
     m_hotkey->Deactivate();
     m_view.output = lookup::Tip(Language::Chinese, lookup::SearchMode::Search, lookup::TableKind::Short);

@@ -59,6 +59,8 @@ public:
         Frame3, Text2, Text3, Text4, Command2, Command3, Command4, Label3,
     };
     HWND Child(Control control) const;
+    // The XP-style buttons (Command2, Command3); null for any other control.
+    const XpButtonWindow* XpButton(Control control) const;
     const lookup::LookupView& View() const { return m_view; }
     const MainMenus& Menus() const { return m_menus; }
     HotkeyWatch& Hotkey() { return *m_hotkey; }
