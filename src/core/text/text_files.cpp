@@ -1,12 +1,10 @@
 #include "text/text_files.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #ifndef _WIN32
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -74,14 +72,6 @@ std::size_t DecodingTextFiles::DecodeLines(std::span<std::wstring> lines) {
     return count;
 }
 
-FolderTextFiles::~FolderTextFiles() {
-#ifndef _WIN32
-    for (const OpenFile& file : m_open) {
-        ::close(file.descriptor);
-    }
-#endif
-}
-
 bool FolderTextFiles::ReadBytes(std::wstring_view fileName, std::string& bytes) {
     bytes.clear();
 #ifdef _WIN32
@@ -100,41 +90,24 @@ bool FolderTextFiles::ReadBytes(std::wstring_view fileName, std::string& bytes) 
     }
     return std::ferror(file.get()) == 0;
 #else
-    // Linux file names are bytes; ours are UTF-8, whatever the process locale says.
+    // Linux file names are bytes; ours are UTF-8, whatever the process locale says. Plain POSIX
+    // calls: the lookup reads two files per search and stdio's buffering only adds cost.
     const std::string path = (m_folder / EncodeUtf8(fileName)).string();
-    auto file = std::find_if(m_open.begin(), m_open.end(), [&](const OpenFile& f) { return f.path == path; });
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        if (file != m_open.end()) {
-            ::close(file->descriptor);
-            m_open.erase(file);
-        }
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
         return false;
     }
-    if (file != m_open.end() && (file->device != status.st_dev || file->inode != status.st_ino)) {
-        ::close(file->descriptor);  // replaced by a new file of the same name
-        m_open.erase(file);
-        file = m_open.end();
-    }
-    if (file == m_open.end()) {
-        const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (descriptor < 0) {
-            return false;
-        }
-        m_open.push_back({path, descriptor, status.st_dev, status.st_ino});
-        file = m_open.end() - 1;
-    }
     char buffer[8192];
-    off_t offset = 0;
     ssize_t got = 0;
     // A short read of a regular file means its end: our files fit one buffer, one call.
-    while ((got = ::pread(file->descriptor, buffer, sizeof buffer, offset)) > 0) {
+    while ((got = ::read(descriptor, buffer, sizeof buffer)) > 0) {
         bytes.append(buffer, static_cast<std::size_t>(got));
-        offset += got;
         if (static_cast<std::size_t>(got) < sizeof buffer) {
-            return true;
+            got = 0;
+            break;
         }
     }
+    ::close(descriptor);
     return got == 0;
 #endif
 }

@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orvell::text {
 
@@ -58,32 +57,18 @@ private:
 // Splits text into lines as ReadLines does; returns how many lines were written.
 std::size_t SplitLinesInto(std::wstring_view text, std::span<std::wstring> lines);
 
-// Files in a given folder. Used natively (tests, benchmarks); legacy bytes are taken as Latin-1 there
-// since only Windows has the Chinese code page.
+// Files in a given folder, opened, read and closed on every read. Used natively (tests, benchmarks);
+// legacy bytes are taken as Latin-1 there since only Windows has the Chinese code page.
 class FolderTextFiles final : public DecodingTextFiles {
 public:
     explicit FolderTextFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
-    ~FolderTextFiles() override;
-
-    FolderTextFiles(const FolderTextFiles&) = delete;
-    FolderTextFiles& operator=(const FolderTextFiles&) = delete;
 
 protected:
     bool ReadBytes(std::wstring_view fileName, std::string& bytes) override;
     void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
 
 private:
-    // On Linux a file stays open between reads while its name still leads to it, and is read again
-    // from the start each time: one status call and one read instead of open, read and close.
-    struct OpenFile {
-        std::string path;
-        int descriptor = -1;
-        unsigned long long device = 0;
-        unsigned long long inode = 0;
-    };
-
     std::filesystem::path m_folder;
-    std::vector<OpenFile> m_open;
 };
 
 }  // namespace orvell::text
