@@ -161,15 +161,7 @@ void MainWindow::CreateControls() {
     for (const Placement& placement : kDesign) {
         m_geometry[placement.control] = {placement.left, placement.top, placement.width, placement.height};
     }
-    const auto absolute = [&](Control control) {
-        const Placement& design = DesignOf(control);
-        ChildGeometry geometry = m_geometry[control];
-        if (design.container) {
-            geometry.left += m_geometry[*design.container].left;
-            geometry.top += m_geometry[*design.container].top;
-        }
-        return geometry;
-    };
+    const auto absolute = [this](Control control) { return Absolute(control); };
     constexpr DWORD kVisible = WS_VISIBLE;
     constexpr DWORD kOption = BS_RADIOBUTTON | WS_TABSTOP | kVisible;
     constexpr DWORD kList = ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | ES_AUTOVSCROLL;
@@ -226,13 +218,17 @@ void MainWindow::CreateControls() {
     ::SendMessageW(m_children[Control::Option2_0], BM_SETCHECK, BST_CHECKED, 0);
 }
 
-void MainWindow::Place(Control control) {
-    const Placement& design = DesignOf(control);
-    ChildGeometry geometry = m_geometry[control];
-    if (design.container) {
-        geometry.left += m_geometry[*design.container].left;
-        geometry.top += m_geometry[*design.container].top;
+MainWindow::ChildGeometry MainWindow::Absolute(Control control) const {
+    ChildGeometry geometry = m_geometry.at(control);
+    if (const auto container = DesignOf(control).container) {
+        geometry.left += m_geometry.at(*container).left;
+        geometry.top += m_geometry.at(*container).top;
     }
+    return geometry;
+}
+
+void MainWindow::Place(Control control) {
+    const ChildGeometry geometry = Absolute(control);
     const Rect bounds = m_scale.Bounds(geometry.left, geometry.top, geometry.width, geometry.height);
     ::SetWindowPos(m_children[control], nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
@@ -308,13 +304,10 @@ void MainWindow::ApplyView() {
         const bool visible = ::IsWindowVisible(old) != FALSE;
         ::RemoveWindowSubclass(old, &MainWindow::ChildProc, static_cast<UINT_PTR>(Control::Text2));
         ::DestroyWindow(old);
-        const Placement& design = DesignOf(Control::Text2);
-        ChildGeometry g = m_geometry[Control::Text2];
-        g.left += m_geometry[*design.container].left;
-        g.top += m_geometry[*design.container].top;
         const DWORD align = v.style.alignment == Alignment::Centre ? ES_CENTER : ES_LEFT;
         MakeChild(Control::Text2, L"EDIT", m_shown.output.c_str(),
-                  ES_MULTILINE | ES_READONLY | WS_BORDER | align | (visible ? WS_VISIBLE : 0), g);
+                  ES_MULTILINE | ES_READONLY | WS_BORDER | align | (visible ? WS_VISIBLE : 0),
+                  Absolute(Control::Text2));
         ::SetWindowPos(Child(Control::Text2), Child(Control::Frame3), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ::SetWindowPos(Child(Control::Frame3), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         m_shown.style.fontSize = 0;  // the new box needs its font again

@@ -82,6 +82,7 @@ private:
 
     void CreateControls();
     HWND MakeChild(Control control, const wchar_t* className, const wchar_t* text, DWORD style, ChildGeometry geometry);
+    ChildGeometry Absolute(Control control) const;  // in the window's client area
     void Place(Control control);
     void StartUp();
     void ExitProgram();
