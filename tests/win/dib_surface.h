@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "../core/controls/pixel_canvas.h"
 #include "common/colour.h"
 #include "common/geometry.h"
 #include "platform/unique_handle.h"
@@ -58,15 +59,7 @@ public:
 
     // Every pixel of the colour, row by row.
     std::vector<Point> PixelsOf(Colour colour) const {
-        std::vector<Point> found;
-        for (int y = 0; y < m_height; ++y) {
-            for (int x = 0; x < m_width; ++x) {
-                if (At(x, y) == colour) {
-                    found.push_back(Point{x, y});
-                }
-            }
-        }
-        return found;
+        return Where(m_width, m_height, [&](int x, int y) { return At(x, y) == colour; });
     }
 
     // The memory layout of a DIB pixel: blue in the low byte.

@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "../core/controls/button_fixture.h"
 #include "controls/gdi_picture.h"
 #include "controls/xp_button.h"
 #include "controls/xp_button_window.h"
@@ -16,6 +18,8 @@
 #include "platform/unique_handle.h"
 
 namespace orvell::win::test_support {
+
+using controls::test::TestPictureSource;
 
 // A host for an XP button drawn straight into a DIB section: the caption font is selected into the
 // surface, the shape is kept, everything else is ignored.
@@ -31,9 +35,7 @@ public:
     DibHost& operator=(const DibHost&) = delete;
 
     void PropertyChanged(std::wstring_view) override {}
-    void ShowMessage(std::wstring_view, std::wstring_view text, controls::MessageIcon) override {
-        messages.emplace_back(text);
-    }
+    void ShowMessage(std::wstring_view, std::wstring_view, controls::MessageIcon) override {}
     void ApplyEnabled(bool) override {}
     void ApplyFont(const controls::FontDescription& font) override {
         unique_hfont made(::CreateFontW(
@@ -48,15 +50,13 @@ public:
     }
     void ApplyMousePointer(std::int32_t, const controls::Picture*) override {}
     void ApplyRegion(const controls::WindowRegion& shape) override { region = shape; }
-    void Present() override { ++presents; }
+    void Present() override {}
     void CaptureMouse() override {}
     void ReleaseMouse() override {}
     void PlaySoundFile(std::wstring_view) override {}
     void MoveFocus(bool) override {}
 
     std::optional<controls::WindowRegion> region;
-    std::vector<std::wstring> messages;
-    int presents = 0;
 
 private:
     HDC m_dc;
@@ -64,12 +64,11 @@ private:
     HGDIOBJ m_original = nullptr;
 };
 
-// An XP button of a type drawn by GDI into its own DIB section of the button's size.
+// A new XP button of a type drawn by GDI into its own DIB section of the button's size.
 struct GdiButton {
-    GdiButton(int width, int height, std::int32_t type = controls::xp_type::kXp,
-              Colour paper = Colour::Rgb(10, 200, 10))
+    GdiButton(int width, int height, std::int32_t type, Colour paper)
         : surface(width, height, paper), host(surface.Dc()), canvas(surface.Dc()), button(host, canvas) {
-        button.InitNew(L"Command1", controls::FontDescription{L"Tahoma", 8});
+        button.InitNew(L"Command1", controls::FontDescription{L"宋体", 9});
         button.OnResize(width, height);
         if (type != controls::xp_type::kXp) {
             button.SetType(type);
@@ -82,56 +81,50 @@ struct GdiButton {
     controls::VelloXPButton button;
 };
 
-// A 16 x 16 icon: a blue square with a yellow diagonal inside a transparent border of 2 pixels.
+// A 16 x 16 icon: a square of one colour with a diagonal of another inside a transparent border of 2
+// pixels.
 inline std::shared_ptr<GdiPicture> MakeTestIcon(Colour fill = Colour::Rgb(0, 0, 255),
                                                 Colour stripe = Colour::Rgb(255, 255, 0)) {
     constexpr int kSize = 16;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kSize;
-    info.bmiHeader.biHeight = -kSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HBITMAP colour = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    // The mask: 1 where transparent, rows padded to 16 bits.
-    std::vector<std::uint16_t> maskRows(kSize, 0xFFFF);
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            const bool inside = x >= 2 && x < 14 && y >= 2 && y < 14;
-            const Colour c = x == y ? stripe : fill;
-            pixels[y * kSize + x] = inside ? DibSurface::ToPixel(c) : 0;
-            if (inside) {
-                // Bit 7 of the first byte is the leftmost pixel.
-                const int bit = x < 8 ? 7 - x : 15 - x;
-                auto* bytes = reinterpret_cast<std::uint8_t*>(&maskRows[y]);
-                bytes[x < 8 ? 0 : 1] = static_cast<std::uint8_t>(bytes[x < 8 ? 0 : 1] & ~(1u << bit));
-            }
+    std::vector<std::uint32_t> pixels(kSize * kSize, 0);
+    // The mask: 1 where transparent, rows padded to 16 bits, bit 7 of a byte the leftmost pixel.
+    std::vector<std::uint8_t> mask(kSize * 2, 0xFF);
+    for (int y = 2; y < 14; ++y) {
+        for (int x = 2; x < 14; ++x) {
+            pixels[y * kSize + x] = DibSurface::ToPixel(x == y ? stripe : fill);
+            mask[y * 2 + x / 8] = static_cast<std::uint8_t>(mask[y * 2 + x / 8] & ~(0x80u >> (x % 8)));
         }
     }
-    const HBITMAP mask = ::CreateBitmap(kSize, kSize, 1, 1, maskRows.data());
-    ICONINFO iconInfo{};
-    iconInfo.fIcon = TRUE;
-    iconInfo.hbmColor = colour;
-    iconInfo.hbmMask = mask;
-    const HICON icon = ::CreateIconIndirect(&iconInfo);
-    ::DeleteObject(colour);
-    ::DeleteObject(mask);
-    return GdiPicture::FromIcon(icon, L"test:icon");
+    const unique_hbitmap colour(::CreateBitmap(kSize, kSize, 1, 32, pixels.data()));
+    const unique_hbitmap transparent(::CreateBitmap(kSize, kSize, 1, 1, mask.data()));
+    ICONINFO iconInfo{TRUE, 0, 0, transparent.Get(), colour.Get()};
+    return GdiPicture::FromIcon(::CreateIconIndirect(&iconInfo), L"test:icon");
 }
 
 // A solid bitmap of one colour.
 inline std::shared_ptr<GdiPicture> MakeTestBitmap(int width, int height, Colour colour) {
-    DibSurface source(width, height, colour);
-    const ClientDc screen(nullptr);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen.Get(), width, height);
-    const unique_hdc dc(::CreateCompatibleDC(nullptr));
-    const HGDIOBJ previous = ::SelectObject(dc.Get(), bitmap);
-    ::BitBlt(dc.Get(), 0, 0, width, height, source.Dc(), 0, 0, SRCCOPY);
-    ::SelectObject(dc.Get(), previous);
-    return GdiPicture::FromBitmap(bitmap, L"test:bitmap");
+    const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, DibSurface::ToPixel(colour));
+    return GdiPicture::FromBitmap(::CreateBitmap(width, height, 1, 32, pixels.data()), L"test:bitmap");
+}
+
+// Writes a surface as a 32-bit BMP file.
+inline bool WriteBmp(const std::wstring& path, const DibSurface& surface) {
+    std::vector<std::uint32_t> pixels;  // opaque, rows from the bottom
+    for (int y = surface.Height() - 1; y >= 0; --y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            pixels.push_back(DibSurface::ToPixel(surface.At(x, y)) | 0xFF000000u);
+        }
+    }
+    const auto size = static_cast<DWORD>(pixels.size() * sizeof pixels[0]);
+    const BITMAPINFOHEADER info{sizeof info, surface.Width(), surface.Height(), 1, 32, BI_RGB, size, 0, 0, 0,
+                                0};
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file{0x4D42, offset + size, 0, 0, offset};  // "BM"
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(reinterpret_cast<const char*>(pixels.data()), size);
+    return static_cast<bool>(out);
 }
 
 }  // namespace orvell::win::test_support

@@ -1,7 +1,16 @@
 #pragma once
 
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "controls/xp_button.h"
-#include "fake_host.h"
 #include "pixel_canvas.h"
 
 namespace orvell::controls::test {
@@ -9,11 +18,110 @@ namespace orvell::controls::test {
 inline constexpr Colour kPaper = Colour::Rgb(1, 2, 3);
 inline const FontDescription kHostFont{L"宋体", 9.0f, false, false, false, false};
 
+// A host that records what the button asks of it and the events it raises. The log keeps the order of
+// everything that happens: host calls, events with their parameters and each finished drawing, as
+// "draw full" when the middle of the face was painted since the previous drawing and "draw partial"
+// when only its bands were. Key handlers may be given to change the parameters.
+class RecordingHost final : public XpButtonHost, public XpButtonEvents {
+public:
+    explicit RecordingHost(PixelCanvas& canvas) : m_canvas(canvas) {}
+
+    struct Message {
+        std::wstring title;
+        std::wstring text;
+        MessageIcon icon;
+        friend bool operator==(const Message&, const Message&) = default;
+    };
+    using I = std::int16_t;
+
+    void PropertyChanged(std::wstring_view name) override { notified.emplace_back(name); }
+    void ShowMessage(std::wstring_view title, std::wstring_view text, MessageIcon icon) override {
+        messages.push_back(Message{std::wstring(title), std::wstring(text), icon});
+        Log("message");
+    }
+    void ApplyEnabled(bool on) override { enabled = on; }
+    void ApplyFont(const FontDescription& applied) override { font = applied; }
+    void ApplyMousePointer(std::int32_t value, const Picture* icon) override {
+        pointer = value;
+        pointerIcon = icon;
+    }
+    void ApplyRegion(const WindowRegion& shape) override { region = shape; }
+    void Present() override {
+        Log(m_canvas.Touched(m_canvas.Width() / 2, m_canvas.Height() / 2) ? "draw full" : "draw partial");
+        ++presents;
+        m_canvas.EndFrame();
+    }
+    void CaptureMouse() override { Log("capture"); }
+    void ReleaseMouse() override { Log("release"); }
+    void PlaySoundFile(std::wstring_view path) override {
+        sounds.emplace_back(path);
+        Log("sound");
+    }
+    void MoveFocus(bool forward) override { Log(forward ? "focus next" : "focus previous"); }
+
+    void Click() override { Log("Click"); }
+    void DropDownClick() override { Log("DropDownClick"); }
+    void KeyDown(I& keyCode, I& shift) override {
+        Log("KeyDown", keyCode, shift);
+        if (onKeyDown) {
+            onKeyDown(keyCode);
+        }
+    }
+    void KeyPress(I& keyAscii) override {
+        Log("KeyPress", keyAscii);
+        if (onKeyPress) {
+            onKeyPress(keyAscii);
+        }
+    }
+    void KeyUp(I& keyCode, I& shift) override { Log("KeyUp", keyCode, shift); }
+    void MouseOut() override { Log("MouseOut"); }
+    void MouseDown(I& button, I& keys, float& x, float& y) override { Log("MouseDown", button, keys, x, y); }
+    void MouseMove(I& button, I& keys, float& x, float& y) override { Log("MouseMove", button, keys, x, y); }
+    void MouseUp(I& button, I& keys, float& x, float& y) override { Log("MouseUp", button, keys, x, y); }
+
+    // Forgets everything recorded so far.
+    void Clear() {
+        notified.clear();
+        messages.clear();
+        log.clear();
+        sounds.clear();
+        presents = 0;
+    }
+    bool WasNotified(std::wstring_view name) const {
+        return std::find(notified.begin(), notified.end(), name) != notified.end();
+    }
+
+    std::vector<std::wstring> notified;
+    std::vector<Message> messages;
+    std::vector<std::string> log;
+    std::vector<std::wstring> sounds;
+    int presents = 0;
+    bool enabled = true;
+    FontDescription font;
+    std::int32_t pointer = 0;
+    const Picture* pointerIcon = nullptr;
+    std::optional<WindowRegion> region;
+    std::function<void(I&)> onKeyDown;
+    std::function<void(I&)> onKeyPress;
+
+private:
+    template <typename... Values>
+    void Log(const char* entry, const Values&... values) {
+        std::ostringstream line;
+        line << entry;
+        ((line << ' ' << values), ...);
+        log.push_back(line.str());
+    }
+
+    PixelCanvas& m_canvas;
+};
+
 // A newly placed button of a type on a surface of its size, with the record of the set-up cleared.
 struct ButtonFixture {
-    explicit ButtonFixture(int width = 75, int height = 23, std::int32_t type = xp_type::kXp)
-        : canvas(width, height, kPaper), host(canvas), events(host.log), button(host, canvas) {
-        button.SetEvents(&events);
+    explicit ButtonFixture(int width = 75, int height = 23, std::int32_t type = xp_type::kXp,
+                           Colour buttonFace = PixelCanvas::kButtonFace)
+        : canvas(width, height, kPaper, buttonFace), host(canvas), button(host, canvas) {
+        button.SetEvents(&host);
         button.InitNew(L"Command1", kHostFont);
         button.OnResize(width, height);
         if (type != xp_type::kXp) {
@@ -24,8 +132,89 @@ struct ButtonFixture {
 
     PixelCanvas canvas;
     RecordingHost host;
-    RecordingEvents events;
     VelloXPButton button;
+};
+
+// A picture of known pixels; an icon's empty cells are transparent. Drawn with nearest-pixel scaling.
+class TestPicture final : public Picture {
+public:
+    TestPicture(PictureKind kind, int width, int height, std::wstring reference,
+                std::vector<std::optional<Colour>> pixels)
+        : m_kind(kind),
+          m_width(width),
+          m_height(height),
+          m_reference(std::move(reference)),
+          m_pixels(std::move(pixels)) {}
+
+    // A solid bitmap, or an icon that draws colour where mask is '#'.
+    static std::shared_ptr<TestPicture> Solid(int width, int height, Colour colour,
+                                              std::wstring reference = L"") {
+        return std::make_shared<TestPicture>(PictureKind::Bitmap, width, height, std::move(reference),
+                                             std::vector<std::optional<Colour>>(width * height, colour));
+    }
+    static std::shared_ptr<TestPicture> Icon(const std::vector<std::string>& mask, Colour colour,
+                                             std::wstring reference = L"") {
+        std::vector<std::optional<Colour>> pixels;
+        for (const std::string& row : mask) {
+            for (const char c : row) {
+                pixels.push_back(c == '#' ? std::optional<Colour>(colour) : std::nullopt);
+            }
+        }
+        return std::make_shared<TestPicture>(PictureKind::Icon, static_cast<int>(mask.front().size()),
+                                             static_cast<int>(mask.size()), std::move(reference), pixels);
+    }
+
+    PictureKind Kind() const override { return m_kind; }
+    int Width() const override { return m_width; }
+    int Height() const override { return m_height; }
+    std::wstring Reference() const override { return m_reference; }
+    void Draw(Canvas& canvas, const Rect& box) const override {
+        ++draws;
+        if (auto* pixels = dynamic_cast<PixelCanvas*>(&canvas)) {
+            pixels->sequence.push_back("picture");
+        }
+        boxes.push_back(box);
+        if (m_kind == PictureKind::Other || box.Width() <= 0 || box.Height() <= 0) {
+            return;
+        }
+        for (int y = 0; y < box.Height(); ++y) {
+            for (int x = 0; x < box.Width(); ++x) {
+                const std::optional<Colour>& pixel =
+                    m_pixels[static_cast<std::size_t>(y * m_height / box.Height() * m_width +
+                                                      x * m_width / box.Width())];
+                if (pixel) {
+                    canvas.SetPixel(Point{box.left + x, box.top + y}, *pixel);
+                }
+            }
+        }
+    }
+
+    mutable int draws = 0;
+    mutable std::vector<Rect> boxes;
+
+private:
+    PictureKind m_kind;
+    int m_width;
+    int m_height;
+    std::wstring m_reference;
+    std::vector<std::optional<Colour>> m_pixels;
+};
+
+// Hands out the pictures it was given, by reference.
+class TestPictureSource final : public PictureSource {
+public:
+    TestPictureSource(std::initializer_list<PictureRef> pictures = {}) {
+        for (const PictureRef& picture : pictures) {
+            m_pictures[picture->Reference()] = picture;
+        }
+    }
+    PictureRef Load(std::wstring_view reference) override {
+        const auto found = m_pictures.find(std::wstring(reference));
+        return found == m_pictures.end() ? nullptr : found->second;
+    }
+
+private:
+    std::map<std::wstring, PictureRef> m_pictures;
 };
 
 }  // namespace orvell::controls::test

@@ -2,23 +2,26 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <ostream>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "../../win/test_printers.h"
 #include "common/canvas.h"
 
 namespace orvell {
 
-inline void PrintTo(const Colour& colour, std::ostream* out) {
-    *out << "0x" << std::hex << colour.Value() << std::dec;
-}
-inline void PrintTo(const Point& point, std::ostream* out) {
-    *out << "(" << point.x << ", " << point.y << ")";
-}
-inline void PrintTo(const Rect& rect, std::ostream* out) {
-    *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+// The pixels of a width x height surface that satisfy a rule, row by row.
+inline std::vector<Point> Where(int width, int height, const std::function<bool(int, int)>& rule) {
+    std::vector<Point> points;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (rule(x, y)) {
+                points.push_back(Point{x, y});
+            }
+        }
+    }
+    return points;
 }
 
 namespace controls::test {
@@ -53,9 +56,10 @@ public:
         friend bool operator==(const TextCall&, const TextCall&) = default;
     };
 
-    PixelCanvas(int width, int height, Colour paper)
+    PixelCanvas(int width, int height, Colour paper, Colour buttonFace = kButtonFace)
         : m_width(width),
           m_height(height),
+          m_buttonFace(buttonFace),
           m_pixels(static_cast<std::size_t>(width * height), paper),
           m_touched(m_pixels.size(), false) {}
 
@@ -68,13 +72,11 @@ public:
     // A drawing is finished: what it painted is kept for DrawnLastTime.
     void EndFrame() {
         m_lastFrame = m_touched;
-        ClearTouched();
+        std::fill(m_touched.begin(), m_touched.end(), false);
     }
-    // Forgets which pixels were drawn.
-    void ClearTouched() { std::fill(m_touched.begin(), m_touched.end(), false); }
     // Forgets which pixels were drawn, and the recorded calls.
     void StartFrame() {
-        ClearTouched();
+        std::fill(m_touched.begin(), m_touched.end(), false);
         sequence.clear();
         arcs.clear();
         edges.clear();
@@ -82,20 +84,12 @@ public:
         focusRects.clear();
     }
     std::vector<Point> PixelsOf(Colour colour) const {
-        std::vector<Point> found;
-        for (int y = 0; y < m_height; ++y) {
-            for (int x = 0; x < m_width; ++x) {
-                if (At(x, y) == colour) {
-                    found.push_back(Point{x, y});
-                }
-            }
-        }
-        return found;
+        return Where(m_width, m_height, [&](int x, int y) { return At(x, y) == colour; });
     }
 
     Colour Resolve(Colour colour) const override {
         if (colour.IsSystem()) {
-            return colour.SystemIndex() == system_colour::kButtonFace ? kButtonFace : Colour::Rgb(0, 0, 0);
+            return colour.SystemIndex() == system_colour::kButtonFace ? m_buttonFace : Colour::Rgb(0, 0, 0);
         }
         return Colour(colour.Value() & 0x00FFFFFFu);
     }
@@ -136,12 +130,8 @@ public:
         if (points.size() < 3) {
             return;
         }
-        for (int y = 0; y < m_height; ++y) {
-            for (int x = 0; x < m_width; ++x) {
-                if (Inside(points, x, y)) {
-                    Put(x, y, colour);
-                }
-            }
+        for (const Point& p : Where(m_width, m_height, [&](int x, int y) { return Inside(points, x, y); })) {
+            Put(p.x, p.y, colour);
         }
     }
     void SetPixel(Point at, Colour colour) override { Put(at.x, at.y, colour); }
@@ -200,6 +190,7 @@ private:
 
     int m_width;
     int m_height;
+    Colour m_buttonFace;
     std::vector<Colour> m_pixels;
     std::vector<bool> m_touched;
     std::vector<bool> m_lastFrame;

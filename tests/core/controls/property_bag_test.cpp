@@ -3,18 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
-#include "pixel_canvas.h"
 #include "text/utf8.h"
 
 namespace orvell::controls {
 namespace {
-
-std::string Utf8(std::wstring_view text) {
-    return text::EncodeUtf8(text);
-}
 
 TEST(PropertyBag, AnyStringSurvivesTheTextFormAndUtf8) {
     const std::wstring values[] = {
@@ -29,24 +24,19 @@ TEST(PropertyBag, AnyStringSurvivesTheTextFormAndUtf8) {
         L"&&隐藏(&H)",
     };
     PropertyBag bag;
-    int index = 0;
-    for (const std::wstring& value : values) {
-        bag.SetRaw(L"键" + std::to_wstring(index++), value);
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        bag.SetRaw(L"键" + std::to_wstring(i), values[i]);
     }
-    const std::string bytes = text::EncodeUtf8(bag.Format());
-    const std::optional<std::wstring> decoded = text::DecodeUtf8(bytes);
-    ASSERT_TRUE(decoded.has_value());
-    const PropertyBag back = PropertyBag::Parse(*decoded);
+    const PropertyBag back = PropertyBag::Parse(text::DecodeUtf8(text::EncodeUtf8(bag.Format())).value());
     EXPECT_TRUE(back.Problems().empty());
     ASSERT_EQ(back.Size(), std::size(values));
-    index = 0;
-    for (const std::wstring& value : values) {
-        EXPECT_EQ(Utf8(back.RawValue(L"键" + std::to_wstring(index++)).value_or(L"<missing>")), Utf8(value));
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        EXPECT_EQ(back.RawValue(L"键" + std::to_wstring(i)), values[i]);
     }
 }
 
 TEST(PropertyBag, ParsingSkipsNotesAndReportsLinesItCannotUse) {
-    const std::wstring text =
+    const PropertyBag bag = PropertyBag::Parse(
         L"\xFEFF# a design\r\n"
         L"\r\n"
         L"Caption=ASCⅡ表\r\n"
@@ -54,11 +44,10 @@ TEST(PropertyBag, ParsingSkipsNotesAndReportsLinesItCannotUse) {
         L"no equals sign here\r\n"
         L"=no key\r\n"
         L"Caption=隐藏\r\n"
-        L"  Button_类型 =1";
-    const PropertyBag bag = PropertyBag::Parse(text);
+        L"  Button_类型 =1");
     EXPECT_EQ(bag.Size(), 2u);
-    EXPECT_EQ(bag.RawValue(L"Caption"), std::optional<std::wstring>(L"隐藏")) << "the later value is used";
-    EXPECT_EQ(bag.RawValue(L"Button_类型"), std::optional<std::wstring>(L"1")) << "blanks around a key go";
+    EXPECT_EQ(bag.RawValue(L"Caption"), L"隐藏") << "the later value is used";
+    EXPECT_EQ(bag.RawValue(L"Button_类型"), L"1") << "blanks around a key go";
     ASSERT_EQ(bag.Problems().size(), 3u);
     EXPECT_EQ(bag.Problems()[0].line, 5);
     EXPECT_EQ(bag.Problems()[1].line, 6);
@@ -66,18 +55,18 @@ TEST(PropertyBag, ParsingSkipsNotesAndReportsLinesItCannotUse) {
 }
 
 TEST(PropertyBag, TypedValuesReadWithTheirDefaults) {
+    constexpr std::int32_t kLong = 77;
+    constexpr std::int16_t kInteger = 55;
+    constexpr std::uint32_t kColour = 0xABCDEF;
     struct Case {
         const char* name;
         std::wstring text;
         std::int32_t asLong;
         std::int16_t asInteger;
-        bool asBoolean;
+        std::optional<bool> asBoolean;  // none: unreadable, the default
         std::uint32_t asColour;
         bool problems;  // any of the readings reports one
     };
-    constexpr std::int32_t kLong = 77;
-    constexpr std::int16_t kInteger = 55;
-    constexpr std::uint32_t kColour = 0xABCDEF;
     const Case cases[] = {
         {"zero", L"0", 0, 0, false, 0, false},
         {"true", L"-1", -1, -1, true, 0xFFFFFFFF, false},
@@ -88,9 +77,11 @@ TEST(PropertyBag, TypedValuesReadWithTheirDefaults) {
         {"below the integer limit", L"-32769", -32769, kInteger, true, 0xFFFF7FFF, true},
         {"past the long limit", L"2147483648", kLong, kInteger, true, 0x80000000, true},
         {"blanks around", L" 12 ", 12, 12, true, 12, false},
-        {"a word", L"twelve", kLong, kInteger, false, kColour, true},
-        {"a fraction", L"1.5", kLong, kInteger, false, kColour, true},
-        {"empty", L"", kLong, kInteger, false, kColour, true},
+        {"the word True", L"True", kLong, kInteger, true, kColour, true},
+        {"the word false", L"false", kLong, kInteger, false, kColour, true},
+        {"a word", L"twelve", kLong, kInteger, std::nullopt, kColour, true},
+        {"a fraction", L"1.5", kLong, kInteger, std::nullopt, kColour, true},
+        {"empty", L"", kLong, kInteger, std::nullopt, kColour, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -98,33 +89,11 @@ TEST(PropertyBag, TypedValuesReadWithTheirDefaults) {
         bag.SetRaw(L"k", c.text);
         EXPECT_EQ(bag.ReadLong(L"k", kLong), c.asLong);
         EXPECT_EQ(bag.ReadInteger(L"k", kInteger), c.asInteger);
-        EXPECT_EQ(bag.ReadBoolean(L"k", false), c.asBoolean);
+        EXPECT_EQ(bag.ReadBoolean(L"k", false), c.asBoolean.value_or(false));
+        EXPECT_EQ(bag.ReadBoolean(L"k", true), c.asBoolean.value_or(true));
         EXPECT_EQ(bag.ReadColour(L"k", Colour(kColour)).Value(), c.asColour);
         EXPECT_EQ(!bag.Problems().empty(), c.problems);
     }
-}
-
-TEST(PropertyBag, MissingKeysGiveTheirDefaultsQuietly) {
-    PropertyBag bag;
-    EXPECT_EQ(bag.ReadLong(L"k", 4), 4);
-    EXPECT_EQ(bag.ReadInteger(L"k", -2), -2);
-    EXPECT_EQ(bag.ReadDouble(L"k", 80), 80);
-    EXPECT_TRUE(bag.ReadBoolean(L"k", true));
-    EXPECT_EQ(bag.ReadColour(L"k", Colour(0x8000000F)), Colour(0x8000000F));
-    EXPECT_EQ(bag.ReadString(L"k", L"Command1"), L"Command1");
-    EXPECT_EQ(bag.ReadFont(L"k", FontDescription{}), FontDescription{});
-    EXPECT_TRUE(bag.Problems().empty());
-}
-
-TEST(PropertyBag, BooleansAreWrittenAsMinusOneAndZero) {
-    PropertyBag bag;
-    bag.WriteBoolean(L"on", true, false);
-    bag.WriteBoolean(L"off", false, true);
-    EXPECT_EQ(bag.Format(), L"on=-1\r\noff=0\r\n");
-    bag.SetRaw(L"word", L"True");
-    EXPECT_TRUE(bag.ReadBoolean(L"word", false));
-    bag.SetRaw(L"word", L"false");
-    EXPECT_FALSE(bag.ReadBoolean(L"word", true));
 }
 
 TEST(PropertyBag, DefaultsAreLeftOutAndValuesRoundTrip) {
@@ -134,6 +103,9 @@ TEST(PropertyBag, DefaultsAreLeftOutAndValuesRoundTrip) {
     bag.WriteColour(L"colour", Colour(0x8000000F), Colour(0x8000000F));
     EXPECT_EQ(bag.Size(), 0u);
 
+    bag.WriteBoolean(L"on", true, false);
+    bag.WriteBoolean(L"off", false, true);
+    EXPECT_EQ(bag.Format(), L"on=-1\r\noff=0\r\n");
     bag.WriteLong(L"long", -7, 4);
     bag.WriteInteger(L"integer", -32768, 2);
     bag.WriteDouble(L"double", 33.333333333333336, 80);
@@ -144,7 +116,7 @@ TEST(PropertyBag, DefaultsAreLeftOutAndValuesRoundTrip) {
     EXPECT_EQ(back.ReadInteger(L"integer", 2), -32768);
     EXPECT_EQ(back.ReadDouble(L"double", 80), 33.333333333333336) << "every bit of a fraction";
     EXPECT_EQ(back.ReadColour(L"colour", Colour(0)), Colour(0x00C08080));
-    EXPECT_EQ(back.RawValue(L"colour"), std::optional<std::wstring>(L"0x00C08080"));
+    EXPECT_EQ(back.RawValue(L"colour"), L"0x00C08080");
     EXPECT_EQ(back.ReadString(L"string", L""), L"x");
 
     // Writing the default again takes the value out.
@@ -181,15 +153,11 @@ TEST(PropertyBag, FontsKeepNameSizeAndStyle) {
         bag.SetRaw(L"Font", c.text);
         EXPECT_EQ(bag.ReadFont(L"Font", fallback), c.expected);
         EXPECT_EQ(!bag.Problems().empty(), c.problem);
-    }
-    for (const Case& c : cases) {
-        if (c.problem) {
-            continue;
+        if (!c.problem) {
+            PropertyBag written;
+            written.WriteFont(L"Font", c.expected, fallback);
+            EXPECT_EQ(PropertyBag::Parse(written.Format()).ReadFont(L"Font", fallback), c.expected);
         }
-        SCOPED_TRACE(c.name);
-        PropertyBag bag;
-        bag.WriteFont(L"Font", c.expected, fallback);
-        EXPECT_EQ(PropertyBag::Parse(bag.Format()).ReadFont(L"Font", fallback), c.expected);
     }
 }
 

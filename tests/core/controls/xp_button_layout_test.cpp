@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "button_fixture.h"
 
 namespace orvell::controls::test {
 namespace {
-
-constexpr unsigned kSingle = text_format::kSingleLine;
 
 TEST(XpButtonLayout, SplitByCaptionPosition) {
     // 75 x 23 face: the client rectangle is (0, 0, 74, 22); 80 % of 74 is 59.2 and of 22 is 17.6.
@@ -20,82 +16,54 @@ TEST(XpButtonLayout, SplitByCaptionPosition) {
         {0, {59, 0, 74, 22}, {0, 0, 59, 22}}, {1, {0, 0, 15, 22}, {15, 0, 74, 22}},
         {2, {0, 18, 74, 22}, {0, 0, 74, 18}}, {3, {0, 0, 74, 4}, {0, 4, 74, 22}},
         {4, {0, 0, 74, 22}, {0, 0, 74, 22}},  {5, {0, 0, 74, 22}, {0, 0, 74, 22}},
+        {6, {0, 18, 74, 22}, {0, 0, 74, 18}},  // unknown: the areas stay as they were (position 2)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.position);
         ButtonFixture f;
+        f.button.SetCaptionPosition(2);
         f.button.SetCaptionPosition(c.position);
         const XpButtonLayout& layout = f.button.Layout();
-        EXPECT_TRUE(layout.valid);
-        EXPECT_TRUE(layout.hasPictureArea);
-        EXPECT_TRUE(layout.hasCaptionArea);
+        EXPECT_TRUE(layout.valid && layout.hasPictureArea && layout.hasCaptionArea);
         EXPECT_EQ(layout.pictureArea, c.picture);
         EXPECT_EQ(layout.captionArea, c.caption);
         EXPECT_EQ(layout.attachedArea, Rect{});
     }
-}
-
-TEST(XpButtonLayout, AnUnknownPositionKeepsTheAreas) {
-    ButtonFixture f;
-    f.button.SetCaptionPosition(2);
-    f.button.SetCaptionPosition(6);
-    EXPECT_EQ(f.button.Layout().pictureArea, (Rect{0, 18, 74, 22}));
-    EXPECT_EQ(f.button.Layout().captionArea, (Rect{0, 0, 74, 18}));
-}
-
-TEST(XpButtonLayout, SplitRoundsHalvesToEven) {
-    struct Case {
-        int width;
-        std::int32_t position;
-        int splitAt;
-    };
-    // Half of 25 is 12.5 and half of 27 is 13.5: the splits go to 12 and 14.
-    const Case cases[] = {{26, 0, 12}, {26, 1, 12}, {28, 0, 14}, {28, 1, 14}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.width << " wide, position " << c.position);
-        ButtonFixture f(c.width, 23);
-        f.button.SetCaptionPercent(50);
-        f.button.SetCaptionPosition(c.position);
-        const XpButtonLayout& layout = f.button.Layout();
-        EXPECT_EQ(c.position == 0 ? layout.captionArea.right : layout.pictureArea.right, c.splitAt);
+    // Half of 25 is 12.5 and half of 27 is 13.5: the splits go to the even 12 and 14.
+    for (const auto& [width, splitAt] : {std::pair{26, 12}, std::pair{28, 14}}) {
+        for (const std::int32_t position : {0, 1}) {
+            ButtonFixture f(width, 23);
+            f.button.SetCaptionPercent(50);
+            f.button.SetCaptionPosition(position);
+            const XpButtonLayout& layout = f.button.Layout();
+            EXPECT_EQ(position == 0 ? layout.captionArea.right : layout.pictureArea.right, splitAt)
+                << width << " wide, position " << position;
+        }
     }
 }
 
-TEST(XpButtonLayout, TheAttachedAreaTakesTheRightEdge) {
+TEST(XpButtonLayout, TheAttachedAreaTakesTheRightEdgeWhenTheFaceHasRoom) {
     ButtonFixture f(75, 23, xp_type::kFlatArrow);
-    const XpButtonLayout& layout = f.button.Layout();
-    EXPECT_TRUE(layout.valid);
-    EXPECT_EQ(layout.areaWidth, 16);
-    EXPECT_EQ(layout.attachedArea, (Rect{58, 0, 74, 22}));
+    EXPECT_TRUE(f.button.Layout().valid);
+    EXPECT_EQ(f.button.Layout().attachedArea, (Rect{58, 0, 74, 22}));
     // 80 % of the 58 pixels left: 46.4.
-    EXPECT_EQ(layout.pictureArea, (Rect{0, 0, 12, 22}));
-    EXPECT_EQ(layout.captionArea, (Rect{12, 0, 58, 22}));
+    EXPECT_EQ(f.button.Layout().pictureArea, (Rect{0, 0, 12, 22}));
+    EXPECT_EQ(f.button.Layout().captionArea, (Rect{12, 0, 58, 22}));
+    EXPECT_EQ(ButtonFixture(75, 23, xp_type::kToolbarDropDown).button.Layout().attachedArea,
+              (Rect{60, 0, 74, 22}));
 
-    ButtonFixture toolbar(75, 23, xp_type::kToolbarDropDown);
-    EXPECT_EQ(toolbar.button.Layout().attachedArea, (Rect{60, 0, 74, 22}));
-}
-
-TEST(XpButtonLayout, AFaceTooSmallForTheAttachedAreaKeepsTheOldAreas) {
-    struct Case {
-        const char* name;
-        int width;
-        int height;
-    };
-    // The arrow's area is 16 wide and its picture 15 high.
-    const Case cases[] = {{"narrow", 17, 23}, {"low", 75, 16}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ButtonFixture f(c.width, c.height);
-        const XpButtonLayout before = f.button.Layout();
-        f.button.SetType(xp_type::kFlatArrow);
-        const XpButtonLayout& after = f.button.Layout();
-        EXPECT_FALSE(after.valid);
+    // The arrow's area is 16 wide and its picture 15 high: a smaller face keeps its old areas.
+    for (const auto& [width, height] : {std::pair{17, 23}, std::pair{75, 16}}) {
+        ButtonFixture small(width, height);
+        const XpButtonLayout before = small.button.Layout();
+        small.button.SetType(xp_type::kFlatArrow);
+        const XpButtonLayout& after = small.button.Layout();
+        EXPECT_FALSE(after.valid) << width << " x " << height;
         EXPECT_EQ(after.pictureArea, before.pictureArea);
         EXPECT_EQ(after.captionArea, before.captionArea);
         EXPECT_EQ(after.attachedArea, before.attachedArea);
     }
-    ButtonFixture fits(18, 23, xp_type::kFlatArrow);
-    EXPECT_TRUE(fits.button.Layout().valid);
+    EXPECT_TRUE(ButtonFixture(18, 23, xp_type::kFlatArrow).button.Layout().valid);
 }
 
 TEST(XpButtonLayout, OneAreaOnly) {
@@ -127,6 +95,7 @@ TEST(XpButtonLayout, OneAreaOnly) {
 
 TEST(XpButtonLayout, CaptionPlacementByAlignment) {
     // Caption area (15, 0, 74, 22) less margins of 2: (17, 2, 72, 20), 18 high; a line is 12 high.
+    constexpr unsigned kSingle = text_format::kSingleLine;
     struct Case {
         std::int32_t alignment;
         Rect rect;
@@ -147,35 +116,19 @@ TEST(XpButtonLayout, CaptionPlacementByAlignment) {
         SCOPED_TRACE(c.alignment);
         ButtonFixture f;
         f.button.SetCaptionAlignment(c.alignment);
-        const XpButtonLayout& layout = f.button.Layout();
-        EXPECT_EQ(layout.captionInner, (Rect{17, 2, 72, 20}));
-        EXPECT_EQ(layout.captionRect, c.rect);
-        EXPECT_EQ(layout.captionFormat, c.format);
-        EXPECT_EQ(layout.captionHeight, PixelCanvas::kLineHeight);
-    }
-}
-
-TEST(XpButtonLayout, CaptionPlacementDetails) {
-    {
-        // An odd inner height: 17 / 2 - 6 = 2.5 and 17 / 2 + 6 = 14.5 both go down.
-        ButtonFixture f(75, 22);
-        EXPECT_EQ(f.button.Layout().captionRect, (Rect{17, 4, 72, 16}));
-    }
-    {
-        ButtonFixture f;
-        f.button.SetCaptionAlignment(2);
+        EXPECT_EQ(f.button.Layout().captionRect, c.rect);
+        EXPECT_EQ(f.button.Layout().captionFormat, c.format);
         f.button.SetCaptionAlignment(9);
-        EXPECT_EQ(f.button.Layout().captionRect, (Rect{17, 8, 72, 20})) << "a value above 8 moves nothing";
+        EXPECT_EQ(f.button.Layout().captionRect, c.rect) << "a value above 8 moves nothing";
     }
-    {
-        // Word wrap measures against the width: "Command1" is 48 pixels, 3 lines in 18.
-        ButtonFixture f(75, 60);
-        f.button.SetCaptionMarginRight(37);
-        f.button.SetCaptionWordWrap(true);
-        const XpButtonLayout& layout = f.button.Layout();
-        EXPECT_EQ(layout.captionFormat, text_format::kWordBreak | text_format::kCenter);
-        EXPECT_EQ(layout.captionHeight, 3 * PixelCanvas::kLineHeight);
-    }
+    // An odd inner height: 17 / 2 - 6 = 2.5 and 17 / 2 + 6 = 14.5 both go down.
+    EXPECT_EQ(ButtonFixture(75, 22).button.Layout().captionRect, (Rect{17, 4, 72, 16}));
+    // Word wrap measures against the width: "Command1" is 48 pixels, 3 lines in 18.
+    ButtonFixture f(75, 60);
+    f.button.SetCaptionMarginRight(37);
+    f.button.SetCaptionWordWrap(true);
+    EXPECT_EQ(f.button.Layout().captionFormat, text_format::kWordBreak | text_format::kCenter);
+    EXPECT_EQ(f.button.Layout().captionHeight, 3 * PixelCanvas::kLineHeight);
 }
 
 TEST(XpButtonLayout, PicturePlacementByAlignment) {
@@ -192,70 +145,59 @@ TEST(XpButtonLayout, PicturePlacementByAlignment) {
         f.button.SetCaptionPercent(0);
         f.button.SetPicture(TestPicture::Solid(16, 16, Colour(0xFF)));
         f.button.SetPictureAlignment(c.alignment);
-        const XpButtonLayout& layout = f.button.Layout();
-        EXPECT_EQ(layout.frameInner, (Rect{4, 4, 30, 30}));
-        EXPECT_EQ(layout.pictureRect, (Rect{c.corner.x, c.corner.y, c.corner.x + 16, c.corner.y + 16}));
+        EXPECT_EQ(f.button.Layout().frameInner, (Rect{4, 4, 30, 30}));
+        const Point q = c.corner;
+        EXPECT_EQ(f.button.Layout().pictureRect, (Rect{q.x, q.y, q.x + 16, q.y + 16}));
     }
 }
 
-TEST(XpButtonLayout, PicturePlacementFollowsThePictureOfTheState) {
-    ButtonFixture f(35, 35);
-    f.button.SetCaptionPercent(0);
-    f.button.SetPictureScaled(true);
-    f.button.SetFrameWidth(20);
-    f.button.SetFrameHeight(20);
-    // No picture while idle: an empty rectangle in the middle.
-    EXPECT_EQ(f.button.Layout().pictureRect, (Rect{17, 17, 17, 17}));
-    f.button.SetHoverPicture(TestPicture::Solid(16, 16, Colour(0xFF)));
-    f.button.OnGotFocus();
-    EXPECT_EQ(f.button.Layout().pictureRect, (Rect{11, 11, 23, 23}))
-        << "the hover picture is placed on focus";
+TEST(XpButtonLayout, WithoutANormalPictureTheHoverPictureIsPlacedInTheHotStates) {
+    ButtonFixture f;
+    f.button.SetHoverPicture(TestPicture::Solid(4, 4, Colour(0xFF)));
+    EXPECT_EQ(f.button.Layout().pictureRect.Width(), 0);
+    f.button.OnMouseMove(0, 0, 5, 5);
+    EXPECT_EQ(f.button.Layout().pictureRect.Width(), 18) << "the frame's 26 less its margins";
+    f.button.OnMouseMove(0, 0, 500, 5);
+    EXPECT_EQ(f.button.Layout().pictureRect.Width(), 0);
+
+    ButtonFixture scaled(35, 35);
+    scaled.button.SetCaptionPercent(0);
+    scaled.button.SetPictureScaled(true);
+    scaled.button.SetFrameWidth(20);
+    scaled.button.SetFrameHeight(20);
+    scaled.button.SetHoverPicture(TestPicture::Solid(16, 16, Colour(0xFF)));
+    EXPECT_EQ(scaled.button.Layout().pictureRect, (Rect{17, 17, 17, 17})) << "idle: empty, in the middle";
+    scaled.button.OnGotFocus();
+    EXPECT_EQ(scaled.button.Layout().pictureRect, (Rect{11, 11, 23, 23})) << "placed on focus";
 }
 
-TEST(XpButtonLayout, ChevronSeparatorAndGrip) {
-    {
-        ButtonFixture f(75, 23, xp_type::kChevron);
-        const XpButtonLayout& layout = f.button.Layout();
-        EXPECT_TRUE(layout.valid);
-        EXPECT_EQ(layout.captionArea, (Rect{0, 0, 74, 22}));
-        EXPECT_FALSE(layout.hasCaptionArea);
-        EXPECT_FALSE(layout.hasPictureArea);
-        EXPECT_EQ(layout.areaWidth, 0);
-    }
-    {
-        ButtonFixture f(20, 40, xp_type::kSeparator);
-        const XpButtonLayout& layout = f.button.Layout();
-        EXPECT_TRUE(layout.valid);
-        EXPECT_EQ(layout.frameInner, (Rect{4, 4, 15, 35}));
-        EXPECT_EQ(layout.pictureRect, (Rect{9, 4, 9, 35}));
-    }
-    {
-        // 8 pixels wide: the client is 7 wide, less 8 of margins.
-        ButtonFixture f(8, 40, xp_type::kSeparator);
-        EXPECT_FALSE(f.button.Layout().valid);
-    }
-    {
-        ButtonFixture f(20, 40, xp_type::kGrip);
-        const XpButtonLayout& layout = f.button.Layout();
-        EXPECT_TRUE(layout.valid);
-        EXPECT_EQ(layout.pictureRect, (Rect{8, 4, 11, 35}));
-    }
-    struct GripCase {
+TEST(XpButtonLayout, ChevronSeparatorAndGripNeedRoomForTheirGlyphs) {
+    const XpButtonLayout chevron = ButtonFixture(75, 23, xp_type::kChevron).button.Layout();
+    EXPECT_TRUE(chevron.valid);
+    EXPECT_EQ(chevron.captionArea, (Rect{0, 0, 74, 22}));
+    EXPECT_FALSE(chevron.hasCaptionArea || chevron.hasPictureArea);
+    EXPECT_EQ(chevron.areaWidth, 0);
+    const XpButtonLayout separator = ButtonFixture(20, 40, xp_type::kSeparator).button.Layout();
+    EXPECT_EQ(separator.frameInner, (Rect{4, 4, 15, 35}));
+    EXPECT_EQ(separator.pictureRect, (Rect{9, 4, 9, 35}));
+    EXPECT_EQ(ButtonFixture(20, 40, xp_type::kGrip).button.Layout().pictureRect, (Rect{8, 4, 11, 35}));
+
+    struct Case {
         const char* name;
+        std::int32_t type;
         int width;
         int height;
         bool valid;
     };
-    // Inside the margins: width 11 against a grip of 3, height 31 against a spacing of 2.
-    const GripCase grips[] = {
-        {"roomy", 20, 40, true},      {"as wide as the grip", 12, 40, false},
-        {"one wider", 13, 40, true},  {"as high as the spacing", 20, 11, false},
-        {"one higher", 20, 12, true},
+    // Inside the margins of 4: the grip's width 11 against its 3, height 31 against a spacing of 2.
+    const Case cases[] = {
+        {"separator", 5, 20, 40, true},      {"separator without width", 5, 8, 40, false},
+        {"grip", 6, 20, 40, true},           {"grip as wide as the grip", 6, 12, 40, false},
+        {"grip one wider", 6, 13, 40, true}, {"grip as high as the spacing", 6, 20, 11, false},
+        {"grip one higher", 6, 20, 12, true},
     };
-    for (const GripCase& g : grips) {
-        SCOPED_TRACE(g.name);
-        ButtonFixture f(g.width, g.height, xp_type::kGrip);
-        EXPECT_EQ(f.button.Layout().valid, g.valid);
+    for (const Case& c : cases) {
+        EXPECT_EQ(ButtonFixture(c.width, c.height, c.type).button.Layout().valid, c.valid) << c.name;
     }
 }
 
