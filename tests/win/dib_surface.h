@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "../core/controls/pixel_canvas.h"
+#include "../core/controls/pixel_canvas.h"  // Where, shared with the portable pixel surface
 #include "common/colour.h"
 #include "common/geometry.h"
 #include "platform/unique_handle.h"

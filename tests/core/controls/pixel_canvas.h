@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../../win/test_printers.h"
+#include "../../win/test_printers.h"  // how failures print the core's value types, on both sides
 #include "common/canvas.h"
 
 namespace orvell {

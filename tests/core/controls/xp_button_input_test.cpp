@@ -35,6 +35,7 @@ const Step kClick = [](VelloXPButton& b) { b.OnClick(); };
 const Step kDoubleClick = [](VelloXPButton& b) { b.OnDoubleClick(); };
 const Step kGotFocus = [](VelloXPButton& b) { b.OnGotFocus(); };
 const Step kLostFocus = [](VelloXPButton& b) { b.OnLostFocus(); };
+// A design whose access key is H.
 const Step kAccessKeyH = [](VelloXPButton& b) {
     TestPictureSource none;
     b.Restore(PropertyBag::Parse(L"热键=h"), L"Command3", kHostFont, none);
