@@ -193,7 +193,8 @@ void MainWindow::CreateControls() {
     const auto xpButton = [&](XpButtonWindow& xp, Control control, const wchar_t* name, const wchar_t* designText) {
         const ChildGeometry g = absolute(control);
         xp.Create(Handle(), ControlId(control), m_scale.Bounds(g.left, g.top, g.width, g.height), name,
-                  {L"宋体", 9}, controls::PropertyBag::Parse(designText), pictures);
+                  {L"宋体", 9},
+                  controls::PropertyBag::Parse(std::wstring(design::kSmallPictureButton) + designText), pictures);
         xp.SetClickHandler([this, control] { OnCommand(static_cast<UINT>(ControlId(control))); });
         m_children[control] = xp.Handle();
     };
