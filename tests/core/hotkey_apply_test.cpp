@@ -1,10 +1,11 @@
+#include "keyboard/hotkey_apply.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 
 #include "app/settings.h"
-#include "keyboard/hotkey_apply.h"
 
 namespace orvell::keyboard {
 namespace {
@@ -44,14 +45,21 @@ TEST(ApplyHotkey, CheckZeroOrMissingGivesTheKeyAloneAndOtherValuesChangeNothing)
         int writes;
     };
     const Case cases[] = {
-        {"fresh settings: the key alone, and Check comes into being", {{L"HotKey", 123}}, "active 123",
-         {{L"HotKey", 123}, {L"Check", 0}}, 1},
+        {"fresh settings: the key alone, and Check comes into being",
+         {{L"HotKey", 123}},
+         "active 123",
+         {{L"HotKey", 123}, {L"Check", 0}},
+         1},
         {"Check 0 leaves a stored Combo unread and untouched",
-         {{L"HotKey", 65}, {L"Check", 0}, {L"Combo", 2}}, "active 65",
-         {{L"HotKey", 65}, {L"Check", 0}, {L"Combo", 2}}, 1},
+         {{L"HotKey", 65}, {L"Check", 0}, {L"Combo", 2}},
+         "active 65",
+         {{L"HotKey", 65}, {L"Check", 0}, {L"Combo", 2}},
+         1},
         {"Check 2 written by hand: the watch keeps what it had, nothing is written",
-         {{L"HotKey", 65}, {L"Check", 2}, {L"Combo", 3}}, "active Alt+Ctrl+Shift+119",
-         {{L"HotKey", 65}, {L"Check", 2}, {L"Combo", 3}}, 0},
+         {{L"HotKey", 65}, {L"Check", 2}, {L"Combo", 3}},
+         "active Alt+Ctrl+Shift+119",
+         {{L"HotKey", 65}, {L"Check", 2}, {L"Combo", 3}},
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

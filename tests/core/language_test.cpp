@@ -1,9 +1,10 @@
+#include "app/language.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/language.h"
 #include "memory_text_files.h"
 #include "text/text_files.h"
 

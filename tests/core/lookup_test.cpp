@@ -1,9 +1,10 @@
+#include "lookup/lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "lookup/lookup.h"
 #include "lookup/messages.h"
 #include "lookup/result_texts.h"
 #include "lookup_names.h"
@@ -45,8 +46,14 @@ TEST(Lookup, EveryLookupShowsItsAnswerOrItsMessage) {
         {kVB, kSearch, kZh, L"A", L"\r\n\r\n\r\n字符 A 对应的ASCⅡ值为：65", kFound, kResult, L""},
         {kVB, kSearch, kZh, L"d", L"\r\n\r\n\r\n字符 d 对应的ASCⅡ值为：100", kFound, kResult, L""},
         // English: smaller type; the caption stays the one the out-of-range message set.
-        {kDelphi, kSearch, kEn, L"~", L"\r\n\r\n\r\nThe Character ~ corresponds the ASCⅡ value: \r\n\r\n126",
-         {10, true, kResultColour, Alignment::Centre}, L"Tips", L""},
+        {kDelphi,
+         kSearch,
+         kEn,
+         L"~",
+         L"\r\n\r\n\r\nThe Character ~ corresponds the ASCⅡ value: \r\n\r\n126",
+         {10, true, kResultColour, Alignment::Centre},
+         L"Tips",
+         L""},
         {kC, kSearch, kZh, L"A", L"\r\n\r\n\r\n字符 A 对应的ASCⅡ值为：065", kFound, kResult, L""},
         {kC, kSearch, kZh, L"(空格)", L"\r\n\r\n\r\n字符 (空格) 对应的ASCⅡ值为：032", kFound, kResult, L""},
         {kC, kSearch, kZh, L"nothing", OutOfRangeMessage(kZh, kSearch, kFull), kMessage, L"提示：",
@@ -61,10 +68,24 @@ TEST(Lookup, EveryLookupShowsItsAnswerOrItsMessage) {
         {kDelphi, kReverse, kZh, L"127", outOfRange, kMessage, L"提示：", L""},
         {kDelphi, kReverse, kZh, L"65a", outOfRange, kMessage, L"提示：", L""},  // in range, but not a number
         // "800×600": reverse results as tables, left-aligned.
-        {kDelphi, kReverse, kZh, L"65", ShortReverseTable(kZh, false, L"65", L"A"),
-         {12, true, kResultColour, Alignment::Left}, kResult, L"", true},
-        {kC, kReverse, kZh, L"255", *FullReverseTable(kZh, 217, L"255", L"(空格'FF')"),
-         {12, false, kResultColour, Alignment::Left}, kResult, L"", true},
+        {kDelphi,
+         kReverse,
+         kZh,
+         L"65",
+         ShortReverseTable(kZh, false, L"65", L"A"),
+         {12, true, kResultColour, Alignment::Left},
+         kResult,
+         L"",
+         true},
+        {kC,
+         kReverse,
+         kZh,
+         L"255",
+         *FullReverseTable(kZh, 217, L"255", L"(空格'FF')"),
+         {12, false, kResultColour, Alignment::Left},
+         kResult,
+         L"",
+         true},
         // The full reverse search compares the exact three digits and shows the stored text, blank
         // included; a value it does not hold stays in the box to be corrected.
         {kC, kReverse, kEn, L"65", OutOfRangeMessage(kEn, kReverse, kFull), kMessage, L"Tips", L"65"},

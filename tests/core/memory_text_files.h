@@ -13,7 +13,8 @@ namespace orvell::testing {
 class MemoryTextFiles final : public text::TextFiles {
 public:
     using text::TextFiles::ReadLines;
-    std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines, text::LinesMemo*) override {
+    std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines,
+                          text::LinesMemo*) override {
         ++reads[std::wstring(fileName)];
         const auto file = files.find(std::wstring(fileName));
         if (file == files.end()) {

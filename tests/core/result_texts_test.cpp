@@ -1,3 +1,5 @@
+#include "lookup/result_texts.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -5,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "lookup/result_texts.h"
 #include "lookup/tables.h"
 #include "text/text_files.h"
 #include "text/utf8.h"
@@ -32,12 +33,13 @@ std::vector<int> BarColumns(const std::wstring& line) {
 }
 
 TEST(ResultTexts, ShortReverseTableForAInChinese) {
-    const std::wstring expected = L"\r\n\r\n"
-                                  L"          ┌─────┬─────┐\r\n"
-                                  L"          │ ASCⅡ值  │ 对应字符 │\r\n"
-                                  L"          ├─────┼─────┤\r\n"
-                                  L"          │   65     │     A    │ \r\n"
-                                  L"          └─────┴─────┘ ";
+    const std::wstring expected =
+        L"\r\n\r\n"
+        L"          ┌─────┬─────┐\r\n"
+        L"          │ ASCⅡ值  │ 对应字符 │\r\n"
+        L"          ├─────┼─────┤\r\n"
+        L"          │   65     │     A    │ \r\n"
+        L"          └─────┴─────┘ ";
     EXPECT_EQ(Utf8(ShortReverseTable(Language::Chinese, false, L"65", L"A")), Utf8(expected));
 }
 

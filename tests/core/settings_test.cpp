@@ -1,10 +1,10 @@
+#include "app/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 #include <tuple>
-
-#include "app/settings.h"
 
 namespace orvell::app {
 namespace {
@@ -28,7 +28,9 @@ TEST(StartupSettings, AMissingHotkeyBecomesF12AndEveryOtherValueIsReadAsStored) 
         {"first start: nothing stored", {}, {0, 0, 0, 123, 0, 0}, {{L"HotKey", 123}}},
         {"hotkey stored as 0", {{L"HotKey", 0}}, {0, 0, 0, 123, 0, 0}, {{L"HotKey", 123}}},
         {"every value set", everyValue, {1, 1, 1, 119, 2, 3}, everyValue},
-        {"an odd language is passed on, not corrected", {{L"Language", 7}}, {0, 7, 0, 123, 0, 0},
+        {"an odd language is passed on, not corrected",
+         {{L"Language", 7}},
+         {0, 7, 0, 123, 0, 0},
          {{L"Language", 7}, {L"HotKey", 123}}},
     };
     for (const Case& c : cases) {

@@ -1,10 +1,10 @@
+#include "app/startup_entry.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <optional>
 #include <string>
-
-#include "app/startup_entry.h"
 
 namespace orvell::app {
 namespace {

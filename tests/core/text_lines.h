@@ -9,7 +9,9 @@
 namespace orvell::testing {
 
 // Texts compared as UTF-8, so that a failure prints the Chinese readably.
-inline std::string Utf8(std::wstring_view text) { return text::EncodeUtf8(text); }
+inline std::string Utf8(std::wstring_view text) {
+    return text::EncodeUtf8(text);
+}
 
 // The lines of a box's text, split at CR LF as the box shows them.
 inline std::vector<std::wstring> Lines(std::wstring_view text) {

@@ -19,19 +19,21 @@ TEST(Utf8, DecodesValidTextDropsTheByteOrderMarkAndRefusesTheRest) {
     const Case cases[] = {
         {"", L""},
         {"A~\r\n", L"A~\r\n"},
-        {"\xEF\xBB\xBF" "abc", L"abc"},
-        {"ASC\xE2\x85\xA1", L"ASCⅡ"},                   // U+2161, three bytes
+        {"\xEF\xBB\xBF"
+         "abc",
+         L"abc"},
+        {"ASC\xE2\x85\xA1", L"ASCⅡ"},  // U+2161, three bytes
         {"\xE5\xAD\x97\xE7\xAC\xA6", L"字符"},
-        {"\xC3\xBC\xC2\xA4", L"ü¤"},                    // two-byte forms
-        {"\xF0\x9F\x98\x80", L"\xFFFD"},                // outside the BMP
-        {"\xD7\xD6\xB7\xFB", std::nullopt},             // "字符" in code page 936
-        {"\x80", std::nullopt},                         // lone continuation byte
-        {"\xC3", std::nullopt},                         // cut short
-        {"\xE2\x85", std::nullopt},                     // cut short
-        {"\xC0\xAF", std::nullopt},                     // overlong "/"
-        {"\xE0\x80\xAF", std::nullopt},                 // overlong "/"
-        {"\xED\xA0\x80", std::nullopt},                 // surrogate
-        {"\xF4\x90\x80\x80", std::nullopt},             // past U+10FFFF
+        {"\xC3\xBC\xC2\xA4", L"ü¤"},         // two-byte forms
+        {"\xF0\x9F\x98\x80", L"\xFFFD"},     // outside the BMP
+        {"\xD7\xD6\xB7\xFB", std::nullopt},  // "字符" in code page 936
+        {"\x80", std::nullopt},              // lone continuation byte
+        {"\xC3", std::nullopt},              // cut short
+        {"\xE2\x85", std::nullopt},          // cut short
+        {"\xC0\xAF", std::nullopt},          // overlong "/"
+        {"\xE0\x80\xAF", std::nullopt},      // overlong "/"
+        {"\xED\xA0\x80", std::nullopt},      // surrogate
+        {"\xF4\x90\x80\x80", std::nullopt},  // past U+10FFFF
         {"\xFF", std::nullopt},
         {"abcdefghijklmnopqrstuvwxyz\xC3(", std::nullopt},  // bad continuation after ASCII
     };
@@ -83,9 +85,9 @@ TEST(ReadLines, TakesCrLfAndLoneLfAndKeepsEntriesPastTheEnd) {
     };
     const Case cases[] = {
         {L"a\r\nb\r\nc\r\n", 3, {L"a", L"b", L"c"}},
-        {L"a\nb\nc", 3, {L"a", L"b", L"c"}},          // last line without an ending counts
+        {L"a\nb\nc", 3, {L"a", L"b", L"c"}},             // last line without an ending counts
         {L"a\r\n\r\nc\r\nd\r\n", 3, {L"a", L"", L"c"}},  // empty line is a line; extra lines ignored
-        {L"a\r\n", 1, {L"a", L"old", L"old"}},         // short file: the rest keep their text
+        {L"a\r\n", 1, {L"a", L"old", L"old"}},           // short file: the rest keep their text
         {L"", 0, {L"old", L"old", L"old"}},
         {L" x \r\r\n", 1, {L" x \r", L"old", L"old"}},  // only the CR before LF belongs to the ending
     };

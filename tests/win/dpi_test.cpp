@@ -1,7 +1,7 @@
 #include "platform/dpi.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "platform/unique_handle.h"
 #include "test_printers.h"
@@ -18,9 +18,9 @@ TEST(TwipsScale, ConvertsEachAxisAtItsOwnDpi) {
         int expectedY;
     };
     const Case cases[] = {
-        {{96, 96}, 6240, 416, 416},  {{96, 96}, 15, 1, 1},          {{96, 96}, 7, 0, 0},
-        {{96, 96}, 8, 1, 1},         {{120, 120}, 5235, 436, 436},  {{144, 96}, 6240, 624, 416},
-        {{96, 192}, 5235, 349, 698}, {{120, 144}, 195, 16, 20},     {{96, 96}, -300, -20, -20},
+        {{96, 96}, 6240, 416, 416},  {{96, 96}, 15, 1, 1},         {{96, 96}, 7, 0, 0},
+        {{96, 96}, 8, 1, 1},         {{120, 120}, 5235, 436, 436}, {{144, 96}, 6240, 624, 416},
+        {{96, 192}, 5235, 349, 698}, {{120, 144}, 195, 16, 20},    {{96, 96}, -300, -20, -20},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message()

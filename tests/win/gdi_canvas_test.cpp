@@ -62,8 +62,9 @@ TEST(GdiCanvas, EachShapeCoversThePixelsTheWindowSystemDoes) {
         {"line downwards", line({4, 1}, {4, 4}), {{4, 1}, {4, 2}, {4, 3}}},
         {"line diagonal", line({1, 1}, {4, 4}), {{1, 1}, {2, 2}, {3, 3}}},
         {"line of no length", line({7, 7}, {7, 7}), {}},
-        {"fill", [&](GdiCanvas& canvas) { canvas.Fill(rect, kInk); },
-         Where([&](int x, int y) { return rect.Contains(Point{x, y}); })},
+        {"fill", [&](GdiCanvas& canvas) { canvas.Fill(rect, kInk); }, Where([&](int x, int y) {
+             return rect.Contains(Point{x, y});
+         })},
         {"frame", [&](GdiCanvas& canvas) { canvas.Frame(rect, kInk); }, Where([&](int x, int y) {
              return rect.Contains(Point{x, y}) &&
                     (x == rect.left || x == rect.right - 1 || y == rect.top || y == rect.bottom - 1);
@@ -77,7 +78,8 @@ TEST(GdiCanvas, EachShapeCoversThePixelsTheWindowSystemDoes) {
         {"polygon of fewer than three corners", polygon({{2, 2}, {12, 12}}), {}},
         {"top left arc", arc({0, 0, 8, 8}, {4, 0}, {0, 4}), {{2, 0}, {3, 0}, {4, 0}, {1, 1}}},
         {"top right arc", arc({12, 0, 20, 8}, {20, 4}, {16, 0}), {{18, 1}, {19, 2}, {19, 3}}},
-        {"bottom left arc", arc({0, 12, 8, 20}, {0, 16}, {4, 20}),
+        {"bottom left arc",
+         arc({0, 12, 8, 20}, {0, 16}, {4, 20}),
          {{0, 15}, {0, 16}, {0, 17}, {1, 18}, {2, 19}, {3, 19}}},
         {"bottom right arc", arc({12, 12, 20, 20}, {16, 20}, {20, 16}), {{19, 17}, {18, 18}, {17, 19}}},
     };
@@ -190,7 +192,10 @@ TEST(GdiCanvas, TextIsDrawnTransparentlyInsideItsRectangleAsAligned) {
         {"left", L"H", {0, 0, 60, 20}, text_format::kLeft, [](int left, int) { return left <= 2; }},
         {"right", L"H", {0, 0, 60, 20}, text_format::kRight, [](int, int right) { return right <= 2; }},
         // The glyph's side bearings may differ by a pixel or two.
-        {"centre", L"H", {0, 0, 60, 20}, text_format::kCenter,
+        {"centre",
+         L"H",
+         {0, 0, 60, 20},
+         text_format::kCenter,
          [](int left, int right) { return left > 10 && right > 10 && std::abs(left - right) <= 3; }},
     };
     const unique_hfont font(::CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -224,13 +229,31 @@ TEST(GdiCanvas, DrawingLeavesTheDcAsItFoundIt) {
     };
     const Point triangle[] = {{1, 1}, {8, 1}, {1, 8}};
     const Case cases[] = {
-        {"line", [](GdiCanvas& canvas) { canvas.Line({1, 1}, {9, 9}, kInk); }},
-        {"fill", [](GdiCanvas& canvas) { canvas.Fill({1, 1, 9, 9}, kInk); }},
-        {"frame", [](GdiCanvas& canvas) { canvas.Frame({1, 1, 9, 9}, kInk); }},
-        {"arc", [](GdiCanvas& canvas) { canvas.Arc({0, 0, 8, 8}, {4, 0}, {0, 4}, kInk); }},
-        {"edge", [](GdiCanvas& canvas) { canvas.Edge({1, 1, 9, 9}, EdgeKind::SunkenInner); }},
+        {"line",
+         [](GdiCanvas& canvas) {
+             canvas.Line({1, 1}, {9, 9}, kInk);
+         }},
+        {"fill",
+         [](GdiCanvas& canvas) {
+             canvas.Fill({1, 1, 9, 9}, kInk);
+         }},
+        {"frame",
+         [](GdiCanvas& canvas) {
+             canvas.Frame({1, 1, 9, 9}, kInk);
+         }},
+        {"arc",
+         [](GdiCanvas& canvas) {
+             canvas.Arc({0, 0, 8, 8}, {4, 0}, {0, 4}, kInk);
+         }},
+        {"edge",
+         [](GdiCanvas& canvas) {
+             canvas.Edge({1, 1, 9, 9}, EdgeKind::SunkenInner);
+         }},
         {"polygon", [&](GdiCanvas& canvas) { canvas.Polygon(triangle, kInk); }},
-        {"text", [](GdiCanvas& canvas) { canvas.Text(L"Ab", {0, 0, 20, 20}, 0, kInk); }},
+        {"text",
+         [](GdiCanvas& canvas) {
+             canvas.Text(L"Ab", {0, 0, 20, 20}, 0, kInk);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,7 +1,7 @@
 #include "app/hotkey_watch.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -68,10 +68,20 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
         {"another key", [](HotkeyWatch& w) { w.SetKeyCode(kOtherKey); }, kAltShift, kOtherKey},
         {"Ctrl too", [](HotkeyWatch& w) { w.SetCtrlKey(true); }, kAltShift | MOD_CONTROL, kOtherKey},
         {"no modifiers",
-         [](HotkeyWatch& w) { w.SetAltKey(false); w.SetShiftKey(false); w.SetCtrlKey(false); }, 0, kOtherKey},
+         [](HotkeyWatch& w) {
+             w.SetAltKey(false);
+             w.SetShiftKey(false);
+             w.SetCtrlKey(false);
+         },
+         0, kOtherKey},
         // As every timer tick does.
         {"the same values again",
-         [](HotkeyWatch& w) { w.SetKeyCode(kOtherKey); w.SetAltKey(false); w.Activate(); }, 0, kOtherKey},
+         [](HotkeyWatch& w) {
+             w.SetKeyCode(kOtherKey);
+             w.SetAltKey(false);
+             w.Activate();
+         },
+         0, kOtherKey},
     };
     {
         CountingWatch counting;

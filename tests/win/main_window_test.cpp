@@ -1,14 +1,14 @@
 // The main window driven in-process: real controls, menus, registry values under a test key.
-#include <gtest/gtest.h>
+#include "app/main_window.h"
 
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main_menu.h"
-#include "app/main_window.h"
 #include "app/registry_store.h"
 #include "app/run_keys.h"
 #include "app/tray_icon.h"
@@ -31,7 +31,9 @@ using test_support::TestKey;
 
 constexpr wchar_t kQuotedExe[] = L"\"C:\\Program Files\\Orvell\\orvell.exe\"";
 
-std::string Utf8(const std::wstring& text) { return text::EncodeUtf8(text); }
+std::string Utf8(const std::wstring& text) {
+    return text::EncodeUtf8(text);
+}
 
 // The shell's tray calls, answered at once: under Wine each real removal waits seconds for a tray
 // that Xvfb does not have. The tray icon's own suite talks to the real shell.

@@ -1,7 +1,7 @@
 #include "app/push_button.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "app/registry_store.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>

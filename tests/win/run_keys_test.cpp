@@ -1,7 +1,7 @@
 #include "app/run_keys.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "platform/text_file.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <array>
 #include <string>
@@ -66,7 +66,8 @@ TEST(ExeFolderTextFiles, ReadsTheFileBesideTheProgramInItsEncoding) {
         {"code page 936",
          "\xB2\xE9\xD1\xAF\xBD\xE1\xB9\xFB\xA3\xBA\r\n\xBF\xD5\xB8\xF1\r\nASC\xA2\xF2\r\n",
          {L"查询结果：", L"空格", L"ASCⅡ"}},
-        {"a line longer than any read buffer", std::string(70000, 'x') + "\r\nend",
+        {"a line longer than any read buffer",
+         std::string(70000, 'x') + "\r\nend",
          {std::wstring(70000, L'x'), L"end"}},
         {"a short file after a long one", "9\r\n", {L"9"}},
         {"an empty file", "", {}},

@@ -1,7 +1,7 @@
 #include "app/tray_icon.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>

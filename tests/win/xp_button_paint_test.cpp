@@ -1,8 +1,8 @@
 // The XP button drawn by GDI into DIB sections: the pixels a user sees, type by type and state by
 // state, and a gallery of them all to look at: build/mingw/xp_button_gallery.bmp (rows: the seven
 // types; columns: normal, hovered, focused, pressed, disabled).
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <functional>
@@ -45,7 +45,11 @@ const State kStates[] = {
     {L"normal", [](VelloXPButton&) {}},
     {L"hovered", [](VelloXPButton& b) { b.OnMouseMove(0, 0, 5, 5); }},
     {L"focused", [](VelloXPButton& b) { b.OnGotFocus(); }},
-    {L"pressed", [](VelloXPButton& b) { b.OnMouseMove(0, 0, 5, 5); b.OnMouseDown(1, 0, 5, 5); }},
+    {L"pressed",
+     [](VelloXPButton& b) {
+         b.OnMouseMove(0, 0, 5, 5);
+         b.OnMouseDown(1, 0, 5, 5);
+     }},
     {L"disabled", [](VelloXPButton& b) { b.SetEnabled(false); }},
 };
 

@@ -103,7 +103,8 @@ inline std::shared_ptr<GdiPicture> MakeTestIcon(Colour fill = Colour::Rgb(0, 0, 
 
 // A solid bitmap of one colour.
 inline std::shared_ptr<GdiPicture> MakeTestBitmap(int width, int height, Colour colour) {
-    const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, DibSurface::ToPixel(colour));
+    const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height,
+                                            DibSurface::ToPixel(colour));
     return GdiPicture::FromBitmap(::CreateBitmap(width, height, 1, 32, pixels.data()), L"test:bitmap");
 }
 
@@ -116,8 +117,8 @@ inline bool WriteBmp(const std::wstring& path, const DibSurface& surface) {
         }
     }
     const auto size = static_cast<DWORD>(pixels.size() * sizeof pixels[0]);
-    const BITMAPINFOHEADER info{sizeof info, surface.Width(), surface.Height(), 1, 32, BI_RGB, size, 0, 0, 0,
-                                0};
+    const BITMAPINFOHEADER info{
+        sizeof info, surface.Width(), surface.Height(), 1, 32, BI_RGB, size, 0, 0, 0, 0};
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
     const BITMAPFILEHEADER file{0x4D42, offset + size, 0, 0, offset};  // "BM"
     std::ofstream out(path.c_str(), std::ios::binary);

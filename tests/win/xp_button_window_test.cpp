@@ -1,9 +1,9 @@
 // The XP button's window driven with messages, as the window system delivers clicks and keys.
 #include "controls/xp_button_window.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <mmsystem.h>
-#include <windows.h>
 
 #include <functional>
 #include <memory>
@@ -80,15 +80,31 @@ TEST_F(XpButtonWindowTest, EachWayOfClickingClicksOnceAndTheRightButtonNever) {
     };
     const LPARAM in = At(10, 10);
     const Case cases[] = {
-        {"mouse", false, 1, false,
+        {"mouse",
+         false,
+         1,
+         false,
          {{WM_MOUSEMOVE, 0, in}, {WM_LBUTTONDOWN, MK_LBUTTON, in}, {WM_LBUTTONUP, 0, in}}},
-        {"double click", false, 1, true,
-         {{WM_LBUTTONDOWN, MK_LBUTTON, in}, {WM_LBUTTONUP, 0, in}, {WM_LBUTTONDBLCLK, MK_LBUTTON, in},
+        {"double click",
+         false,
+         1,
+         true,
+         {{WM_LBUTTONDOWN, MK_LBUTTON, in},
+          {WM_LBUTTONUP, 0, in},
+          {WM_LBUTTONDBLCLK, MK_LBUTTON, in},
           {WM_LBUTTONUP, 0, in}}},
-        {"space, held and repeated", true, 1, false,
-         {{WM_KEYDOWN, VK_SPACE, 0}, {WM_KEYDOWN, VK_SPACE, 0x40000000}, {WM_CHAR, L' ', 0},
+        {"space, held and repeated",
+         true,
+         1,
+         false,
+         {{WM_KEYDOWN, VK_SPACE, 0},
+          {WM_KEYDOWN, VK_SPACE, 0x40000000},
+          {WM_CHAR, L' ', 0},
           {WM_KEYUP, VK_SPACE, 0xC0000000}}},
-        {"enter", true, 1, false,
+        {"enter",
+         true,
+         1,
+         false,
          {{WM_KEYDOWN, VK_RETURN, 0}, {WM_CHAR, L'\r', 0}, {WM_KEYUP, VK_RETURN, 0xC0000000}}},
         {"right button", true, 0, false, {{WM_RBUTTONDOWN, MK_RBUTTON, in}, {WM_RBUTTONUP, 0, in}}},
     };

@@ -1,6 +1,5 @@
 #include "app/language.h"
 
-
 namespace orvell::app {
 
 std::wstring_view LanguageFileName(Language language) {

@@ -54,7 +54,9 @@ public:
     // previous switch gave them.
     void Load(text::TextFiles& files, Language language);
 
-    const std::optional<std::wstring>& Line(int line) const { return m_lines.at(static_cast<std::size_t>(line)); }
+    const std::optional<std::wstring>& Line(int line) const {
+        return m_lines.at(static_cast<std::size_t>(line));
+    }
 
 private:
     std::array<std::optional<std::wstring>, kLanguageLineCount> m_lines;

@@ -70,7 +70,8 @@ public:
     // are dropped, and nothing is written when the count does not match the rectangle.
     virtual void WritePixels(const Rect& rect, std::span<const Colour> pixels) {
         if (rect.Width() <= 0 || rect.Height() <= 0 ||
-            pixels.size() != static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(rect.Height())) {
+            pixels.size() !=
+                static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(rect.Height())) {
             return;
         }
         std::size_t index = 0;

@@ -14,9 +14,12 @@ public:
     constexpr explicit Colour(std::uint32_t value) : m_value(value) {}
 
     static constexpr Colour Rgb(int red, int green, int blue) {
-        return Colour(static_cast<std::uint32_t>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16)));
+        return Colour(
+            static_cast<std::uint32_t>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16)));
     }
-    static constexpr Colour System(int index) { return Colour(kSystemBit | static_cast<std::uint32_t>(index)); }
+    static constexpr Colour System(int index) {
+        return Colour(kSystemBit | static_cast<std::uint32_t>(index));
+    }
 
     constexpr std::uint32_t Value() const { return m_value; }
     constexpr bool IsSystem() const { return (m_value & kSystemBit) != 0; }

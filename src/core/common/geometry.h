@@ -17,7 +17,9 @@ struct Rect {
 
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
-    constexpr bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    constexpr bool Contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -419,7 +419,8 @@ void PropertyBag::WriteString(std::wstring_view key, std::wstring_view value, st
     }
 }
 
-void PropertyBag::WriteFont(std::wstring_view key, const FontDescription& value, const FontDescription& fallback) {
+void PropertyBag::WriteFont(std::wstring_view key, const FontDescription& value,
+                            const FontDescription& fallback) {
     if (value == fallback) {
         Remove(key);
     } else {

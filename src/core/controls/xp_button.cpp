@@ -55,8 +55,8 @@ void VelloXPButton::InitNew(std::wstring_view hostName, const FontDescription& h
     ApplyPlatform();
 }
 
-void VelloXPButton::Restore(const PropertyBag& bag, std::wstring_view hostName, const FontDescription& hostFont,
-                            PictureSource& pictures) {
+void VelloXPButton::Restore(const PropertyBag& bag, std::wstring_view hostName,
+                            const FontDescription& hostFont, PictureSource& pictures) {
     const XpButtonProperties defaults;
     for (const XpBagField& entry : XpRestoreOrder()) {
         const std::wstring_view key = entry.key;
@@ -107,7 +107,8 @@ void VelloXPButton::Restore(const PropertyBag& bag, std::wstring_view hostName, 
     ApplyPlatform();
 }
 
-void VelloXPButton::Save(PropertyBag& bag, std::wstring_view hostName, const FontDescription& hostFont) const {
+void VelloXPButton::Save(PropertyBag& bag, std::wstring_view hostName,
+                         const FontDescription& hostFont) const {
     const XpButtonProperties defaults;
     for (const XpBagField& entry : XpSaveOrder()) {
         const std::wstring_view key = entry.key;

@@ -81,7 +81,7 @@ public:
     void SetPictureAlignment(std::int32_t value);     // Button图片区内布置方式
     void SetCaption(std::wstring_view caption);       // caption ("Caption")
     void SetEnabled(bool enabled);                    // Enabled
-    void SetFont(const FontDescription& font);               // Font
+    void SetFont(const FontDescription& font);        // Font
     void SetFontUnderline(bool on);                   // FontUnderline
     void SetFontStrikethru(bool on);                  // FontStrikethru
     void SetFontSize(float points);                   // FontSize

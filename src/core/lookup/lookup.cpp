@@ -13,7 +13,9 @@ namespace {
 
 constexpr const wchar_t* kResultCaption = L"查询结果：";
 
-bool Chinese(const LookupView& view) { return view.language == Language::Chinese; }
+bool Chinese(const LookupView& view) {
+    return view.language == Language::Chinese;
+}
 
 void ShowOutputBox(LookupView& view) {
     view.outputVisible = true;
@@ -61,7 +63,8 @@ int MaxInputLength(SearchType type, SearchMode mode) {
 }
 
 bool AllDigits(std::wstring_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
 }
 
 struct KeyName {
@@ -153,7 +156,8 @@ void Lookup::Search(LookupView& view, TableKind table) {
     } else {
         view.style.fontSize = 10;
     }
-    const std::wstring_view shownValue = table == TableKind::Short ? ShortDisplayValue(value) : text::TrimBlanks(value);
+    const std::wstring_view shownValue =
+        table == TableKind::Short ? ShortDisplayValue(value) : text::TrimBlanks(value);
     view.output = SearchResult(view.language, text::TrimBlanks(*match), shownValue);
     FinishResult(view);
 }
@@ -178,13 +182,15 @@ void Lookup::ReverseSearchShort(LookupView& view) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::wstring& value = values[i];
         const bool threeDigits = value == wanted && NumericValue(value) >= 100;
-        const bool twoDigits = !threeDigits && value.size() >= 2 && std::wstring_view(value).substr(value.size() - 2) == wanted;
+        const bool twoDigits =
+            !threeDigits && value.size() >= 2 && std::wstring_view(value).substr(value.size() - 2) == wanted;
         if (!threeDigits && !twoDigits) {
             continue;
         }
         m_tables.ReloadCharacters(TableKind::Short);
         const std::wstring_view character = text::TrimBlanks(m_tables.Characters(TableKind::Short)[i]);
-        const std::wstring_view shownValue = threeDigits ? std::wstring_view(value) : std::wstring_view(value).substr(value.size() - 2);
+        const std::wstring_view shownValue =
+            threeDigits ? std::wstring_view(value) : std::wstring_view(value).substr(value.size() - 2);
         SetReverseResultStyle(view);
         view.output = view.tableLayout ? ShortReverseTable(view.language, threeDigits, shownValue, character)
                                        : ShortReversePlain(view.language, shownValue, character);
@@ -247,9 +253,13 @@ void KeyPress(LookupView& view, int characterCode) {
     FinishResult(view);
 }
 
-void ClearInput(LookupView& view) { view.input.clear(); }
+void ClearInput(LookupView& view) {
+    view.input.clear();
+}
 
-void TypeChanged(LookupView& view) { ShowTips(view); }
+void TypeChanged(LookupView& view) {
+    ShowTips(view);
+}
 
 void ModeChanged(LookupView& view) {
     view.input.clear();

@@ -8,7 +8,8 @@ namespace {
 
 constexpr const wchar_t* kChineseSearchShortHead =
     L"可以查询的字符为：" CRLF L"小写字母a-z；" CRLF L"大写字母A-Z；" CRLF L"数字0-9；" CRLF;
-constexpr const wchar_t* kChineseSearchShortTail = L"回车(Enter)键；" CRLF L"Backspace键；" CRLF L"退出(Esc)键。";
+constexpr const wchar_t* kChineseSearchShortTail =
+    L"回车(Enter)键；" CRLF L"Backspace键；" CRLF L"退出(Esc)键。";
 constexpr const wchar_t* kChineseSearchFull =
     L"可以查询的字符为：" CRLF L"小写字母a-z；" CRLF L"大写字母A-Z；" CRLF L"数字0-9；" CRLF
     L"制表符、标点符号、或控制符号等。" CRLF CRLF L"（想获得更多查询范围请按 F1 获得更多帮助。）";
@@ -16,8 +17,8 @@ constexpr const wchar_t* kChineseReverseShort = L"可以查询的ASCII值只能�
 constexpr const wchar_t* kChineseReverseFull = L"可以查询的ASCII值只能为：范围是 000-255 内的 3 位数字。";
 
 constexpr const wchar_t* kEnglishSearchShortHead =
-    L"You can search the characters contain:" CRLF L"small letter:a-z;" CRLF L"big letter:A-Z;" CRLF
-    L"number:0-9;" CRLF L"interpunction";
+    L"You can search the characters "
+    L"contain:" CRLF L"small letter:a-z;" CRLF L"big letter:A-Z;" CRLF L"number:0-9;" CRLF L"interpunction";
 constexpr const wchar_t* kEnglishSearchShortTail =
     CRLF L"Space Key;" CRLF L"Enter Key;" CRLF L"Backspace Key;" CRLF L"Esc Key.";
 constexpr const wchar_t* kEnglishSearchFull =
@@ -37,7 +38,8 @@ constexpr const wchar_t* kEnglishOutOfRange = CRLF L"The content you have inpute
 // language switch and some messages were written with the shorter forms.
 std::wstring ChineseSearchShort(bool oneLineForPunctuationAndSpace) {
     return std::wstring(kChineseSearchShortHead) +
-           (oneLineForPunctuationAndSpace ? L"标点符号；空格(Space)键；" CRLF : L"标点符号；" CRLF L"空格(Space)键；" CRLF) +
+           (oneLineForPunctuationAndSpace ? L"标点符号；空格(Space)键；" CRLF
+                                          : L"标点符号；" CRLF L"空格(Space)键；" CRLF) +
            kChineseSearchShortTail;
 }
 
@@ -53,7 +55,8 @@ std::wstring Message(MessageKind kind, Language language, SearchMode mode, Table
     if (language == Language::Chinese) {
         std::wstring text = empty ? kChineseEmptyInput : kChineseOutOfRange;
         if (mode == SearchMode::Search) {
-            return text + (table == TableKind::Short ? ChineseSearchShort(false) : std::wstring(kChineseSearchFull));
+            return text +
+                   (table == TableKind::Short ? ChineseSearchShort(false) : std::wstring(kChineseSearchFull));
         }
         return text + (table == TableKind::Short ? L"可以查询的ASCII值只能为：范围是 33-126 内的2-3位数字。"
                                                  : kChineseReverseFull);
@@ -66,7 +69,8 @@ std::wstring Message(MessageKind kind, Language language, SearchMode mode, Table
         return text + CRLF + EnglishSearchShort(!empty);
     }
     return text + CRLF + kEnglishReverseHead +
-           (table == TableKind::Short ? kEnglishReverseShort : L"Only three digits in The scale of Number is 000 To 255.");
+           (table == TableKind::Short ? kEnglishReverseShort
+                                      : L"Only three digits in The scale of Number is 000 To 255.");
 }
 
 #undef CRLF

@@ -18,7 +18,7 @@ std::wstring SearchResult(Language language, std::wstring_view character, std::w
 
 std::wstring ShortReversePlain(Language language, std::wstring_view value, std::wstring_view character);
 std::wstring ShortReverseTable(Language language, bool threeDigits, std::wstring_view value,
-                              std::wstring_view character);
+                               std::wstring_view character);
 
 std::wstring FullReversePlain(Language language, std::wstring_view value, std::wstring_view character);
 // The full table's row layout depends on the entry index (its character column is sized for the

@@ -14,8 +14,8 @@ namespace orvell::lookup {
 inline constexpr std::wstring_view kCharacterFile = L"Character.txt";
 inline constexpr std::wstring_view kValueFile = L"ASCⅡ.txt";  // U+2161 in the name
 
-inline constexpr std::size_t kShortTableSize = 94;   // the printable codes 33 to 126
-inline constexpr std::size_t kFullTableSize = 218;   // every offered code of 000 to 255
+inline constexpr std::size_t kShortTableSize = 94;  // the printable codes 33 to 126
+inline constexpr std::size_t kFullTableSize = 218;  // every offered code of 000 to 255
 
 // The two lookup tables, each a pair of parallel arrays (character texts, value texts) filled from
 // the first lines of the two data files. They are re-read before every scan so an edited file takes
@@ -33,7 +33,8 @@ public:
     }
 
     std::span<const std::wstring> Characters(TableKind table) const {
-        return table == TableKind::Short ? std::span<const std::wstring>(m_shortCharacters) : m_fullCharacters;
+        return table == TableKind::Short ? std::span<const std::wstring>(m_shortCharacters)
+                                         : m_fullCharacters;
     }
     std::span<const std::wstring> Values(TableKind table) const {
         return table == TableKind::Short ? std::span<const std::wstring>(m_shortValues) : m_fullValues;

@@ -19,7 +19,9 @@ enum class SearchMode {
 
 enum class TableKind { Short, Full };
 
-constexpr TableKind TableFor(SearchType type) { return type == SearchType::C ? TableKind::Full : TableKind::Short; }
+constexpr TableKind TableFor(SearchType type) {
+    return type == SearchType::C ? TableKind::Full : TableKind::Short;
+}
 
 enum class Alignment { Left, Centre };
 

@@ -10,7 +10,9 @@ namespace {
 
 constexpr wchar_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // Decodes one character starting at p; returns its length in bytes, or 0 when the bytes there are
 // not valid UTF-8.
@@ -68,7 +70,9 @@ std::string_view WithoutByteOrderMark(std::string_view bytes) {
     return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
 }
 
-bool DecodeUtf8(std::string_view bytes, std::wstring& out) { return DecodeUtf8Piece(WithoutByteOrderMark(bytes), out); }
+bool DecodeUtf8(std::string_view bytes, std::wstring& out) {
+    return DecodeUtf8Piece(WithoutByteOrderMark(bytes), out);
+}
 
 bool DecodeUtf8Piece(std::string_view bytes, std::wstring& out) {
     // Never more characters than bytes: size once, write through a pointer, trim at the end.

@@ -32,7 +32,8 @@ HMENU Popup(std::initializer_list<ItemText> items) {
 }
 
 void AppendSubmenu(HMENU parent, HMENU child, const wchar_t* caption, UINT position) {
-    ::InsertMenuW(parent, position, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(child), caption);
+    ::InsertMenuW(parent, position, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(child),
+                  caption);
 }
 
 void SetText(HMENU menu, UINT item, bool byPosition, const std::wstring& text) {
@@ -83,7 +84,8 @@ constexpr CommandTarget kCommandTargets[] = {
 
 MainMenus::MainMenus() {
     using namespace menu_id;
-    HMENU ascii = Popup({{kVB, L"Visual Basic", L"Ctrl+V"}, {kDelphi, L"Delphi", L"Ctrl+D"}, {kC, L"C", L"Ctrl+C"}});
+    HMENU ascii =
+        Popup({{kVB, L"Visual Basic", L"Ctrl+V"}, {kDelphi, L"Delphi", L"Ctrl+D"}, {kC, L"C", L"Ctrl+C"}});
     m_fileMenu = Popup({{kKeyCodeTest, L"键码检测(&T)", L"F5"}, {kExit, L"退出", L"F4"}});
     AppendSubmenu(m_fileMenu, ascii, L"&ASCⅡ表", 0);
 
@@ -110,10 +112,14 @@ MainMenus::MainMenus() {
                             {0, nullptr, nullptr},
                             {kOther0, L"开机自运行", nullptr},
                             {kOther1, L"退出...", nullptr}});
-    AppendSubmenu(shortcut, Popup({{kBai0, L" 800×600", nullptr}, {kBai1, L"1024×768", nullptr}}), L"屏幕分辨率(&S)", 0);
-    AppendSubmenu(shortcut, Popup({{kLanguage0, L"简体中文", nullptr}, {kLanguage1, L"English", nullptr}}), L"语言选择", 0);
-    AppendSubmenu(shortcut, Popup({{kAscII0, L"Visual Basic", nullptr}, {kAscII1, L"Delphi", nullptr}, {kAscII2, L"C", nullptr}}),
-                  L"ASCⅡ表", 0);
+    AppendSubmenu(shortcut, Popup({{kBai0, L" 800×600", nullptr}, {kBai1, L"1024×768", nullptr}}),
+                  L"屏幕分辨率(&S)", 0);
+    AppendSubmenu(shortcut, Popup({{kLanguage0, L"简体中文", nullptr}, {kLanguage1, L"English", nullptr}}),
+                  L"语言选择", 0);
+    AppendSubmenu(
+        shortcut,
+        Popup({{kAscII0, L"Visual Basic", nullptr}, {kAscII1, L"Delphi", nullptr}, {kAscII2, L"C", nullptr}}),
+        L"ASCⅡ表", 0);
     m_shortcut.Reset(shortcut);
 
     // The shortcuts win over the input box's own keys (Ctrl+C and Ctrl+V are list commands here).
@@ -151,7 +157,8 @@ void MainMenus::Check(UINT id, bool on) {
 
 bool MainMenus::IsChecked(UINT id) const {
     const UINT inBar = ::GetMenuState(m_bar, id, MF_BYCOMMAND);
-    const UINT state = inBar != static_cast<UINT>(-1) ? inBar : ::GetMenuState(m_shortcut.Get(), id, MF_BYCOMMAND);
+    const UINT state =
+        inBar != static_cast<UINT>(-1) ? inBar : ::GetMenuState(m_shortcut.Get(), id, MF_BYCOMMAND);
     return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
 }
 
@@ -175,7 +182,9 @@ void MainMenus::SetRunAtStartup(bool on) {
     Check(menu_id::kOther0, on);
 }
 
-bool MainMenus::RunAtStartup() const { return IsChecked(menu_id::kRun); }
+bool MainMenus::RunAtStartup() const {
+    return IsChecked(menu_id::kRun);
+}
 
 void MainMenus::ApplyCaptions(const app::LanguageLines& lines) {
     const auto apply = [&](int lineNumber, HMENU menu, UINT item, bool byPosition, const wchar_t* shortcut) {
@@ -199,7 +208,9 @@ void MainMenus::ApplyCaptions(const app::LanguageLines& lines) {
     apply(line::kLanguageMenu, m_shortcut.Get(), 1, true, nullptr);
     apply(line::kScreenMenu, m_shortcut.Get(), 2, true, nullptr);
     for (const CommandTarget& target : kCommandTargets) {
-        HMENU menu = ::GetMenuState(m_bar, target.id, MF_BYCOMMAND) != static_cast<UINT>(-1) ? m_bar : m_shortcut.Get();
+        HMENU menu = ::GetMenuState(m_bar, target.id, MF_BYCOMMAND) != static_cast<UINT>(-1)
+                         ? m_bar
+                         : m_shortcut.Get();
         apply(target.line, menu, target.id, false, target.shortcut);
     }
 }

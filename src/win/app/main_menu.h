@@ -12,32 +12,32 @@ namespace orvell::win {
 
 // Command identifiers of the main window's menus.
 namespace menu_id {
-inline constexpr UINT kVB = 101;              // mnuVB
-inline constexpr UINT kDelphi = 102;          // mnuDelphi
-inline constexpr UINT kC = 103;               // mnuC
-inline constexpr UINT kKeyCodeTest = 104;     // mnuKeyCodeTest
-inline constexpr UINT kExit = 105;            // mnuExit
-inline constexpr UINT kChinese = 106;         // mnuChinese
-inline constexpr UINT kEnglish = 107;         // mnuEnglish
-inline constexpr UINT kEight = 108;           // mnuEight: 800×600
-inline constexpr UINT kThousand = 109;        // mnuThousand: 1024×768
-inline constexpr UINT kHideKey = 110;         // mnuHideKey
-inline constexpr UINT kRun = 111;             // mnuRun
-inline constexpr UINT kNew = 112;             // mnuNew: help topics
-inline constexpr UINT kAbout = 113;           // mnuAbout
+inline constexpr UINT kVB = 101;           // mnuVB
+inline constexpr UINT kDelphi = 102;       // mnuDelphi
+inline constexpr UINT kC = 103;            // mnuC
+inline constexpr UINT kKeyCodeTest = 104;  // mnuKeyCodeTest
+inline constexpr UINT kExit = 105;         // mnuExit
+inline constexpr UINT kChinese = 106;      // mnuChinese
+inline constexpr UINT kEnglish = 107;      // mnuEnglish
+inline constexpr UINT kEight = 108;        // mnuEight: 800×600
+inline constexpr UINT kThousand = 109;     // mnuThousand: 1024×768
+inline constexpr UINT kHideKey = 110;      // mnuHideKey
+inline constexpr UINT kRun = 111;          // mnuRun
+inline constexpr UINT kNew = 112;          // mnuNew: help topics
+inline constexpr UINT kAbout = 113;        // mnuAbout
 // The shortcut menu (mnuPopMenu), also the tray icon's menu.
-inline constexpr UINT kAscII0 = 201;          // mnuAscII(0..2)
+inline constexpr UINT kAscII0 = 201;  // mnuAscII(0..2)
 inline constexpr UINT kAscII1 = 202;
 inline constexpr UINT kAscII2 = 203;
-inline constexpr UINT kLanguage0 = 204;       // mnuLanguage(0..1)
+inline constexpr UINT kLanguage0 = 204;  // mnuLanguage(0..1)
 inline constexpr UINT kLanguage1 = 205;
-inline constexpr UINT kBai0 = 206;            // mnuBai(0..1)
+inline constexpr UINT kBai0 = 206;  // mnuBai(0..1)
 inline constexpr UINT kBai1 = 207;
-inline constexpr UINT kHideKeySetting0 = 208; // mnuHideKeySetting(0..1)
+inline constexpr UINT kHideKeySetting0 = 208;  // mnuHideKeySetting(0..1)
 inline constexpr UINT kHideKeySetting1 = 209;
-inline constexpr UINT kHelpTopic0 = 210;      // mnuHelpTopic(0..1)
+inline constexpr UINT kHelpTopic0 = 210;  // mnuHelpTopic(0..1)
 inline constexpr UINT kHelpTopic1 = 211;
-inline constexpr UINT kOther0 = 212;          // mnuOther(0..1)
+inline constexpr UINT kOther0 = 212;  // mnuOther(0..1)
 inline constexpr UINT kOther1 = 213;
 }  // namespace menu_id
 

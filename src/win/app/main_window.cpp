@@ -3,18 +3,18 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <cwctype>
 #include <optional>
 #include <utility>
-#include <cwctype>
 
 #include "app/hotkey_watch.h"
 #include "app/main_window_design.h"
 #include "app/tray_icon.h"
+#include "controls/gdi_picture.h"
+#include "controls/property_bag.h"
 #include "keyboard/hotkey_apply.h"
 #include "lookup/ascii_lists.h"
 #include "lookup/messages.h"
-#include "controls/gdi_picture.h"
-#include "controls/property_bag.h"
 #include "platform/window.h"
 
 namespace orvell::win {
@@ -36,7 +36,9 @@ constexpr UINT kTrayIconId = 1;
 constexpr int kFirstControlId = 1000;
 constexpr const wchar_t* kProductName = L"Orvell";
 
-int ControlId(Control control) { return kFirstControlId + static_cast<int>(control); }
+int ControlId(Control control) {
+    return kFirstControlId + static_cast<int>(control);
+}
 
 // Where a control sits: inside a frame its position is relative to the frame, as designed.
 struct Placement {
@@ -83,14 +85,16 @@ COLORREF Resolve(Colour colour) {
     return RGB(colour.Red(), colour.Green(), colour.Blue());
 }
 
-wchar_t UpperCase(wchar_t ch) { return static_cast<wchar_t>(std::towupper(ch)); }
+wchar_t UpperCase(wchar_t ch) {
+    return static_cast<wchar_t>(std::towupper(ch));
+}
 
 HFONT CreateSongTi(int points, bool bold) {
     ClientDc screen(nullptr);
     const int height = -::MulDiv(points, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
     return ::CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                         L"宋体");
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, L"宋体");
 }
 
 }  // namespace
@@ -150,9 +154,11 @@ bool MainWindow::Open() {
 HWND MainWindow::MakeChild(Control control, const wchar_t* className, const wchar_t* text, DWORD style,
                            ChildGeometry geometry) {
     const Rect bounds = m_scale.Bounds(geometry.left, geometry.top, geometry.width, geometry.height);
-    HWND child = CreateChild(Handle(), className, text, style | WS_CHILD | WS_CLIPSIBLINGS, ControlId(control), bounds);
+    HWND child = CreateChild(Handle(), className, text, style | WS_CHILD | WS_CLIPSIBLINGS,
+                             ControlId(control), bounds);
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
-    ::SetWindowSubclass(child, &MainWindow::ChildProc, static_cast<UINT_PTR>(control), reinterpret_cast<DWORD_PTR>(this));
+    ::SetWindowSubclass(child, &MainWindow::ChildProc, static_cast<UINT_PTR>(control),
+                        reinterpret_cast<DWORD_PTR>(this));
     m_children[control] = child;
     return child;
 }
@@ -166,52 +172,61 @@ void MainWindow::CreateControls() {
     constexpr DWORD kOption = BS_RADIOBUTTON | WS_TABSTOP | kVisible;
     constexpr DWORD kList = ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | ES_AUTOVSCROLL;
 
-    MakeChild(Control::Option1_0, L"BUTTON", L"Visual Basic", kOption | WS_GROUP, absolute(Control::Option1_0));
+    MakeChild(Control::Option1_0, L"BUTTON", L"Visual Basic", kOption | WS_GROUP,
+              absolute(Control::Option1_0));
     MakeChild(Control::Option1_1, L"BUTTON", L"Delphi", kOption, absolute(Control::Option1_1));
     MakeChild(Control::Option1_2, L"BUTTON", L"C", kOption, absolute(Control::Option1_2));
     MakeChild(Control::Label1, L"STATIC", L"您要查询的是：", kVisible, absolute(Control::Label1));
     MakeChild(Control::Option2_0, L"BUTTON", L"字符", kOption | WS_GROUP, absolute(Control::Option2_0));
     MakeChild(Control::Option2_1, L"BUTTON", L"ASCⅡ值", kOption, absolute(Control::Option2_1));
     MakeChild(Control::Label2, L"STATIC", L"查询的内容是：", kVisible, absolute(Control::Label2));
-    MakeChild(Control::Text1, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | kVisible, absolute(Control::Text1));
+    MakeChild(Control::Text1, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | kVisible,
+              absolute(Control::Text1));
     ::SendMessageW(m_children[Control::Text1], EM_SETLIMITTEXT, 1, 0);
     MakeChild(Control::Text2, L"EDIT", L"", ES_MULTILINE | ES_READONLY | ES_CENTER | WS_BORDER | kVisible,
               absolute(Control::Text2));
-    MakeChild(Control::Text3, L"EDIT", lookup::ShortAsciiList().c_str(), kList | ES_CENTER, absolute(Control::Text3));
-    MakeChild(Control::Text4, L"EDIT", lookup::FullAsciiList().c_str(), kList | ES_LEFT, absolute(Control::Text4));
+    MakeChild(Control::Text3, L"EDIT", lookup::ShortAsciiList().c_str(), kList | ES_CENTER,
+              absolute(Control::Text3));
+    MakeChild(Control::Text4, L"EDIT", lookup::FullAsciiList().c_str(), kList | ES_LEFT,
+              absolute(Control::Text4));
     MakeChild(Control::Label3, L"STATIC", L"No", 0, absolute(Control::Label3));
 
     const auto button = [&](PushButton& pushButton, Control control, const wchar_t* caption) {
         const ChildGeometry g = absolute(control);
-        pushButton.Create(Handle(), ControlId(control), caption, m_scale.Bounds(g.left, g.top, g.width, g.height),
-                          m_font.Get());
+        pushButton.Create(Handle(), ControlId(control), caption,
+                          m_scale.Bounds(g.left, g.top, g.width, g.height), m_font.Get());
         m_children[control] = pushButton.Handle();
     };
     button(m_command1, Control::Command1, L"查询(&S)");
     button(m_command4, Control::Command4, L"退出");
     GdiPictureSource pictures;
-    const auto xpButton = [&](XpButtonWindow& xp, Control control, const wchar_t* name, const wchar_t* designText) {
+    const auto xpButton = [&](XpButtonWindow& xp, Control control, const wchar_t* name,
+                              const wchar_t* designText) {
         const ChildGeometry g = absolute(control);
         xp.Create(Handle(), ControlId(control), m_scale.Bounds(g.left, g.top, g.width, g.height), name,
                   {L"宋体", 9},
-                  controls::PropertyBag::Parse(std::wstring(design::kSmallPictureButton) + designText), pictures);
+                  controls::PropertyBag::Parse(std::wstring(design::kSmallPictureButton) + designText),
+                  pictures);
         xp.SetClickHandler([this, control] { OnCommand(static_cast<UINT>(ControlId(control))); });
         m_children[control] = xp.Handle();
     };
     xpButton(m_command2, Control::Command2, L"Command2", design::kListButton);
     xpButton(m_command3, Control::Command3, L"Command3", design::kHideButton);
 
-    for (const auto& [control, caption] : {std::pair{Control::Frame1, L"查询类型："}, std::pair{Control::Frame2, L"查询："},
-                                           std::pair{Control::Frame3, L"提示："}}) {
+    for (const auto& [control, caption] :
+         {std::pair{Control::Frame1, L"查询类型："}, std::pair{Control::Frame2, L"查询："},
+          std::pair{Control::Frame3, L"提示："}}) {
         MakeChild(control, L"BUTTON", caption, BS_GROUPBOX | kVisible, absolute(control));
     }
     // Stacking as designed: a later control lies over an earlier one where they overlap (the
     // character option reaches under the value option), labels lie under the options they touch,
     // and frames under everything they hold.
     for (const Placement& placement : kDesign) {
-        ::SetWindowPos(Child(placement.control), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(Child(placement.control), HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    for (const Control control : {Control::Label1, Control::Label2, Control::Frame1, Control::Frame2, Control::Frame3}) {
+    for (const Control control :
+         {Control::Label1, Control::Label2, Control::Frame1, Control::Frame2, Control::Frame3}) {
         ::SetWindowPos(Child(control), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     m_shown = m_view;
@@ -263,10 +278,11 @@ void MainWindow::StartUp() {
         const auto result = app::TurnStartupOn(m_services.settings, m_services.runKeys, m_services.exePath);
         m_menus.SetRunAtStartup(result != app::StartupEntryResult::Failed);
         if (result == app::StartupEntryResult::Failed) {
-            m_services.showMessage(Handle(), m_view.language == Language::Chinese
-                                                 ? L"无法写入开机自运行项，“开机自运行”已关闭。"
-                                                 : L"Orvell could not add itself to the programs that start with "
-                                                   L"Windows; \"Run at Startup\" is off.");
+            m_services.showMessage(Handle(),
+                                   m_view.language == Language::Chinese
+                                       ? L"无法写入开机自运行项，“开机自运行”已关闭。"
+                                       : L"Orvell could not add itself to the programs that start with "
+                                         L"Windows; \"Run at Startup\" is off.");
         }
     } else {
         m_menus.SetRunAtStartup(false);
@@ -288,7 +304,9 @@ void MainWindow::ExitProgram() {
     ::DestroyWindow(Handle());
 }
 
-void MainWindow::ReadControls() { m_view.input = GetText(Child(Control::Text1)); }
+void MainWindow::ReadControls() {
+    m_view.input = GetText(Child(Control::Text1));
+}
 
 void MainWindow::ApplyView() {
     LookupView& v = m_view;
@@ -309,8 +327,10 @@ void MainWindow::ApplyView() {
         MakeChild(Control::Text2, L"EDIT", m_shown.output.c_str(),
                   ES_MULTILINE | ES_READONLY | WS_BORDER | align | (visible ? WS_VISIBLE : 0),
                   Absolute(Control::Text2));
-        ::SetWindowPos(Child(Control::Text2), Child(Control::Frame3), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        ::SetWindowPos(Child(Control::Frame3), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(Child(Control::Text2), Child(Control::Frame3), 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(Child(Control::Frame3), HWND_BOTTOM, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         m_shown.style.fontSize = 0;  // the new box needs its font again
     }
     HWND text2 = Child(Control::Text2);
@@ -446,7 +466,9 @@ void MainWindow::ToggleRunAtStartup() {
     m_menus.SetRunAtStartup(true);
 }
 
-void MainWindow::SetTrayTip() { m_tray->SetTip(kProductName); }
+void MainWindow::SetTrayTip() {
+    m_tray->SetTip(kProductName);
+}
 
 void MainWindow::HideToTray(bool fromButton) {
     HWND label3 = Child(Control::Label3);
@@ -489,7 +511,9 @@ void MainWindow::OnHotkeyPressed() {
     }
 }
 
-void MainWindow::OnTimer() { keyboard::ApplyHotkey(m_services.settings, *m_hotkey); }
+void MainWindow::OnTimer() {
+    keyboard::ApplyHotkey(m_services.settings, *m_hotkey);
+}
 
 void MainWindow::ShowShortcutMenu() {
     POINT at{};
@@ -551,9 +575,12 @@ void MainWindow::OnCommand(UINT id) {
     using namespace menu_id;
     const auto list = [&](void (*command)(LookupView&)) { RunOperation(command); };
     switch (id) {
-        case kVB: return list(lookup::ShowListVisualBasic);
-        case kDelphi: return list(lookup::ShowListDelphi);
-        case kC: return list(lookup::ShowListC);
+        case kVB:
+            return list(lookup::ShowListVisualBasic);
+        case kDelphi:
+            return list(lookup::ShowListDelphi);
+        case kC:
+            return list(lookup::ShowListC);
         case kAscII0:
         case kAscII1:
         case kAscII2: {
@@ -561,8 +588,10 @@ void MainWindow::OnCommand(UINT id) {
             const int item = static_cast<int>(id - kAscII0);
             return RunOperation([item](LookupView& view) { lookup::ShowListFromShortcutMenu(view, item); });
         }
-        case kChinese: return SwitchLanguage(Language::Chinese);
-        case kEnglish: return SwitchLanguage(Language::English);
+        case kChinese:
+            return SwitchLanguage(Language::Chinese);
+        case kEnglish:
+            return SwitchLanguage(Language::English);
         case kLanguage0:
             SwitchLanguage(Language::Chinese);
             return SetTrayTip();
@@ -570,29 +599,38 @@ void MainWindow::OnCommand(UINT id) {
             SwitchLanguage(Language::English);
             return SetTrayTip();
         case kEight:
-        case kBai0: return SetScreen(true);
+        case kBai0:
+            return SetScreen(true);
         case kThousand:
-        case kBai1: return SetScreen(false);
+        case kBai1:
+            return SetScreen(false);
         case kRun:
-        case kOther0: return ToggleRunAtStartup();
+        case kOther0:
+            return ToggleRunAtStartup();
         case kExit:
-        case kOther1: return ExitProgram();
-        default: break;
+        case kOther1:
+            return ExitProgram();
+        default:
+            break;
     }
     // The key-code test, hotkey setting, Help and About windows come with their own commands.
     switch (static_cast<int>(id) - kFirstControlId) {
         case static_cast<int>(Control::Command1):
             return RunOperation([this](LookupView& view) { m_lookup.Run(view); });
-        case static_cast<int>(Control::Command2): return list(lookup::ShowList);
-        case static_cast<int>(Control::Command3): return HideToTray(true);
-        case static_cast<int>(Control::Command4): return ExitProgram();
+        case static_cast<int>(Control::Command2):
+            return list(lookup::ShowList);
+        case static_cast<int>(Control::Command3):
+            return HideToTray(true);
+        case static_cast<int>(Control::Command4):
+            return ExitProgram();
         case static_cast<int>(Control::Option1_0):
         case static_cast<int>(Control::Option1_1):
         case static_cast<int>(Control::Option1_2):
         case static_cast<int>(Control::Option2_0):
         case static_cast<int>(Control::Option2_1):
             return OnOptionClicked(static_cast<Control>(static_cast<int>(id) - kFirstControlId));
-        default: return;
+        default:
+            return;
     }
 }
 
@@ -601,7 +639,8 @@ bool MainWindow::OnAccessKey(wchar_t key) {
         return true;
     }
     const wchar_t upper = UpperCase(key);
-    for (const auto& [button, control] : {std::pair{&m_command1, Control::Command1}, std::pair{&m_command4, Control::Command4}}) {
+    for (const auto& [button, control] :
+         {std::pair{&m_command1, Control::Command1}, std::pair{&m_command4, Control::Command4}}) {
         const std::wstring caption = button->Caption();
         for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
             if (caption[i] != L'&') {
@@ -611,7 +650,8 @@ bool MainWindow::OnAccessKey(wchar_t key) {
                 ++i;
                 continue;
             }
-            if (UpperCase(caption[i + 1]) == upper && ::IsWindowVisible(button->Handle()) && ::IsWindowEnabled(button->Handle())) {
+            if (UpperCase(caption[i + 1]) == upper && ::IsWindowVisible(button->Handle()) &&
+                ::IsWindowEnabled(button->Handle())) {
                 OnCommand(static_cast<UINT>(ControlId(control)));
                 return true;
             }
@@ -641,7 +681,8 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
     for (const Control output : {Control::Text2, Control::Text3, Control::Text4}) {
         if (control == Child(output)) {
             ::SetBkColor(dc, RGB(255, 255, 255));
-            ::SetTextColor(dc, output == Control::Text2 ? Resolve(m_view.style.colour) : ::GetSysColor(COLOR_WINDOWTEXT));
+            ::SetTextColor(dc, output == Control::Text2 ? Resolve(m_view.style.colour)
+                                                        : ::GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(m_white.Get());
         }
     }
@@ -704,8 +745,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK MainWindow::ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self) {
-    return reinterpret_cast<MainWindow*>(self)->OnChildMessage(static_cast<Control>(id), window, message, wParam,
-                                                                lParam);
+    return reinterpret_cast<MainWindow*>(self)->OnChildMessage(static_cast<Control>(id), window, message,
+                                                               wParam, lParam);
 }
 
 LRESULT MainWindow::OnChildMessage(Control control, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <windows.h>
-
 #include <shellapi.h>
 
 #include <functional>
@@ -55,8 +54,25 @@ public:
 
     // Child controls (frmTest's names), for the tests.
     enum class Control {
-        Frame1, Option1_0, Option1_1, Option1_2, Frame2, Label1, Option2_0, Option2_1, Label2, Text1, Command1,
-        Frame3, Text2, Text3, Text4, Command2, Command3, Command4, Label3,
+        Frame1,
+        Option1_0,
+        Option1_1,
+        Option1_2,
+        Frame2,
+        Label1,
+        Option2_0,
+        Option2_1,
+        Label2,
+        Text1,
+        Command1,
+        Frame3,
+        Text2,
+        Text3,
+        Text4,
+        Command2,
+        Command3,
+        Command4,
+        Label3,
     };
     HWND Child(Control control) const;
     // The XP-style buttons (Command2, Command3); null for any other control.
@@ -81,7 +97,8 @@ private:
     };
 
     void CreateControls();
-    HWND MakeChild(Control control, const wchar_t* className, const wchar_t* text, DWORD style, ChildGeometry geometry);
+    HWND MakeChild(Control control, const wchar_t* className, const wchar_t* text, DWORD style,
+                   ChildGeometry geometry);
     ChildGeometry Absolute(Control control) const;  // in the window's client area
     void Place(Control control);
     void StartUp();

@@ -8,8 +8,7 @@ bool PushButton::Create(HWND parent, int id, std::wstring_view caption, const Re
     if (m_button != nullptr && ::IsWindow(m_button)) {
         return false;
     }
-    m_button =
-        CreateChild(parent, L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, id, bounds);
+    m_button = CreateChild(parent, L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, id, bounds);
     if (m_button == nullptr) {
         return false;
     }

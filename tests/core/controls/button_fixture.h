@@ -179,9 +179,8 @@ public:
         }
         for (int y = 0; y < box.Height(); ++y) {
             for (int x = 0; x < box.Width(); ++x) {
-                const std::optional<Colour>& pixel =
-                    m_pixels[static_cast<std::size_t>(y * m_height / box.Height() * m_width +
-                                                      x * m_width / box.Width())];
+                const std::optional<Colour>& pixel = m_pixels[static_cast<std::size_t>(
+                    y * m_height / box.Height() * m_width + x * m_width / box.Width())];
                 if (pixel) {
                     canvas.SetPixel(Point{box.left + x, box.top + y}, *pixel);
                 }

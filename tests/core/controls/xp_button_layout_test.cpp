@@ -191,9 +191,12 @@ TEST(XpButtonLayout, ChevronSeparatorAndGripNeedRoomForTheirGlyphs) {
     };
     // Inside the margins of 4: the grip's width 11 against its 3, height 31 against a spacing of 2.
     const Case cases[] = {
-        {"separator", 5, 20, 40, true},      {"separator without width", 5, 8, 40, false},
-        {"grip", 6, 20, 40, true},           {"grip as wide as the grip", 6, 12, 40, false},
-        {"grip one wider", 6, 13, 40, true}, {"grip as high as the spacing", 6, 20, 11, false},
+        {"separator", 5, 20, 40, true},
+        {"separator without width", 5, 8, 40, false},
+        {"grip", 6, 20, 40, true},
+        {"grip as wide as the grip", 6, 12, 40, false},
+        {"grip one wider", 6, 13, 40, true},
+        {"grip as high as the spacing", 6, 20, 11, false},
         {"grip one higher", 6, 20, 12, true},
     };
     for (const Case& c : cases) {

@@ -40,9 +40,9 @@ TEST(ColourMath, ShadeRoundingAndGrey) {
         Colour expected;
     };
     const Case shades[] = {
-        {Colour(0xFFFFFF), -25, Colour(0xDEE6E6)}, {Colour(0xC0C0C0), 48, Colour(0xF0F0F0)},
-        {Colour(0xF0F0F0), -32, Colour(0xC8D0D0)}, {Colour(0xFFFFFF), -24, Colour(0xE0E7E7)},
-        {Colour(0xFFFFFF), -84, Colour(0x90ABAB)}, {Colour(0xF0F0F0), 32, Colour(0xFFFFFF)},
+        {Colour(0xFFFFFF), -25, Colour(0xDEE6E6)},  {Colour(0xC0C0C0), 48, Colour(0xF0F0F0)},
+        {Colour(0xF0F0F0), -32, Colour(0xC8D0D0)},  {Colour(0xFFFFFF), -24, Colour(0xE0E7E7)},
+        {Colour(0xFFFFFF), -84, Colour(0x90ABAB)},  {Colour(0xF0F0F0), 32, Colour(0xFFFFFF)},
         {Colour(0x101010), -32, Colour(0x0E0000)},  // blue moves by -32 x 16 / 192 = -2.67, cut to -2
         {Colour(0x202020), -192, Colour(0x000000)},
     };
@@ -106,26 +106,60 @@ TEST(XpBody, RimsOfEachState) {
         Colour outline;
     };
     const Case cases[] = {
-        {"hovered", [](VelloXPButton& b) { b.OnMouseMove(0, 0, 10, 10); b.ReDraw(true); },
-         {{{10, 1}, hot[0]}, {{72, 1}, hot[0]}, {{10, 2}, hot[1]}, {{1, 2}, hot[2]}, {{1, 10}, hot[2]},
-          {{2, 3}, Row(kWhite, 3)}, {{2, 10}, hot[3]}, {{73, 1}, hot[2]}, {{73, 21}, hot[2]},
-          {{72, 10}, hot[3]}, {{10, 20}, hot[2]}, {{10, 21}, hot[4]}, {{37, 11}, Row(kWhite, 11)}},
-         kOutline},
-        {"focused", [](VelloXPButton& b) { b.OnGotFocus(); b.ReDraw(true); },
-         {{{10, 1}, focus[0]}, {{10, 2}, focus[1]}, {{1, 10}, focus[2]}, {{2, 10}, focus[3]},
-          {{73, 10}, focus[2]}, {{72, 10}, focus[3]}, {{10, 20}, focus[3]}, {{10, 21}, focus[4]},
+        {"hovered",
+         [](VelloXPButton& b) {
+             b.OnMouseMove(0, 0, 10, 10);
+             b.ReDraw(true);
+         },
+         {{{10, 1}, hot[0]},
+          {{72, 1}, hot[0]},
+          {{10, 2}, hot[1]},
+          {{1, 2}, hot[2]},
+          {{1, 10}, hot[2]},
+          {{2, 3}, Row(kWhite, 3)},
+          {{2, 10}, hot[3]},
+          {{73, 1}, hot[2]},
+          {{73, 21}, hot[2]},
+          {{72, 10}, hot[3]},
+          {{10, 20}, hot[2]},
+          {{10, 21}, hot[4]},
           {{37, 11}, Row(kWhite, 11)}},
          kOutline},
-        {"pressed", [](VelloXPButton& b) { b.OnMouseDown(1, 0, 10, 10); },
-         {{{10, 1}, Shade(c2, -32)}, {{10, 2}, Shade(c2, -24)}, {{1, 10}, Shade(c2, -32)},
-          {{2, 10}, Shade(c2, -22)}, {{73, 10}, Shade(c2, 5)}, {{72, 10}, c}, {{10, 21}, Shade(c2, 16)},
-          {{10, 20}, Shade(c2, 10)}, {{37, 11}, Row(c2, 11)}},
+        {"focused",
+         [](VelloXPButton& b) {
+             b.OnGotFocus();
+             b.ReDraw(true);
+         },
+         {{{10, 1}, focus[0]},
+          {{10, 2}, focus[1]},
+          {{1, 10}, focus[2]},
+          {{2, 10}, focus[3]},
+          {{73, 10}, focus[2]},
+          {{72, 10}, focus[3]},
+          {{10, 20}, focus[3]},
+          {{10, 21}, focus[4]},
+          {{37, 11}, Row(kWhite, 11)}},
          kOutline},
-        {"disabled", kDisable,
+        {"pressed",
+         [](VelloXPButton& b) { b.OnMouseDown(1, 0, 10, 10); },
+         {{{10, 1}, Shade(c2, -32)},
+          {{10, 2}, Shade(c2, -24)},
+          {{1, 10}, Shade(c2, -32)},
+          {{2, 10}, Shade(c2, -22)},
+          {{73, 10}, Shade(c2, 5)},
+          {{72, 10}, c},
+          {{10, 21}, Shade(c2, 16)},
+          {{10, 20}, Shade(c2, 10)},
+          {{37, 11}, Row(c2, 11)}},
+         kOutline},
+        {"disabled",
+         kDisable,
          {{{10, 1}, Row(disabled, 1)}, {{1, 10}, Row(disabled, 10)}, {{37, 11}, Row(disabled, 11)}},
          Colour(0x90ABAB)},
-        {"disabled without its look", kDisableWithoutLook,
-         {{{10, 1}, Row(kWhite, 1)}, {{37, 11}, Row(kWhite, 11)}}, kOutline},
+        {"disabled without its look",
+         kDisableWithoutLook,
+         {{{10, 1}, Row(kWhite, 1)}, {{37, 11}, Row(kWhite, 11)}},
+         kOutline},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
@@ -280,9 +314,8 @@ TEST(SeparatorAndGrip, LinesInTheToolbarColour) {
 
     // The grip's lines run across x 8 to 10 on the rows that are multiples of the spacing.
     const auto grip = [](int spacing) {
-        return Where(20, 40, [=](int x, int y) {
-            return x >= 8 && x < 11 && y >= 4 && y <= 35 && y % spacing == 0;
-        });
+        return Where(20, 40,
+                     [=](int x, int y) { return x >= 8 && x < 11 && y >= 4 && y <= 35 && y % spacing == 0; });
     };
     ButtonFixture f(20, 40, xp_type::kGrip);
     EXPECT_EQ(f.canvas.PixelsOf(Colour(0xC0C0C0)), grip(2));
@@ -340,9 +373,9 @@ TEST(CaptionStep, ColourByTypeAndState) {
 
 TEST(CaptionStep, TheCaptionOverThePictureButUnderItAtPositionFour) {
     using Order = std::vector<std::string>;
-    for (const auto& [position, order] : {std::pair{4, Order{"picture", "text"}},
-                                          std::pair{5, Order{"text", "picture"}},
-                                          std::pair{1, Order{"text", "picture"}}}) {
+    for (const auto& [position, order] :
+         {std::pair{4, Order{"picture", "text"}}, std::pair{5, Order{"text", "picture"}},
+          std::pair{1, Order{"text", "picture"}}}) {
         ButtonFixture f;
         f.button.SetPicture(TestPicture::Solid(16, 16, Colour(0xFF)));
         f.button.SetCaptionPosition(position);
@@ -363,16 +396,11 @@ TEST(PictureStep, PictureModeAndPlaceByTypeAndState) {
         Colour expected;
     };
     const Case cases[] = {
-        {"xp normal", 0, kNormal, {0, 0}, colour},
-        {"xp pressed", 0, kPress, {1, 1}, colour},
-        {"xp disabled", 0, kDisable, {0, 0}, grey},
-        {"flat normal", 1, kNormal, {0, 0}, colour},
-        {"flat disabled", 1, kDisable, {0, 0}, grey},
-        {"flat hovered", 1, kHover, {-1, -1}, colour},
-        {"arrow pressed", 2, kPress, {1, 1}, colour},
-        {"toolbar idle", 3, kNormal, {0, 0}, grey},
-        {"toolbar hovered", 3, kHover, {0, 0}, colour},
-        {"toolbar disabled", 3, kDisable, {0, 0}, kGrey},
+        {"xp normal", 0, kNormal, {0, 0}, colour},      {"xp pressed", 0, kPress, {1, 1}, colour},
+        {"xp disabled", 0, kDisable, {0, 0}, grey},     {"flat normal", 1, kNormal, {0, 0}, colour},
+        {"flat disabled", 1, kDisable, {0, 0}, grey},   {"flat hovered", 1, kHover, {-1, -1}, colour},
+        {"arrow pressed", 2, kPress, {1, 1}, colour},   {"toolbar idle", 3, kNormal, {0, 0}, grey},
+        {"toolbar hovered", 3, kHover, {0, 0}, colour}, {"toolbar disabled", 3, kDisable, {0, 0}, kGrey},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
