@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "../core/controls/pixel_canvas.h"  // Where, shared with the portable pixel surface
 #include "common/colour.h"
 #include "common/geometry.h"
 #include "platform/unique_handle.h"
-#include "test_printers.h"
+#include "support/pixel_canvas.h"  // Where, shared with the portable pixel surface
+#include "support/test_printers.h"
 
 namespace orvell::win::test_support {
 

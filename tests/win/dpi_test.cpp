@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/unique_handle.h"
-#include "test_printers.h"
+#include "support/test_printers.h"
 
 namespace orvell::win {
 namespace {

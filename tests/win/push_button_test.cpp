@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/unique_handle.h"
-#include "test_printers.h"
+#include "support/test_printers.h"
 #include "test_window.h"
 
 namespace orvell::win {

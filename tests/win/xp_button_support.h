@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "../core/controls/button_fixture.h"
 #include "controls/gdi_picture.h"
 #include "controls/xp_button.h"
 #include "controls/xp_button_window.h"
 #include "dib_surface.h"
 #include "platform/gdi_canvas.h"
 #include "platform/unique_handle.h"
+#include "support/button_fixture.h"
 
 namespace orvell::win::test_support {
 

@@ -152,6 +152,9 @@ public:
     void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    // Whether a point relative to the control is over it; the far edges count as inside, so a release
+    // there still clicks.
+    bool Contains(float x, float y) const { return x >= 0 && x <= m_width && y >= 0 && y <= m_height; }
     // A click of any kind: the mouse released over the button, Enter, Space, an access key.
     void OnClick();
     void OnDoubleClick();

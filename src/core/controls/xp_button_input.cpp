@@ -40,7 +40,7 @@ void VelloXPButton::OnMouseMove(std::int16_t button, std::int16_t shift, float x
     m_events->MouseMove(button, shift, x, y);
     // Holding the capture while the pointer is over the button is how its leaving is noticed.
     m_host.CaptureMouse();
-    const bool inside = x >= 0 && x <= m_width && y >= 0 && y <= m_height;
+    const bool inside = Contains(x, y);
     const std::int32_t type = m_props.type;
     const bool pushType = type >= xp_type::kXp && type <= xp_type::kToolbarDropDown;
     if (!inside) {

@@ -8,22 +8,6 @@
 #include "app/run_keys.h"
 #include "platform/text_file.h"
 
-namespace {
-
-std::wstring ExePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -32,7 +16,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     orvell::win::RegistryRunKeys runKeys(HKEY_LOCAL_MACHINE, orvell::win::kRunKeyPath, HKEY_CURRENT_USER,
                                          orvell::win::kRunKeyPath);
     orvell::win::ExeFolderTextFiles files;
-    orvell::win::MainWindow mainWindow({settings, runKeys, files, ExePath(), nullptr, &::Shell_NotifyIconW});
+    orvell::win::MainWindow mainWindow(
+        {settings, runKeys, files, orvell::win::ExePath(), nullptr, &::Shell_NotifyIconW});
     if (!mainWindow.Open()) {
         return 1;
     }

@@ -15,7 +15,7 @@ constexpr UINT kChineseCodePage = 936;
 
 }  // namespace
 
-std::wstring ExeFolder() {
+std::wstring ExePath() {
     // The path may be longer than MAX_PATH; a buffer that was too small comes back full.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -25,13 +25,17 @@ std::wstring ExeFolder() {
         }
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         if (path.size() >= 32768) {
             return {};
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::wstring ExeFolder() {
+    const std::wstring path = ExePath();
     const std::size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }

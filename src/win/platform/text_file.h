@@ -7,6 +7,9 @@
 
 namespace orvell::win {
 
+// The full path of the running executable; empty if the system cannot say.
+std::wstring ExePath();
+
 // The folder of the running executable, without a trailing backslash. The program's data and
 // language files live there; the current directory is no guide (started from the Run key it is the
 // system folder).

@@ -72,6 +72,12 @@ inline void CloseKey(HKEY key) noexcept {
 inline void DestroyMenuHandle(HMENU menu) noexcept {
     ::DestroyMenu(menu);
 }
+inline void DestroyAcceleratorHandle(HACCEL table) noexcept {
+    ::DestroyAcceleratorTable(table);
+}
+inline void GlobalFreeHandle(HGLOBAL memory) noexcept {
+    ::GlobalFree(memory);
+}
 inline void DestroyIconHandle(HICON icon) noexcept {
     ::DestroyIcon(icon);
 }
@@ -91,6 +97,9 @@ using unique_hdc = UniqueHandle<HDC, &detail::DeleteDcHandle>;
 using unique_hkey = UniqueHandle<HKEY, &detail::CloseKey>;
 using unique_hmenu = UniqueHandle<HMENU, &detail::DestroyMenuHandle>;
 using unique_hicon = UniqueHandle<HICON, &detail::DestroyIconHandle>;
+using unique_haccel = UniqueHandle<HACCEL, &detail::DestroyAcceleratorHandle>;
+// Memory from GlobalAlloc; handed to the clipboard with Release once SetClipboardData took it.
+using unique_hglobal = UniqueHandle<HGLOBAL, &detail::GlobalFreeHandle>;
 // CreateFileW reports failure with INVALID_HANDLE_VALUE, not with 0.
 using unique_hfile = UniqueHandle<HANDLE, &detail::CloseKernelHandle, -1>;
 using unique_handle = UniqueHandle<HANDLE, &detail::CloseKernelHandle>;
@@ -153,21 +162,92 @@ using WindowDc = BorrowedDc<&detail::AcquireWindowDc>;
 
 // Selects a pen, brush, font or bitmap into a DC and puts the previous one back on scope exit. Declare
 // it after the owner of the object, so the object is deselected before it is deleted. Not for regions:
-// selecting one returns the region's kind, not the previous region.
+// selecting one returns the region's kind, not the previous region. Movable, so a long-lived owner can
+// keep one as a member; false when the selection failed and nothing is to be put back.
 class SelectGuard {
 public:
-    SelectGuard(HDC dc, HGDIOBJ object) noexcept : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
-    ~SelectGuard() {
-        if (m_previous != nullptr && m_previous != HGDI_ERROR) {
-            ::SelectObject(m_dc, m_previous);
+    SelectGuard() noexcept = default;
+    SelectGuard(HDC dc, HGDIOBJ object) noexcept : m_dc(dc), m_previous(::SelectObject(dc, object)) {
+        if (m_previous == HGDI_ERROR) {
+            m_previous = nullptr;
         }
     }
+    ~SelectGuard() { Restore(); }
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
+    SelectGuard(SelectGuard&& other) noexcept
+        : m_dc(other.m_dc), m_previous(std::exchange(other.m_previous, nullptr)) {}
+    SelectGuard& operator=(SelectGuard&& other) noexcept {
+        if (this != &other) {
+            Restore();
+            m_dc = other.m_dc;
+            m_previous = std::exchange(other.m_previous, nullptr);
+        }
+        return *this;
+    }
+
+    explicit operator bool() const noexcept { return m_previous != nullptr; }
+
+    void Restore() noexcept {
+        if (m_previous != nullptr) {
+            ::SelectObject(m_dc, std::exchange(m_previous, nullptr));
+        }
+    }
 
 private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
+    HDC m_dc = nullptr;
+    HGDIOBJ m_previous = nullptr;
+};
+
+// A memory DC that owns the bitmap and font selected into it. What is handed over stays selected until
+// it is replaced or the DC goes; the DC's own objects are put back before anything of ours is deleted,
+// and a selection the system refuses leaves the previous one in place (the refused object is deleted,
+// never one that is still selected).
+class MemoryDc {
+public:
+    MemoryDc() noexcept : m_dc(::CreateCompatibleDC(nullptr)) {}
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+
+    HDC Get() const noexcept { return m_dc.Get(); }
+    explicit operator bool() const noexcept { return static_cast<bool>(m_dc); }
+    HBITMAP Bitmap() const noexcept { return m_bitmap.Get(); }
+    HFONT Font() const noexcept { return m_font.Get(); }
+
+    bool SelectBitmap(unique_hbitmap bitmap) noexcept {
+        return Select(m_bitmap, m_bitmapSelection, std::move(bitmap));
+    }
+    bool SelectFont(unique_hfont font) noexcept { return Select(m_font, m_fontSelection, std::move(font)); }
+
+private:
+    template <typename Owner>
+    bool Select(Owner& current, SelectGuard& original, Owner replacement) noexcept {
+        if (!m_dc || !replacement) {
+            return false;
+        }
+        if (!original) {
+            // The first of its kind: remember the DC's own object to put back at the end.
+            SelectGuard selection(m_dc.Get(), replacement.Get());
+            if (!selection) {
+                return false;
+            }
+            original = std::move(selection);
+        } else {
+            const HGDIOBJ previous = ::SelectObject(m_dc.Get(), replacement.Get());
+            if (previous == nullptr || previous == HGDI_ERROR) {
+                return false;
+            }
+        }
+        current = std::move(replacement);  // the old one is deselected now, so it can go
+        return true;
+    }
+
+    unique_hdc m_dc;
+    unique_hbitmap m_bitmap;
+    unique_hfont m_font;
+    // After the objects they deselect: destroyed first, so the objects are free when they are deleted.
+    SelectGuard m_bitmapSelection;
+    SelectGuard m_fontSelection;
 };
 
 }  // namespace orvell::win

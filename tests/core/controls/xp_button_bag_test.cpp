@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "button_fixture.h"
+#include "support/button_fixture.h"
 #include "text/utf8.h"
 
 namespace orvell::controls::test {

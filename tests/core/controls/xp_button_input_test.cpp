@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "button_fixture.h"
 #include "controls/program_path.h"
+#include "support/button_fixture.h"
 
 namespace orvell::controls::test {
 namespace {

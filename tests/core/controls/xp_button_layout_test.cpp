@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "button_fixture.h"
+#include "support/button_fixture.h"
 
 namespace orvell::controls::test {
 namespace {

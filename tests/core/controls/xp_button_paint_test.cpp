@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "button_fixture.h"
 #include "controls/colour_math.h"
 #include "controls/picture_renderer.h"
+#include "support/button_fixture.h"
 
 namespace orvell::controls::test {
 namespace {

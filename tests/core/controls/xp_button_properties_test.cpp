@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "button_fixture.h"
 #include "controls/colour_math.h"
+#include "support/button_fixture.h"
 
 namespace orvell::controls::test {
 namespace {

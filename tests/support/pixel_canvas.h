@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "../../win/test_printers.h"  // how failures print the core's value types, on both sides
 #include "common/canvas.h"
+#include "support/test_printers.h"  // how failures print the core's value types, on both sides
 
 namespace orvell {
 

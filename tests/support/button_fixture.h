@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "controls/xp_button.h"
-#include "pixel_canvas.h"
+#include "support/pixel_canvas.h"
 
 namespace orvell::controls::test {
 

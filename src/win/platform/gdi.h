@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "common/colour.h"
+#include "controls/font_description.h"
+#include "platform/unique_handle.h"
+
+namespace orvell::win {
+
+// A stored colour as GDI takes it; a system colour is looked up now.
+COLORREF ToColorRef(Colour colour);
+
+// The font a FontDescription names, at the screen's real DPI. A face name with characters outside
+// ASCII ("宋体") asks for the GB2312 character set, so font substitution and linking find a Chinese
+// face where that name does not exist; a plain Latin name keeps the default set.
+unique_hfont MakeFont(const controls::FontDescription& font);
+// The height CreateFontW takes for a size in points on this screen (negative: character height).
+int FontHeight(double points);
+
+// A 32-bit top-down DIB section: pixels 0x00RRGGBB, row after row, readable and writable in place.
+struct Dib32 {
+    unique_hbitmap bitmap;
+    std::uint32_t* bits = nullptr;  // null when the bitmap could not be made
+};
+Dib32 MakeDib32(int width, int height);
+
+}  // namespace orvell::win
