@@ -63,10 +63,7 @@ public:
     int legacyDecodes = 0;
 
 protected:
-    bool ReadBytes(std::wstring_view, std::string& out) override {
-        out = bytes;
-        return true;
-    }
+    std::optional<std::string_view> ReadBytes(std::wstring_view) override { return bytes; }
     void DecodeLegacy(std::string_view in, std::wstring& out) override {
         ++legacyDecodes;
         out.clear();

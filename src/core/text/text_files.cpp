@@ -32,29 +32,29 @@ std::size_t SplitLinesInto(std::wstring_view text, std::span<std::wstring> lines
 
 std::size_t DecodingTextFiles::ReadLines(std::wstring_view fileName, std::span<std::wstring> lines,
                                          LinesMemo* memo) {
-    if (!ReadBytes(fileName, m_bytes)) {
+    const std::optional<std::string_view> bytes = ReadBytes(fileName);
+    if (!bytes) {
         return 0;
     }
     if (memo) {
-        if (memo->valid && memo->bytes == m_bytes) {
+        if (memo->valid && memo->bytes == *bytes) {
             return memo->count;
         }
-        memo->bytes = m_bytes;
-        memo->count = DecodeLines(lines);
+        memo->bytes.assign(*bytes);
+        memo->count = DecodeLines(*bytes, lines);
         memo->valid = true;
         return memo->count;
     }
-    return DecodeLines(lines);
+    return DecodeLines(*bytes, lines);
 }
 
-std::size_t DecodingTextFiles::DecodeLines(std::span<std::wstring> lines) {
-    if (!IsValidUtf8(m_bytes)) {
-        DecodeLegacy(m_bytes, m_text);
+std::size_t DecodingTextFiles::DecodeLines(std::string_view fileBytes, std::span<std::wstring> lines) {
+    if (!IsValidUtf8(fileBytes)) {
+        DecodeLegacy(fileBytes, m_text);
         return SplitLinesInto(m_text, lines);
     }
-    // UTF-8: decode just the lines wanted, straight into their entries (the lookup re-reads its files
-    // on every search, so this path is kept lean).
-    const std::string_view bytes = WithoutByteOrderMark(m_bytes);
+    // UTF-8: decode just the lines wanted, straight into their entries.
+    const std::string_view bytes = WithoutByteOrderMark(fileBytes);
     std::size_t count = 0;
     std::size_t start = 0;
     while (count < lines.size() && start < bytes.size()) {
@@ -72,43 +72,43 @@ std::size_t DecodingTextFiles::DecodeLines(std::span<std::wstring> lines) {
     return count;
 }
 
-bool FolderTextFiles::ReadBytes(std::wstring_view fileName, std::string& bytes) {
-    bytes.clear();
+std::optional<std::string_view> FolderTextFiles::ReadBytes(std::wstring_view fileName) {
 #ifdef _WIN32
-    const std::filesystem::path path = m_folder / std::filesystem::path(fileName);
+    const auto& path = CachedPath(
+        m_paths, fileName, [&](std::wstring_view name) { return m_folder / std::filesystem::path(name); });
     struct Closer {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
     const std::unique_ptr<std::FILE, Closer> file(_wfopen(path.c_str(), L"rb"));
     if (!file) {
-        return false;
+        return std::nullopt;
     }
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        bytes.append(buffer, got);
-    }
-    return std::ferror(file.get()) == 0;
+    return ReadIntoBuffer([&](char* destination, std::size_t room) -> std::optional<std::size_t> {
+        const std::size_t got = std::fread(destination, 1, room, file.get());
+        if (std::ferror(file.get()) != 0) {
+            return std::nullopt;
+        }
+        return got;
+    });
 #else
     // Linux file names are bytes; ours are UTF-8, whatever the process locale says. Plain POSIX
     // calls: the lookup reads two files per search and stdio's buffering only adds cost.
-    const std::string path = (m_folder / EncodeUtf8(fileName)).string();
+    const std::string& path = CachedPath(
+        m_paths, fileName, [&](std::wstring_view name) { return (m_folder / EncodeUtf8(name)).string(); });
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
-        return false;
+        return std::nullopt;
     }
-    char buffer[8192];
-    ssize_t got = 0;
-    // A short read of a regular file means its end: our files fit one buffer, one call.
-    while ((got = ::read(descriptor, buffer, sizeof buffer)) > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(got));
-        if (static_cast<std::size_t>(got) < sizeof buffer) {
-            got = 0;
-            break;
+    // A short read of a regular file means its end.
+    const auto bytes = ReadIntoBuffer([&](char* destination, std::size_t room) -> std::optional<std::size_t> {
+        const ssize_t got = ::read(descriptor, destination, room);
+        if (got < 0) {
+            return std::nullopt;
         }
-    }
+        return static_cast<std::size_t>(got);
+    });
     ::close(descriptor);
-    return got == 0;
+    return bytes;
 #endif
 }
 

@@ -2,9 +2,12 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace orvell::text {
 
@@ -36,21 +39,59 @@ public:
 
 // Decoding and line splitting shared by the platforms: a file that starts with a UTF-8 byte-order
 // mark or is valid UTF-8 is UTF-8, anything else is the legacy Chinese code page (936), decoded by
-// the platform. The buffers are kept between calls because the lookup re-reads its files on every
-// search.
+// the platform. The lookup re-reads its files on every search, so a file's bytes are read into a
+// buffer kept between calls and looked at where they lie.
 class DecodingTextFiles : public TextFiles {
 public:
     using TextFiles::ReadLines;
     std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines, LinesMemo* memo) final;
 
 protected:
-    virtual bool ReadBytes(std::wstring_view fileName, std::string& bytes) = 0;
+    // The whole file's bytes, valid until the next call; nothing when it cannot be opened or read.
+    virtual std::optional<std::string_view> ReadBytes(std::wstring_view fileName) = 0;
     virtual void DecodeLegacy(std::string_view bytes, std::wstring& text) = 0;
 
-private:
-    std::size_t DecodeLines(std::span<std::wstring> lines);
+    // Reads a file's bytes into the kept buffer with read(destination, room), which returns how many
+    // bytes it put there (fewer than the room at the end of the file) or nothing on an error. The
+    // buffer only grows, so after the first read of a file no memory is allocated or cleared.
+    template <typename Read>
+    std::optional<std::string_view> ReadIntoBuffer(Read read) {
+        if (m_buffer.size() < kFirstRoom) {
+            m_buffer.resize(kFirstRoom);
+        }
+        std::size_t used = 0;
+        for (;;) {
+            const std::size_t room = m_buffer.size() - used;
+            const std::optional<std::size_t> got = read(m_buffer.data() + used, room);
+            if (!got) {
+                return std::nullopt;
+            }
+            used += *got;
+            if (*got < room) {
+                return std::string_view(m_buffer.data(), used);
+            }
+            m_buffer.resize(m_buffer.size() * 2);
+        }
+    }
 
-    std::string m_bytes;
+    // Full paths made once per file name: the lookup opens the same two files on every search.
+    template <typename Path, typename Make>
+    static const Path& CachedPath(std::vector<std::pair<std::wstring, Path>>& cache, std::wstring_view name,
+                                  Make make) {
+        for (const auto& [cachedName, path] : cache) {
+            if (cachedName == name) {
+                return path;
+            }
+        }
+        return cache.emplace_back(std::wstring(name), make(name)).second;
+    }
+
+private:
+    static constexpr std::size_t kFirstRoom = 8192;  // our files fit: one read each
+
+    std::size_t DecodeLines(std::string_view bytes, std::span<std::wstring> lines);
+
+    std::vector<char> m_buffer;
     std::wstring m_text;
 };
 
@@ -64,11 +105,16 @@ public:
     explicit FolderTextFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
 
 protected:
-    bool ReadBytes(std::wstring_view fileName, std::string& bytes) override;
+    std::optional<std::string_view> ReadBytes(std::wstring_view fileName) override;
     void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
 
 private:
     std::filesystem::path m_folder;
+#ifdef _WIN32
+    std::vector<std::pair<std::wstring, std::filesystem::path>> m_paths;
+#else
+    std::vector<std::pair<std::wstring, std::string>> m_paths;
+#endif
 };
 
 }  // namespace orvell::text

@@ -40,43 +40,32 @@ std::wstring ExeFolder() {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-bool ExeFolderTextFiles::ReadBytes(std::wstring_view fileName, std::string& bytes) {
-    std::wstring path = m_folder;
-    path += L'\\';
-    path += fileName;
+std::optional<std::string_view> ExeFolderTextFiles::ReadBytes(std::wstring_view fileName) {
+    const std::wstring& path = CachedPath(m_paths, fileName, [&](std::wstring_view name) {
+        std::wstring full = m_folder;
+        full += L'\\';
+        full += name;
+        return full;
+    });
     // Shared for writing and deleting: a data file open in an editor is still readable.
     const unique_hfile file(::CreateFileW(path.c_str(), GENERIC_READ,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        return false;
+        return std::nullopt;
     }
-    // The lookup reads its files on every search: read straight into the kept buffer, in one call
-    // for a file whose size is known (a short read of a disk file is its end).
-    LARGE_INTEGER size{};
-    std::size_t room = 4096;
-    if (::GetFileSizeEx(file.Get(), &size) != 0 && size.QuadPart >= 0 && size.QuadPart < INT_MAX) {
-        room = static_cast<std::size_t>(size.QuadPart) + 1;
-    }
-    bytes.resize(room);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == bytes.size()) {
-            bytes.resize(bytes.size() * 2);
+    // No size query: a short read of a disk file is its end, and our files fit the first read.
+    return ReadIntoBuffer([&](char* destination, std::size_t room) -> std::optional<std::size_t> {
+        // No file of ours comes near a gigabyte: such a file is refused rather than read in pieces.
+        if (room > (1u << 30)) {
+            return std::nullopt;
         }
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - used, 1u << 30));
         DWORD got = 0;
-        if (::ReadFile(file.Get(), bytes.data() + used, wanted, &got, nullptr) == 0) {
-            bytes.clear();
-            return false;
+        if (::ReadFile(file.Get(), destination, static_cast<DWORD>(room), &got, nullptr) == 0) {
+            return std::nullopt;
         }
-        used += got;
-        if (got < wanted) {
-            break;
-        }
-    }
-    bytes.resize(used);
-    return true;
+        return static_cast<std::size_t>(got);
+    });
 }
 
 void ExeFolderTextFiles::DecodeLegacy(std::string_view bytes, std::wstring& text) {

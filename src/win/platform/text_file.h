@@ -22,12 +22,13 @@ public:
     ExeFolderTextFiles() : m_folder(ExeFolder()) {}
 
 protected:
-    // False when the file cannot be opened or read; the caller's lines then keep what they held.
-    bool ReadBytes(std::wstring_view fileName, std::string& bytes) override;
+    // Nothing when the file cannot be opened or read; the caller's lines then keep what they held.
+    std::optional<std::string_view> ReadBytes(std::wstring_view fileName) override;
     void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
 
 private:
     std::wstring m_folder;
+    std::vector<std::pair<std::wstring, std::wstring>> m_paths;
 };
 
 }  // namespace orvell::win
