@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Start-up of orvell.exe against a blank window made by the same toolchain and Wine's notepad, under
+# Wine in the build's prefix: each launched in turn until its window shows and answers, medians and
+# ratios printed. Run after ./dev test (or ./dev run) has built the MinGW tree and the prefix.
+#   bench/startup.sh [rounds]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/mingw
+rounds=${1:-10}
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$rounds"
+fi
+for exe in orvell.exe blank_window.exe startup_bench.exe; do
+    [ -f "$build/$exe" ] || { echo "$build/$exe is missing: build the mingw preset first" >&2; exit 1; }
+done
+export WINEPREFIX="$PWD/$build/wineprefix"
+"$build/wine-run.sh" "$build/startup_bench.exe" --rounds "$rounds" \
+    "$(winepath -w "$build/orvell.exe")" "$(winepath -w "$build/blank_window.exe")" notepad.exe
