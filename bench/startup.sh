@@ -15,4 +15,5 @@ for exe in orvell.exe blank_window.exe startup_bench.exe; do
 done
 export WINEPREFIX="$PWD/$build/wineprefix"
 "$build/wine-run.sh" "$build/startup_bench.exe" --rounds "$rounds" \
-    "$(winepath -w "$build/orvell.exe")" "$(winepath -w "$build/blank_window.exe")" notepad.exe
+    "$(winepath -w "$build/orvell.exe" 2>/dev/null)" "$(winepath -w "$build/blank_window.exe" 2>/dev/null)" \
+    notepad.exe 2>&1 | grep -v -e wine32 -e multiarch -e 'dpkg --add' -e 'apt-get install' -e 'X connection'

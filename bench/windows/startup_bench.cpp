@@ -74,6 +74,11 @@ double TimeOneStart(const std::wstring& program) {
     return elapsed;
 }
 
+const wchar_t* FileName(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return path.c_str() + (slash == std::wstring::npos ? 0 : slash + 1);
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
@@ -114,10 +119,11 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> medians;
     for (std::size_t p = 0; p < programs.size(); ++p) {
         medians.push_back(Median(times[p]));
-        std::printf("%-40ls median %7.1f ms over %d starts\n", programs[p].c_str(), medians.back(), rounds);
+        std::printf("%-20ls median %7.1f ms over %d starts\n", FileName(programs[p]), medians.back(), rounds);
     }
     for (std::size_t p = 1; p < programs.size(); ++p) {
-        std::printf("%ls / %ls: %.2f\n", programs[0].c_str(), programs[p].c_str(), medians[0] / medians[p]);
+        std::printf("%ls / %ls: %.2f\n", FileName(programs[0]), FileName(programs[p]),
+                    medians[0] / medians[p]);
     }
     return 0;
 }
