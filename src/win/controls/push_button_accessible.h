@@ -4,6 +4,7 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <new>
 #include <string>
 
 namespace orvell::win {
@@ -15,9 +16,9 @@ namespace orvell::win {
 // shortcut, location, focus and navigation; for a window class of our own it calls the window a mere
 // client area, so this object adds what a push button has: its role, the pressed state and the default
 // action "Press", which clicks it. (The system's own button proxy is not used: Wine does not have it.)
-//
 // oleacc is loaded only when an accessibility client first asks, so start-up does not pay for it.
-// The reply to WM_GETOBJECT for OBJID_CLIENT; 0 leaves the message to the default procedure.
+//
+// The window's reply to WM_GETOBJECT: the object for OBJID_CLIENT, 0 for the default procedure.
 inline LRESULT AnswerPushButtonGetObject(HWND window, WPARAM wParam, LPARAM lParam);
 
 namespace push_button_accessible {
@@ -229,7 +230,11 @@ inline LRESULT AnswerPushButtonGetObject(HWND window, WPARAM wParam, LPARAM lPar
         standard == nullptr) {
         return 0;
     }
-    auto* accessible = new pba::Accessible(window, standard);
+    auto* accessible = new (std::nothrow) pba::Accessible(window, standard);
+    if (accessible == nullptr) {
+        standard->Release();
+        return 0;
+    }
     const LRESULT result = calls.lresultFromObject(__uuidof(IAccessible), wParam, accessible);
     accessible->Release();  // LresultFromObject keeps its own reference while the client takes it
     return result > 0 ? result : 0;
