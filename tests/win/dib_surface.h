@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "common/colour.h"
 #include "common/geometry.h"
+#include "platform/gdi.h"
 #include "platform/unique_handle.h"
 #include "support/pixel_canvas.h"  // Where, shared with the portable pixel surface
 #include "support/test_printers.h"
@@ -18,34 +20,19 @@ namespace orvell::win::test_support {
 class DibSurface {
 public:
     DibSurface(int width, int height, Colour background) : m_width(width), m_height(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_bitmap.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_bits = static_cast<std::uint32_t*>(bits);
-        m_dc.Reset(::CreateCompatibleDC(nullptr));
-        if (m_bits == nullptr || !m_dc) {
+        Dib32 dib = MakeDib32(width, height);
+        m_bits = dib.bits;
+        if (m_bits == nullptr || !m_dc.SelectBitmap(std::move(dib.bitmap))) {
             m_bits = nullptr;
             return;
         }
-        m_original = ::SelectObject(m_dc.Get(), m_bitmap.Get());
         std::fill(m_bits, m_bits + static_cast<std::ptrdiff_t>(width) * height, ToPixel(background));
     }
-    ~DibSurface() {
-        if (m_original != nullptr) {
-            ::SelectObject(m_dc.Get(), m_original);
-        }
-    }
-    DibSurface(const DibSurface&) = delete;
-    DibSurface& operator=(const DibSurface&) = delete;
 
-    bool IsValid() const { return m_bits != nullptr && m_dc; }
+    bool IsValid() const { return m_bits != nullptr; }
     HDC Dc() const { return m_dc.Get(); }
+    // The font text is drawn with; false when the system refuses it.
+    bool SelectFont(unique_hfont font) { return m_dc.SelectFont(std::move(font)); }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 
@@ -70,9 +57,7 @@ public:
 private:
     int m_width;
     int m_height;
-    unique_hbitmap m_bitmap;
-    unique_hdc m_dc;
-    HGDIOBJ m_original = nullptr;
+    MemoryDc m_dc;
     std::uint32_t* m_bits = nullptr;
 };
 

@@ -13,6 +13,7 @@
 #include "controls/xp_button.h"
 #include "controls/xp_button_window.h"
 #include "dib_surface.h"
+#include "platform/gdi.h"
 #include "platform/gdi_canvas.h"
 #include "platform/unique_handle.h"
 #include "support/button_fixture.h"
@@ -25,29 +26,12 @@ using controls::test::TestPictureSource;
 // surface, the shape is kept, everything else is ignored.
 class DibHost final : public controls::XpButtonHost {
 public:
-    explicit DibHost(HDC dc) : m_dc(dc) {}
-    ~DibHost() override {
-        if (m_original != nullptr) {
-            ::SelectObject(m_dc, m_original);
-        }
-    }
-    DibHost(const DibHost&) = delete;
-    DibHost& operator=(const DibHost&) = delete;
+    explicit DibHost(DibSurface& surface) : m_surface(surface) {}
 
     void PropertyChanged(std::wstring_view) override {}
     void ShowMessage(std::wstring_view, std::wstring_view, controls::MessageIcon) override {}
     void ApplyEnabled(bool) override {}
-    void ApplyFont(const controls::FontDescription& font) override {
-        unique_hfont made(::CreateFontW(
-            -static_cast<int>(font.size * 96 / 72 + 0.5f), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-            font.italic, font.underline, font.strikethrough, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-            CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, font.name.c_str()));
-        const HGDIOBJ previous = ::SelectObject(m_dc, made.Get());
-        if (m_original == nullptr) {
-            m_original = previous;
-        }
-        m_font = std::move(made);
-    }
+    void ApplyFont(const controls::FontDescription& font) override { m_surface.SelectFont(MakeFont(font)); }
     void ApplyMousePointer(std::int32_t, const controls::Picture*) override {}
     void ApplyRegion(const controls::WindowRegion& shape) override { region = shape; }
     void Present() override {}
@@ -59,15 +43,13 @@ public:
     std::optional<controls::WindowRegion> region;
 
 private:
-    HDC m_dc;
-    unique_hfont m_font;
-    HGDIOBJ m_original = nullptr;
+    DibSurface& m_surface;
 };
 
 // A new XP button of a type drawn by GDI into its own DIB section of the button's size.
 struct GdiButton {
     GdiButton(int width, int height, std::int32_t type, Colour paper)
-        : surface(width, height, paper), host(surface.Dc()), canvas(surface.Dc()), button(host, canvas) {
+        : surface(width, height, paper), host(surface), canvas(surface.Dc()), button(host, canvas) {
         button.InitNew(L"Command1", controls::FontDescription{L"宋体", 9});
         button.OnResize(width, height);
         if (type != controls::xp_type::kXp) {

