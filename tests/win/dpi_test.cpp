@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "platform/unique_handle.h"
 #include "support/test_printers.h"
 
 namespace orvell::win {
@@ -47,13 +46,6 @@ TEST(TwipsScale, ConvertsPositionAndSizeSeparately) {
     for (const Case& c : cases) {
         EXPECT_EQ(TwipsScale(c.dpi).Bounds(c.left, c.top, c.width, c.height), c.expected);
     }
-}
-
-TEST(TwipsScale, ForTheScreenUsesTheScreensDpi) {
-    const ClientDc screen(nullptr);
-    const TwipsScale scale = TwipsScale::ForScreen();
-    EXPECT_EQ(scale.X(1440), ::GetDeviceCaps(screen.Get(), LOGPIXELSX)) << "an inch across";
-    EXPECT_EQ(scale.Y(1440), ::GetDeviceCaps(screen.Get(), LOGPIXELSY)) << "an inch down";
 }
 
 }  // namespace

@@ -188,7 +188,12 @@ TEST(GdiCanvas, TextIsDrawnTransparentlyInsideItsRectangleAsAligned) {
         unsigned format;
         std::function<bool(int leftGap, int rightGap)> placed;
     } cases[] = {
-        {"too long", L"WWWWWWWWWW", {4, 4, 30, 26}, 0, [](int, int) { return true; }},
+        // Clipped, not wrapped or shrunk: the ink starts at the left and runs into the right edge.
+        {"too long",
+         L"WWWWWWWWWW",
+         {4, 4, 30, 26},
+         0,
+         [](int left, int right) { return left <= 2 && right == 0; }},
         {"left", L"H", {0, 0, 60, 20}, text_format::kLeft, [](int left, int) { return left <= 2; }},
         {"right", L"H", {0, 0, 60, 20}, text_format::kRight, [](int, int right) { return right <= 2; }},
         // The glyph's side bearings may differ by a pixel or two.

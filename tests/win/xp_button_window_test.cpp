@@ -249,11 +249,8 @@ TEST_F(XpButtonWindowTest, TheWindowTextIsTheCaptionWithItsAccessKeyMarked) {
 }
 
 TEST_F(XpButtonWindowTest, ScreenReadersSeeANamedPushButtonThatPressClicks) {
-    using push_button_accessible::SystemFunction;
-    const auto fromWindow =
-        SystemFunction<decltype(&::AccessibleObjectFromWindow)>(L"oleacc.dll", "AccessibleObjectFromWindow");
-    const auto freeString = SystemFunction<decltype(&::SysFreeString)>(L"oleaut32.dll", "SysFreeString");
-    ASSERT_TRUE(fromWindow != nullptr && freeString != nullptr);
+    const auto fromWindow = &::AccessibleObjectFromWindow;
+    const auto freeString = &::SysFreeString;
     const auto text = [&](BSTR string) {
         const std::wstring copy = string != nullptr ? string : L"(none)";
         freeString(string);
