@@ -47,14 +47,14 @@ void SetText(HMENU menu, UINT item, bool byPosition, const std::wstring& text) {
     ::SetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info);
 }
 
-std::wstring GetText(HMENU menu, UINT item, bool byPosition) {
+std::wstring GetText(HMENU menu, UINT id) {
     wchar_t buffer[256] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING;
     info.dwTypeData = buffer;
     info.cch = static_cast<UINT>(std::size(buffer));
-    if (!::GetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info)) {
+    if (!::GetMenuItemInfoW(menu, id, FALSE, &info)) {
         return {};
     }
     std::wstring text = buffer;
@@ -218,11 +218,7 @@ void MainMenus::ApplyCaptions(const app::LanguageLines& lines) {
 }
 
 std::wstring MainMenus::Caption(UINT id) const {
-    return GetText(MenuOf(id), id, false);
-}
-
-std::wstring MainMenus::BarCaption(int position) const {
-    return GetText(m_bar, static_cast<UINT>(position), true);
+    return GetText(MenuOf(id), id);
 }
 
 }  // namespace orvell::win

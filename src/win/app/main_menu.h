@@ -52,7 +52,6 @@ public:
     // it from then on. Until then, and when the window refuses it, the bar is theirs to destroy.
     bool AttachBar(HWND window);
 
-    HMENU Bar() const { return m_bar; }
     HMENU Shortcut() const { return m_shortcut.Get(); }
     HACCEL Accelerators() const { return m_accelerators.Get(); }
 
@@ -68,7 +67,6 @@ public:
 
     // Menu text as shown, without the shortcut after the tab (for tests).
     std::wstring Caption(UINT id) const;
-    std::wstring BarCaption(int position) const;
 
 private:
     void Check(UINT id, bool on);
