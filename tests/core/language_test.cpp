@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "memory_text_files.h"
@@ -51,6 +52,17 @@ TEST(LanguageLines, ShippedFilesHoldEveryLine) {
             EXPECT_FALSE(lines.Line(i)->empty()) << i;
         }
     }
+}
+
+// The setting's numbers are what earlier runs stored: 0 Chinese, any other English.
+TEST(LanguageSetting, ZeroIsChineseAndAnyOtherNumberEnglish) {
+    for (const auto& [value, language] :
+         {std::pair{0, Language::Chinese}, std::pair{1, Language::English}, std::pair{7, Language::English},
+          std::pair{-1, Language::English}}) {
+        EXPECT_EQ(LanguageFromSetting(value), language) << value;
+    }
+    EXPECT_EQ(LanguageSetting(Language::Chinese), 0);
+    EXPECT_EQ(LanguageSetting(Language::English), 1);
 }
 
 }  // namespace

@@ -20,6 +20,15 @@ using orvell::testing::Utf8;
 
 constexpr OutputStyle kMessage{9, false, kPlainTextColour, Alignment::Centre};
 
+LookupView ViewOf(SearchType type, SearchMode mode, Language language, const wchar_t* input) {
+    LookupView view;
+    view.type = type;
+    view.mode = mode;
+    view.language = language;
+    view.input = input;
+    return view;
+}
+
 // With the shipped data files, read from disk as the program reads them. Every lookup starts where a
 // table result left the box (left-aligned, bold, a list showing), so each row shows what the lookup
 // itself sets: search results are centred again by the out-of-range message shown while the search
@@ -37,62 +46,38 @@ TEST(Lookup, EveryLookupShowsItsAnswerOrItsMessage) {
         bool tableLayout = false;
     };
     constexpr OutputStyle kFound{16, true, kResultColour, Alignment::Centre};
+    constexpr OutputStyle kFoundEn{10, true, kResultColour, Alignment::Centre};
     constexpr OutputStyle kByValue{12, true, kResultColour, Alignment::Centre};
+    constexpr OutputStyle kAsTable{12, true, kResultColour, Alignment::Left};
     // The full table's out-of-range message, shown while it searches, takes the bold away.
     constexpr OutputStyle kByFullValue{12, false, kResultColour, Alignment::Centre};
+    constexpr OutputStyle kAsFullTable{12, false, kResultColour, Alignment::Left};
     constexpr auto kResult = L"查询结果：";
     const std::wstring outOfRange = OutOfRangeMessage(kZh, kReverse, kShort);
     const Case cases[] = {
-        {kVB, kSearch, kZh, L"A", L"\r\n\r\n\r\n字符 A 对应的ASCⅡ值为：65", kFound, kResult, L""},
-        {kVB, kSearch, kZh, L"d", L"\r\n\r\n\r\n字符 d 对应的ASCⅡ值为：100", kFound, kResult, L""},
+        {kVB, kSearch, kZh, L"A", SearchResult(kZh, L"A", L"65"), kFound, kResult, L""},
         // English: smaller type; the caption stays the one the out-of-range message set.
-        {kDelphi,
-         kSearch,
-         kEn,
-         L"~",
-         L"\r\n\r\n\r\nThe Character ~ corresponds the ASCⅡ value: \r\n\r\n126",
-         {10, true, kResultColour, Alignment::Centre},
-         L"Tips",
-         L""},
-        {kC, kSearch, kZh, L"A", L"\r\n\r\n\r\n字符 A 对应的ASCⅡ值为：065", kFound, kResult, L""},
-        {kC, kSearch, kZh, L"(空格)", L"\r\n\r\n\r\n字符 (空格) 对应的ASCⅡ值为：032", kFound, kResult, L""},
+        {kDelphi, kSearch, kEn, L"~", SearchResult(kEn, L"~", L"126"), kFoundEn, L"Tips", L""},
+        {kC, kSearch, kZh, L"A", SearchResult(kZh, L"A", L"065"), kFound, kResult, L""},
         {kC, kSearch, kZh, L"nothing", OutOfRangeMessage(kZh, kSearch, kFull), kMessage, L"提示：",
          L"nothing"},
         // The short reverse search takes plain numbers from 33 to 126, leading zeros included.
-        {kDelphi, kReverse, kZh, L"65", L"\r\n\r\nASCⅡ值：65\r\n\r\n对应字符：A", kByValue, kResult, L""},
-        {kDelphi, kReverse, kZh, L"33", L"\r\n\r\nASCⅡ值：33\r\n\r\n对应字符：!", kByValue, kResult, L""},
-        {kDelphi, kReverse, kZh, L"097", L"\r\n\r\nASCⅡ值：97\r\n\r\n对应字符：a", kByValue, kResult, L""},
-        {kVB, kReverse, kEn, L"126", L"\r\n\r\nASCⅡ value: 126\r\n\r\nCorresponds Character: ~", kByValue,
-         kResult, L""},
+        {kDelphi, kReverse, kZh, L"65", ShortReversePlain(kZh, L"65", L"A"), kByValue, kResult, L""},
+        {kDelphi, kReverse, kZh, L"33", ShortReversePlain(kZh, L"33", L"!"), kByValue, kResult, L""},
+        {kDelphi, kReverse, kZh, L"097", ShortReversePlain(kZh, L"97", L"a"), kByValue, kResult, L""},
+        {kVB, kReverse, kEn, L"126", ShortReversePlain(kEn, L"126", L"~"), kByValue, kResult, L""},
         {kDelphi, kReverse, kZh, L"32", outOfRange, kMessage, L"提示：", L""},
         {kDelphi, kReverse, kZh, L"127", outOfRange, kMessage, L"提示：", L""},
         {kDelphi, kReverse, kZh, L"65a", outOfRange, kMessage, L"提示：", L""},  // in range, but not a number
         // "800×600": reverse results as tables, left-aligned.
-        {kDelphi,
-         kReverse,
-         kZh,
-         L"65",
-         ShortReverseTable(kZh, false, L"65", L"A"),
-         {12, true, kResultColour, Alignment::Left},
-         kResult,
-         L"",
+        {kDelphi, kReverse, kZh, L"65", ShortReverseTable(kZh, false, L"65", L"A"), kAsTable, kResult, L"",
          true},
-        {kC,
-         kReverse,
-         kZh,
-         L"255",
-         *FullReverseTable(kZh, 217, L"255", L"(空格'FF')"),
-         {12, false, kResultColour, Alignment::Left},
-         kResult,
-         L"",
-         true},
+        {kC, kReverse, kZh, L"255", *FullReverseTable(kZh, 217, L"255", L"(空格'FF')"), kAsFullTable, kResult,
+         L"", true},
         // The full reverse search compares the exact three digits and shows the stored text, blank
         // included; a value it does not hold stays in the box to be corrected.
         {kC, kReverse, kEn, L"65", OutOfRangeMessage(kEn, kReverse, kFull), kMessage, L"Tips", L"65"},
-        {kC, kReverse, kEn, L"065", L"\r\n\r\nASCⅡ value: 065\r\n\r\nCorresponds Character: A", kByFullValue,
-         kResult, L""},
-        {kC, kReverse, kZh, L"065", L"\r\n\r\n        ASCⅡ值：065\r\n\r\n       对应字符： A", kByFullValue,
-         kResult, L""},
+        {kC, kReverse, kEn, L"065", FullReversePlain(kEn, L"065", L" A"), kByFullValue, kResult, L""},
         // Empty input, for each mode and table.
         {kVB, kSearch, kEn, L"", EmptyInputMessage(kEn, kSearch, kShort), kMessage, L"Tips", L""},
         {kVB, kReverse, kZh, L"", EmptyInputMessage(kZh, kReverse, kShort), kMessage, L"提示：", L""},
@@ -102,11 +87,7 @@ TEST(Lookup, EveryLookupShowsItsAnswerOrItsMessage) {
     Lookup lookup(files);
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "row " << &c - cases << ": \"" << Utf8(c.input) << "\"");
-        LookupView view;
-        view.type = c.type;
-        view.mode = c.mode;
-        view.language = c.language;
-        view.input = c.input;
+        LookupView view = ViewOf(c.type, c.mode, c.language, c.input);
         view.tableLayout = c.tableLayout;
         view.style = {14, true, kPlainTextColour, Alignment::Left};
         view.frameCaption = L"before";
@@ -195,11 +176,7 @@ TEST(KeyPress, AnswersOnlyForAnEmptyBoxInPrintableCharacterSearch) {
     for (const Case& c : cases) {
         for (const Language language : {kZh, kEn}) {
             SCOPED_TRACE(::testing::Message() << "key " << c.key << " after \"" << Utf8(c.input) << '"');
-            LookupView view;
-            view.language = language;
-            view.type = c.type;
-            view.mode = c.mode;
-            view.input = c.input;
+            LookupView view = ViewOf(c.type, c.mode, language, c.input);
             view.output = L"before";
             view.style.alignment = Alignment::Left;
             view.shortListVisible = true;
@@ -223,29 +200,17 @@ TEST(Tips, TypeAndModeChangesSetTipsButtonAndInputLength) {
         SearchType type;
         SearchMode mode;
         const wchar_t* caption;
-        int width;
-        int searchLeft;
-        int listLeft;
         int maxLength;
         const wchar_t* frame;
     };
     const Case cases[] = {
-        {kZh, kVB, kSearch, L"查询(&S)", 1000, 1, 2430, 1, L"提示："},
-        {kZh, kC, kSearch, L"查询(&S)", 1000, 1, 2430, 8, L"提示："},
-        {kZh, kDelphi, kReverse, L"反查(&S)", 1000, 1, 2430, 3, L"提示："},
-        {kEn, kDelphi, kSearch, L"&Search", 1000, 2200, 1, 1, L"Tips:"},
-        {kEn, kVB, kReverse, L"Contract", 1200, 2200, 1, 3, L"Tips:"},
-        {kEn, kC, kReverse, L"Contract", 1200, 2200, 1, 3, L"Tips:"},
+        {kZh, kVB, kSearch, L"查询(&S)", 1, L"提示："},      {kZh, kC, kSearch, L"查询(&S)", 8, L"提示："},
+        {kZh, kDelphi, kReverse, L"反查(&S)", 3, L"提示："}, {kEn, kDelphi, kSearch, L"&Search", 1, L"Tips:"},
+        {kEn, kVB, kReverse, L"Contract", 3, L"Tips:"},      {kEn, kC, kReverse, L"Contract", 3, L"Tips:"},
     };
     for (const Case& c : cases) {
         for (const bool modeChange : {false, true}) {
-            LookupView view;
-            view.language = c.language;
-            view.type = c.type;
-            view.mode = c.mode;
-            view.input = L"too long";
-            view.searchLeft = 1;  // geometry a change does not set stays
-            view.listLeft = 1;
+            LookupView view = ViewOf(c.type, c.mode, c.language, L"too long");
             view.style = {16, true, kResultColour, Alignment::Left};
             view.shortListVisible = true;
             view.outputVisible = false;
@@ -254,33 +219,12 @@ TEST(Tips, TypeAndModeChangesSetTipsButtonAndInputLength) {
             EXPECT_EQ(view.style, kMessage);
             EXPECT_EQ(Utf8(view.frameCaption), Utf8(c.frame));
             EXPECT_EQ(Utf8(view.searchCaption), Utf8(c.caption));
-            EXPECT_EQ(view.searchWidth, c.width);
-            EXPECT_EQ(view.searchLeft, c.searchLeft);
-            EXPECT_EQ(view.listLeft, c.listLeft);
             EXPECT_EQ(view.inputMaxLength, c.maxLength);
             EXPECT_TRUE(view.outputVisible && !view.shortListVisible);
             // Only a mode change empties the box; a type change never shortens what is there.
             EXPECT_EQ(Utf8(view.input), modeChange ? "" : "too long");
         }
     }
-}
-
-TEST(Tips, LanguageSwitchKeepsTheAlignmentAndSetsTheButtonLast) {
-    LookupView view;
-    view.language = kEn;
-    view.mode = kReverse;
-    view.style = {12, true, kResultColour, Alignment::Left};
-    view.fullListVisible = true;
-    ShowLanguageSwitchTip(view);
-    EXPECT_EQ(view.output, LanguageSwitchTip(kEn, kReverse, kShort));
-    EXPECT_EQ(view.style, (OutputStyle{9, false, kPlainTextColour, Alignment::Left}));
-    EXPECT_EQ(Utf8(view.frameCaption), "Tips:");
-    EXPECT_FALSE(view.fullListVisible);
-
-    SetSearchButtonForLanguage(view);
-    EXPECT_EQ(Utf8(view.searchCaption), "Contract");
-    EXPECT_EQ(view.searchWidth, 1200);
-    EXPECT_EQ(view.searchLeft, 2200);
 }
 
 // Which box each way of asking for a list leaves showing, and with which frame caption.
@@ -315,9 +259,7 @@ TEST(Lists, EachListCommandShowsItsBoxAndCaption) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.name << ", row " << &c - cases);
-        LookupView view;
-        view.type = c.before;
-        view.language = c.language;
+        LookupView view = ViewOf(c.before, kSearch, c.language, L"");
         view.frameCaption = L"kept";
         view.shortListAlignment = Alignment::Left;
         view.fullListAlignment = Alignment::Centre;

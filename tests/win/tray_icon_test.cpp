@@ -3,12 +3,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/unique_handle.h"
 #include "test_window.h"
+#include "text/utf8.h"
 
 namespace orvell::win {
 namespace {
@@ -28,25 +30,31 @@ struct ShellCall {
     std::wstring tip;
     bool succeeded = false;
     bool presentAfter = false;
+    friend bool operator==(const ShellCall&, const ShellCall&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const ShellCall& c) {
+        return out << "{message " << c.message << ", id " << c.id << ", flags " << c.flags << ", tip \""
+                   << text::EncodeUtf8(c.tip) << "\", succeeded " << c.succeeded << ", present after "
+                   << c.presentAfter << "}";
+    }
 };
 
 std::vector<ShellCall> g_calls;
 // While set, the shell call fails at once, as it does before the taskbar exists.
 bool g_noTaskbar = false;
 
-// The icon is there when the shell accepts a change to it.
-bool IconPresent(HWND window, UINT id) {
+// Asks the shell itself about the icon of a window and id: it is there when the shell accepts a change.
+BOOL AskShell(DWORD message, HWND window, UINT id) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = window;
     data.uID = id;
-    return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    return ::Shell_NotifyIconW(message, &data);
 }
 
 BOOL WINAPI RecordingNotify(DWORD message, PNOTIFYICONDATAW data) {
     const BOOL result = g_noTaskbar ? FALSE : ::Shell_NotifyIconW(message, data);
     g_calls.push_back(ShellCall{message, data->hWnd, data->uID, data->uFlags, data->hIcon, data->szTip,
-                                result != FALSE, IconPresent(data->hWnd, data->uID)});
+                                result != FALSE, AskShell(NIM_MODIFY, data->hWnd, data->uID) != FALSE});
     return result;
 }
 
@@ -69,75 +77,46 @@ protected:
     HICON m_icon = nullptr;
 };
 
-TEST_F(TrayIconTest, ShowPutsUpOneIconWithItsTipAndTheObjectRemovesIt) {
+// One icon from Show until the object goes, changed in place. Before the taskbar exists it cannot go
+// up, and a restarted Explorer has lost it: either way the taskbar's broadcast brings it back.
+TEST_F(TrayIconTest, OneIconFromShowUntilTheObjectGoesAndAfterEachNewTaskbar) {
     HWND window = nullptr;
+    constexpr UINT kAll = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     {
         TrayIcon tray(m_owner.Handle(), kId, &RecordingNotify);
         window = tray.Handle();
-        ASSERT_NE(window, nullptr);
         tray.SetIcon(m_icon);
         tray.SetTip(L"Orvell(双击弹出窗体)");
         EXPECT_TRUE(g_calls.empty()) << "nothing reaches the shell before Show";
-
+        g_noTaskbar = true;
         tray.Show();
-        ASSERT_TRUE(tray.IsShown()) << "the shell refused the icon";
-        ASSERT_EQ(g_calls.size(), 1u);
-        EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
-        EXPECT_EQ(g_calls[0].window, window);
-        EXPECT_EQ(g_calls[0].id, kId);
-        EXPECT_EQ(g_calls[0].flags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-        EXPECT_EQ(g_calls[0].icon, m_icon);
-        EXPECT_EQ(g_calls[0].tip, L"Orvell(双击弹出窗体)");
-        EXPECT_TRUE(g_calls[0].presentAfter);
-
+        EXPECT_FALSE(tray.IsShown());
+        g_noTaskbar = false;
+        const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+        for (const char* before : {"shown before the taskbar existed", "lost with a restarted Explorer"}) {
+            if (tray.IsShown()) {
+                ASSERT_TRUE(AskShell(NIM_DELETE, window, kId));
+            }
+            g_calls.clear();
+            ::SendMessageW(window, taskbarCreated, 0, 0);
+            EXPECT_EQ(g_calls, (std::vector<ShellCall>{{NIM_ADD, window, kId, kAll, m_icon,
+                                                        L"Orvell(双击弹出窗体)", true, true}}))
+                << before;
+        }
         // Showing again, or a new tip, changes the one icon.
+        g_calls.clear();
         tray.Show();
         tray.SetTip(L"Orvell");
-        ASSERT_EQ(g_calls.size(), 3u);
-        for (const ShellCall& call : {g_calls[1], g_calls[2]}) {
-            EXPECT_EQ(call.message, static_cast<DWORD>(NIM_MODIFY));
-            EXPECT_TRUE(call.succeeded);
-        }
-        EXPECT_EQ(g_calls[2].tip, L"Orvell");
+        constexpr UINT kChange = NIF_ICON | NIF_TIP;
+        EXPECT_EQ(g_calls,
+                  (std::vector<ShellCall>{
+                      {NIM_MODIFY, window, kId, kChange, m_icon, L"Orvell(双击弹出窗体)", true, true},
+                      {NIM_MODIFY, window, kId, kChange, m_icon, L"Orvell", true, true}}));
         g_calls.clear();
     }
-    ASSERT_EQ(g_calls.size(), 1u);
-    EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_DELETE));
-    EXPECT_EQ(g_calls[0].window, window);
-    EXPECT_EQ(g_calls[0].id, kId);
-    EXPECT_TRUE(g_calls[0].succeeded);
-    EXPECT_FALSE(g_calls[0].presentAfter) << "the icon is gone while its window still exists";
-}
-
-// Before the taskbar exists the icon cannot go up; a restarted Explorer has lost it. Either way the
-// taskbar's broadcast brings it back.
-TEST_F(TrayIconTest, EachNewTaskbarGetsTheIcon) {
-    TrayIcon tray(m_owner.Handle(), kId, &RecordingNotify);
-    tray.SetIcon(m_icon);
-    tray.SetTip(L"Orvell");
-    g_noTaskbar = true;
-    tray.Show();
-    EXPECT_FALSE(tray.IsShown());
-    g_noTaskbar = false;
-    const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
-    for (const char* before : {"shown before the taskbar existed", "lost with a restarted Explorer"}) {
-        SCOPED_TRACE(before);
-        if (tray.IsShown()) {
-            NOTIFYICONDATAW data{};
-            data.cbSize = sizeof data;
-            data.hWnd = tray.Handle();
-            data.uID = kId;
-            ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &data));
-            ASSERT_FALSE(IconPresent(tray.Handle(), kId));
-        }
-        g_calls.clear();
-        ::SendMessageW(tray.Handle(), taskbarCreated, 0, 0);
-        EXPECT_TRUE(tray.IsShown());
-        ASSERT_EQ(g_calls.size(), 1u);
-        EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
-        EXPECT_EQ(g_calls[0].tip, L"Orvell");
-        EXPECT_TRUE(g_calls[0].presentAfter);
-    }
+    // Gone while its window still exists.
+    EXPECT_EQ(g_calls,
+              (std::vector<ShellCall>{{NIM_DELETE, window, kId, 0, m_icon, L"Orvell", true, false}}));
 }
 
 // A double click raises the event; a right click pops up the menu, if there is one, for the owner,

@@ -14,11 +14,12 @@ void LanguageLines::Load(text::TextFiles& files, Language language) {
     }
 }
 
-LanguageGeometry GeometryFor(Language language) {
-    if (language == Language::Chinese) {
-        return {1520, 2280, std::nullopt, 915, 1560, 855, 1000, 2480, 2430, 1180};
-    }
-    return {1030, 2220, 1300, 780, 1200, 855, 1000, 2200, 2250, 1360};
+Language LanguageFromSetting(std::int32_t value) {
+    return value == 0 ? Language::Chinese : Language::English;
+}
+
+std::int32_t LanguageSetting(Language language) {
+    return language == Language::Chinese ? 0 : 1;
 }
 
 }  // namespace orvell::app

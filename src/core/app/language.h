@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/main_layout.h"
 #include "lookup/types.h"
 #include "text/text_files.h"
 
@@ -62,20 +64,27 @@ private:
     std::array<std::optional<std::wstring>, kLanguageLineCount> m_lines;
 };
 
-// The main window's geometry that a switch sets, in twips. Option2(1)'s width is set in English only.
-struct LanguageGeometry {
-    int characterOptionLeft;
-    int valueOptionLeft;
-    std::optional<int> valueOptionWidth;
-    int inputLabelTop;
-    int inputLeft;
-    int inputWidth;
-    int searchButtonWidth;
-    int searchButtonLeft;
-    int listButtonLeft;
-    int listButtonWidth;
+// The controls whose captions come straight from a language file line. The search button and the
+// output frame take theirs through the lookup, which has the last word on them, and line 21 is the
+// window's title.
+struct CaptionLine {
+    int line;
+    MainControl control;
+};
+inline constexpr CaptionLine kCaptionLines[] = {
+    {language_line::kTypeFrame, MainControl::Frame1},
+    {language_line::kModeFrame, MainControl::Frame2},
+    {language_line::kModeLabel, MainControl::Label1},
+    {language_line::kCharacterOption, MainControl::Option2_0},
+    {language_line::kValueOption, MainControl::Option2_1},
+    {language_line::kInputLabel, MainControl::Label2},
+    {language_line::kListButton, MainControl::Command2},
+    {language_line::kHideButton, MainControl::Command3},
+    {language_line::kExitButton, MainControl::Command4},
 };
 
-LanguageGeometry GeometryFor(Language language);
+// The setting "Language": 0 is Chinese, any other number English; a switch stores 0 or 1.
+Language LanguageFromSetting(std::int32_t value);
+std::int32_t LanguageSetting(Language language);
 
 }  // namespace orvell::app

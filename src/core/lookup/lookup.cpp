@@ -85,15 +85,7 @@ void ShowTips(LookupView& view) {
     SetPlainStyle(view);
     view.style.alignment = Alignment::Centre;
     view.frameCaption = Chinese(view) ? L"提示：" : L"Tips:";
-    if (Chinese(view)) {
-        view.searchCaption = view.mode == SearchMode::Search ? L"查询(&S)" : L"反查(&S)";
-        view.searchWidth = 1000;
-        view.listLeft = 2430;
-    } else {
-        view.searchCaption = view.mode == SearchMode::Search ? L"&Search" : L"Contract";
-        view.searchWidth = view.mode == SearchMode::Search ? 1000 : 1200;
-        view.searchLeft = 2200;
-    }
+    SetSearchButtonForLanguage(view);
     view.inputMaxLength = MaxInputLength(view.type, view.mode);
     view.output = Tip(view.language, view.mode, TableFor(view.type));
     view.focusInput = true;
@@ -286,10 +278,6 @@ void SetSearchButtonForLanguage(LookupView& view) {
         view.searchCaption = search ? L"查询(&S)" : L"反查(&S)";
     } else {
         view.searchCaption = search ? L"&Search" : L"Contract";
-        if (!search) {
-            view.searchWidth = 1200;
-            view.searchLeft = 2200;
-        }
     }
 }
 

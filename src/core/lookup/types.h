@@ -39,7 +39,7 @@ struct OutputStyle {
 };
 
 // What the main window shows of the lookup: the window copies its controls into this before an
-// operation and applies it afterwards. Geometry is in twips.
+// operation and applies it afterwards. Where the controls stand follows from language and mode.
 struct LookupView {
     // Read by the lookup.
     SearchType type = SearchType::VisualBasic;
@@ -62,11 +62,8 @@ struct LookupView {
     Alignment shortListAlignment = Alignment::Centre;
     Alignment fullListAlignment = Alignment::Left;
 
-    // The search button (Command1) and the list button (Command2).
+    // The search button (Command1).
     std::wstring searchCaption = L"查询(&S)";
-    int searchLeft = 2520;
-    int searchWidth = 975;
-    int listLeft = 2280;
 };
 
 }  // namespace orvell::lookup

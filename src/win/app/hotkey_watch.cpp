@@ -76,8 +76,8 @@ UINT HotkeyWatch::Modifiers() const noexcept {
 }
 
 void HotkeyWatch::Update() {
-    // A stored value that names no key (0, or beyond the virtual-key range) registers nothing.
-    const bool wanted = m_active && !m_suspended && m_keyCode > 0 && m_keyCode <= 0xFE;
+    // A stored value that names no key (0, or past the last virtual-key code) registers nothing.
+    const bool wanted = m_active && !m_suspended && m_keyCode > 0 && m_keyCode <= VK_OEM_CLEAR;
     const UINT modifiers = Modifiers();
     if (m_registered && (!wanted || m_registeredKeyCode != m_keyCode || m_registeredModifiers != modifiers)) {
         Unregister();

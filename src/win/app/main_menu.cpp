@@ -9,6 +9,9 @@ namespace {
 
 namespace line = app::language_line;
 
+// What GetMenuState answers for a command the menu does not hold.
+constexpr UINT kNoSuchItem = static_cast<UINT>(-1);
+
 struct ItemText {
     UINT id;
     const wchar_t* caption;
@@ -44,14 +47,14 @@ void SetText(HMENU menu, UINT item, bool byPosition, const std::wstring& text) {
     ::SetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info);
 }
 
-std::wstring GetText(HMENU menu, UINT item, bool byPosition) {
+std::wstring GetText(HMENU menu, UINT id) {
     wchar_t buffer[256] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING;
     info.dwTypeData = buffer;
     info.cch = static_cast<UINT>(std::size(buffer));
-    if (!::GetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info)) {
+    if (!::GetMenuItemInfoW(menu, id, FALSE, &info)) {
         return {};
     }
     std::wstring text = buffer;
@@ -97,7 +100,8 @@ MainMenus::MainMenus() {
 
     HMENU help = Popup({{kNew, L"帮助主题(&T)", L"F1"}, {kAbout, L"关于....(&A)", L"F2"}});
 
-    m_bar = ::CreateMenu();
+    m_ownedBar.Reset(::CreateMenu());
+    m_bar = m_ownedBar.Get();
     AppendSubmenu(m_bar, m_fileMenu, L"文件(&F) ", 0);
     AppendSubmenu(m_bar, m_settingsMenu, L"设置(&S) ", 1);
     AppendSubmenu(m_bar, help, L" 帮助(&H) ", 2);
@@ -137,16 +141,15 @@ MainMenus::MainMenus() {
         {FVIRTKEY, VK_F7, static_cast<WORD>(kEnglish)},
         {FVIRTKEY, VK_F8, static_cast<WORD>(kRun)},
     };
-    m_accelerators = ::CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+    m_accelerators.Reset(::CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
 }
 
-MainMenus::~MainMenus() {
-    if (!m_barAttached && m_bar) {
-        ::DestroyMenu(m_bar);
+bool MainMenus::AttachBar(HWND window) {
+    if (!m_ownedBar || !::SetMenu(window, m_ownedBar.Get())) {
+        return false;
     }
-    if (m_accelerators) {
-        ::DestroyAcceleratorTable(m_accelerators);
-    }
+    (void)m_ownedBar.Release();  // the window's now
+    return true;
 }
 
 void MainMenus::Check(UINT id, bool on) {
@@ -155,11 +158,13 @@ void MainMenus::Check(UINT id, bool on) {
     ::CheckMenuItem(m_shortcut.Get(), id, state);
 }
 
+HMENU MainMenus::MenuOf(UINT id) const {
+    return ::GetMenuState(m_bar, id, MF_BYCOMMAND) != kNoSuchItem ? m_bar : m_shortcut.Get();
+}
+
 bool MainMenus::IsChecked(UINT id) const {
-    const UINT inBar = ::GetMenuState(m_bar, id, MF_BYCOMMAND);
-    const UINT state =
-        inBar != static_cast<UINT>(-1) ? inBar : ::GetMenuState(m_shortcut.Get(), id, MF_BYCOMMAND);
-    return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
+    const UINT state = ::GetMenuState(MenuOf(id), id, MF_BYCOMMAND);
+    return state != kNoSuchItem && (state & MF_CHECKED) != 0;
 }
 
 void MainMenus::SetLanguage(app::Language language) {
@@ -208,20 +213,12 @@ void MainMenus::ApplyCaptions(const app::LanguageLines& lines) {
     apply(line::kLanguageMenu, m_shortcut.Get(), 1, true, nullptr);
     apply(line::kScreenMenu, m_shortcut.Get(), 2, true, nullptr);
     for (const CommandTarget& target : kCommandTargets) {
-        HMENU menu = ::GetMenuState(m_bar, target.id, MF_BYCOMMAND) != static_cast<UINT>(-1)
-                         ? m_bar
-                         : m_shortcut.Get();
-        apply(target.line, menu, target.id, false, target.shortcut);
+        apply(target.line, MenuOf(target.id), target.id, false, target.shortcut);
     }
 }
 
 std::wstring MainMenus::Caption(UINT id) const {
-    HMENU menu = ::GetMenuState(m_bar, id, MF_BYCOMMAND) != static_cast<UINT>(-1) ? m_bar : m_shortcut.Get();
-    return GetText(menu, id, false);
-}
-
-std::wstring MainMenus::BarCaption(int position) const {
-    return GetText(m_bar, static_cast<UINT>(position), true);
+    return GetText(MenuOf(id), id);
 }
 
 }  // namespace orvell::win

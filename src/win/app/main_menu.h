@@ -45,10 +45,15 @@ inline constexpr UINT kOther1 = 213;
 class MainMenus {
 public:
     MainMenus();
+    MainMenus(const MainMenus&) = delete;
+    MainMenus& operator=(const MainMenus&) = delete;
 
-    HMENU Bar() const { return m_bar; }
+    // Gives the menu bar to the window (SetMenu), which destroys it with itself; the menus only refer to
+    // it from then on. Until then, and when the window refuses it, the bar is theirs to destroy.
+    bool AttachBar(HWND window);
+
     HMENU Shortcut() const { return m_shortcut.Get(); }
-    HACCEL Accelerators() const { return m_accelerators; }
+    HACCEL Accelerators() const { return m_accelerators.Get(); }
 
     // The check marks that always move together.
     void SetLanguage(app::Language language);
@@ -62,22 +67,15 @@ public:
 
     // Menu text as shown, without the shortcut after the tab (for tests).
     std::wstring Caption(UINT id) const;
-    std::wstring BarCaption(int position) const;
-
-    // The window takes the menu bar (SetMenu) and from then on destroys it with itself.
-    void AttachBar() { m_barAttached = true; }
-
-    MainMenus(const MainMenus&) = delete;
-    MainMenus& operator=(const MainMenus&) = delete;
-    ~MainMenus();
 
 private:
     void Check(UINT id, bool on);
+    HMENU MenuOf(UINT id) const;  // the bar, which holds it through its submenus, or the shortcut menu
 
+    unique_hmenu m_ownedBar;  // until a window takes it
     HMENU m_bar = nullptr;
-    bool m_barAttached = false;
     unique_hmenu m_shortcut;
-    HACCEL m_accelerators = nullptr;
+    unique_haccel m_accelerators;
     HMENU m_fileMenu = nullptr;
     HMENU m_settingsMenu = nullptr;
 };

@@ -4,26 +4,21 @@
 #include <shellapi.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "app/language.h"
+#include "app/main_controls.h"
 #include "app/main_menu.h"
-#include "app/push_button.h"
 #include "app/settings.h"
+#include "app/shell_texts.h"
 #include "app/startup_entry.h"
-#include "controls/xp_button_window.h"
+#include "app/tray_presence.h"
 #include "lookup/lookup.h"
-#include "platform/dpi.h"
-#include "platform/unique_handle.h"
 #include "platform/window.h"
 #include "text/text_files.h"
 
 namespace orvell::win {
-
-class HotkeyWatch;
-class TrayIcon;
 
 // What the main window works with; the program passes the real ones, tests their own.
 struct MainWindowServices {
@@ -38,10 +33,14 @@ struct MainWindowServices {
 };
 
 // frmTest: the program's main window, with the lookup, the lists, the menus, the screen and
-// language settings, the hotkey and the tray icon.
+// language settings, the hotkey and the tray icon. Everything reaches it as a message: clicks and
+// keys on its controls, menu commands, its timer, the hotkey and the tray icon's clicks.
 class MainWindow final : public Window {
 public:
+    using Control = app::MainControl;
+
     explicit MainWindow(MainWindowServices services);
+    // Destroys the window while the controls, menus and fonts it uses are still there.
     ~MainWindow() override;
 
     // Creates the window and runs the start-up sequence; the window shows itself unless it starts
@@ -52,110 +51,61 @@ public:
     // control sees the key.
     bool PreTranslate(MSG& message);
 
-    // Child controls (frmTest's names), for the tests.
-    enum class Control {
-        Frame1,
-        Option1_0,
-        Option1_1,
-        Option1_2,
-        Frame2,
-        Label1,
-        Option2_0,
-        Option2_1,
-        Label2,
-        Text1,
-        Command1,
-        Frame3,
-        Text2,
-        Text3,
-        Text4,
-        Command2,
-        Command3,
-        Command4,
-        Label3,
-    };
-    HWND Child(Control control) const;
-    // The XP-style buttons (Command2, Command3); null for any other control.
-    const XpButtonWindow* XpButton(Control control) const;
-    const lookup::LookupView& View() const { return m_view; }
+    // For the tests: the controls, the menus, and the windows the hotkey and the tray icon report to.
+    HWND Child(Control control) const { return m_controls.Child(control); }
+    const XpButtonWindow* XpButton(Control control) const { return m_controls.XpButton(control); }
     const MainMenus& Menus() const { return m_menus; }
-    HotkeyWatch& Hotkey() { return *m_hotkey; }
-    TrayIcon& Tray() { return *m_tray; }
-
-    // The handlers, as the window's events run them.
-    void OnCommand(UINT id);
-    void OnHotkeyPressed();
-    void OnTimer();
-    void ShowFromTrayIcon();
+    HotkeyWatch& Hotkey() { return m_tray->Hotkey(); }
+    TrayIcon& Tray() { return m_tray->Icon(); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    struct ChildGeometry {
-        int left, top, width, height;  // twips, relative to the window's client area
-    };
+    static LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
+    LRESULT OnChildMessage(Control control, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
 
-    void CreateControls();
-    HWND MakeChild(Control control, const wchar_t* className, const wchar_t* text, DWORD style,
-                   ChildGeometry geometry);
-    ChildGeometry Absolute(Control control) const;  // in the window's client area
-    void Place(Control control);
+    // The window's own events.
+    void OnCommand(UINT id, UINT notification);
+    void OnControlClicked(Control control);
+    void OnTimer(UINT_PTR id);
+    LRESULT OnEraseBackground(HDC dc);
+    void OnRightButtonDown(POINT at);
+    void OnDestroy();
+
+    // The controls' events.
+    LRESULT OnInputCharacter(HWND text1, WPARAM wParam, LPARAM lParam);
+    LRESULT OnOutputDoubleClick(HWND text2, WPARAM wParam, LPARAM lParam);
+    void OnOptionClicked(Control control);
+
     void StartUp();
+    void StartHidden();
+    void StartShown();
     void ExitProgram();
 
-    // The lookup's view of the controls, and back.
-    void ReadControls();
-    void ApplyView();
+    // A lookup operation between reading the controls and showing its view.
     template <typename Operation>
     void RunOperation(Operation&& operation) {
-        ReadControls();
+        m_controls.Read(m_view);
         operation(m_view);
-        ApplyView();
+        m_controls.Apply(m_view);
     }
 
     void SwitchLanguage(app::Language language);
     void SetScreen(bool eightHundred);
     void ToggleRunAtStartup();
-    void HideToTray(bool fromButton);
-    void ShowFromTray();
-    void SetTrayTip();
+    void TurnRunAtStartupOn(app::StartupEntryFailure failure);
+    void TurnRunAtStartupOff();
     void ShowShortcutMenu();
-    void CopyOutputToClipboard();
-    void OnOptionClicked(Control control);
-    bool OnAccessKey(wchar_t key);
-
-    LRESULT OnControlColour(HDC dc, HWND control);
-    HFONT OutputFont();
-
-    static LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR self);
-    LRESULT OnChildMessage(Control control, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     MainWindowServices m_services;
     lookup::Lookup m_lookup;
     lookup::LookupView m_view;
-    lookup::LookupView m_shown;  // what the controls show now
     app::LanguageLines m_languageLines;
     MainMenus m_menus;
-    TwipsScale m_scale;
-
-    std::map<Control, HWND> m_children;
-    std::map<Control, ChildGeometry> m_geometry;
-    PushButton m_command1;
-    XpButtonWindow m_command2;
-    XpButtonWindow m_command3;
-    PushButton m_command4;
-    std::unique_ptr<HotkeyWatch> m_hotkey;
-    std::unique_ptr<TrayIcon> m_tray;
-    unique_hicon m_icon;
-    unique_hicon m_smallIcon;
-
-    unique_hbrush m_background;
-    unique_hbrush m_white;
-    unique_hfont m_font;
-    std::map<std::pair<int, bool>, unique_hfont> m_outputFonts;
-    bool m_started = false;
+    MainControls m_controls;
+    std::unique_ptr<TrayPresence> m_tray;  // from Open until the window goes
 };
 
 }  // namespace orvell::win

@@ -26,8 +26,4 @@ std::wstring PushButton::Caption() const {
     return GetText(m_button);
 }
 
-void PushButton::SetBounds(const Rect& bounds) {
-    ::MoveWindow(m_button, bounds.left, bounds.top, bounds.Width(), bounds.Height(), TRUE);
-}
-
 }  // namespace orvell::win

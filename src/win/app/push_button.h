@@ -20,7 +20,6 @@ public:
 
     void SetCaption(std::wstring_view caption);
     std::wstring Caption() const;
-    void SetBounds(const Rect& bounds);
     HWND Handle() const noexcept { return m_button; }
 
 private:

@@ -52,7 +52,7 @@ void TrayIcon::SetPopupMenu(HMENU menu) {
 void TrayIcon::SetTip(std::wstring_view tip) {
     std::size_t length = std::min(tip.size(), kMaxTip);
     // Never keep half of a surrogate pair.
-    if (length < tip.size() && length > 0 && tip[length - 1] >= 0xD800 && tip[length - 1] <= 0xDBFF) {
+    if (length < tip.size() && length > 0 && IS_HIGH_SURROGATE(tip[length - 1])) {
         --length;
     }
     m_tip.assign(tip.substr(0, length));
