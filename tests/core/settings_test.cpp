@@ -45,5 +45,28 @@ TEST(StartupSettings, AMissingHotkeyBecomesF12AndEveryOtherValueIsReadAsStored) 
     }
 }
 
+// The hotkey timer reads three values ten times a second: from memory, until the store may have changed.
+TEST(CachedSettingsStore, ReadsFromMemoryUntilInvalidatedAndWritesOnlyChanges) {
+    MemorySettingsStore backing;
+    backing.values = {{L"HotKey", 119}};
+    CachedSettingsStore cached(backing);
+    EXPECT_EQ(cached.Read(L"HotKey"), 119);
+    EXPECT_EQ(cached.Read(L"Check"), 0);
+    backing.values = {{L"HotKey", 65}, {L"Check", 1}};  // changed from outside
+    EXPECT_EQ(cached.Read(L"HotKey"), 119) << "not yet told";
+    cached.Invalidate();
+    EXPECT_EQ(cached.Read(L"HotKey"), 65);
+    EXPECT_EQ(cached.Read(L"Check"), 1);
+
+    cached.Write(L"Check", 1);
+    EXPECT_EQ(backing.writeCount, 0) << "the value already stored";
+    cached.Write(L"Check", 0);
+    cached.Write(L"Combo", 3);
+    EXPECT_EQ(backing.values, (Values{{L"HotKey", 65}, {L"Check", 0}, {L"Combo", 3}}));
+    cached.Delete(L"Combo");
+    EXPECT_EQ(cached.Read(L"Combo"), 0);
+    EXPECT_EQ(backing.values.count(L"Combo"), 0u);
+}
+
 }  // namespace
 }  // namespace orvell::app

@@ -32,6 +32,24 @@ public:
     int deleteCount = 0;
 };
 
+// Values kept in memory in front of a slower store (the registry: every call is a round trip to
+// another process under Wine). Reads after the first come from memory; a write goes through unless
+// it would store the value already known; Invalidate forgets everything, for when the store may have
+// been changed from outside.
+class CachedSettingsStore final : public SettingsStore {
+public:
+    explicit CachedSettingsStore(SettingsStore& backing) : m_backing(backing) {}
+
+    std::int32_t Read(std::wstring_view name) const override;
+    void Write(std::wstring_view name, std::int32_t value) override;
+    void Delete(std::wstring_view name) override;
+    void Invalidate() { m_known.clear(); }
+
+private:
+    SettingsStore& m_backing;
+    mutable std::map<std::wstring, std::int32_t, std::less<>> m_known;
+};
+
 namespace setting {
 inline constexpr std::wstring_view kSoftwareRun = L"SoftwareRun";
 inline constexpr std::wstring_view kLanguage = L"Language";

@@ -12,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    orvell::win::RegistrySettingsStore settings(HKEY_CURRENT_USER, orvell::win::kProductKeyPath);
+    orvell::win::WatchedRegistrySettings settings(HKEY_CURRENT_USER, orvell::win::kProductKeyPath);
     orvell::win::RegistryRunKeys runKeys(HKEY_LOCAL_MACHINE, orvell::win::kRunKeyPath, HKEY_CURRENT_USER,
                                          orvell::win::kRunKeyPath);
     orvell::win::ExeFolderTextFiles files;

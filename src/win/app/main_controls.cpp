@@ -92,8 +92,6 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
         Make(child.control, child.className, child.text, child.style);
     }
     ::SendMessageW(Child(Control::Text1), EM_SETLIMITTEXT, static_cast<WPARAM>(m_shown.inputMaxLength), 0);
-    SetText(Child(Control::Text3), lookup::ShortAsciiList());
-    SetText(Child(Control::Text4), lookup::FullAsciiList());
     ::SendMessageW(Child(Control::Option1_0), BM_SETCHECK, BST_CHECKED, 0);
     ::SendMessageW(Child(Control::Option2_0), BM_SETCHECK, BST_CHECKED, 0);
 
@@ -120,6 +118,16 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     }
     const auto order = app::MainStackingOrder();
     std::for_each(order.rbegin(), order.rend(), [this](Control control) { Stack(control); });
+}
+
+void MainControls::ShowList(Control control, bool visible, std::wstring (*text)()) {
+    HWND list = Child(control);
+    // Filled when first shown: laying out the long lists in the Chinese font is a good part of the
+    // window's start-up, and most runs never open them.
+    if (visible && ::GetWindowTextLengthW(list) == 0) {
+        SetText(list, text());
+    }
+    ::ShowWindow(list, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void MainControls::Make(Control control, const wchar_t* className, std::wstring_view text, DWORD style) {
@@ -178,8 +186,8 @@ void MainControls::Apply(LookupView& view) {
         SetText(Child(Control::Frame3), view.frameCaption);
     }
     ::ShowWindow(text2, view.outputVisible ? SW_SHOWNA : SW_HIDE);
-    ::ShowWindow(Child(Control::Text3), view.shortListVisible ? SW_SHOWNA : SW_HIDE);
-    ::ShowWindow(Child(Control::Text4), view.fullListVisible ? SW_SHOWNA : SW_HIDE);
+    ShowList(Control::Text3, view.shortListVisible, &lookup::ShortAsciiList);
+    ShowList(Control::Text4, view.fullListVisible, &lookup::FullAsciiList);
     if (view.searchCaption != m_command1.Caption()) {
         m_command1.SetCaption(view.searchCaption);
     }

@@ -52,6 +52,7 @@ public:
     HBRUSH Background() const { return m_background.Get(); }
 
 private:
+    void ShowList(Control control, bool visible, std::wstring (*text)());
     void Make(Control control, const wchar_t* className, std::wstring_view text, DWORD style);
     Rect PixelBounds(Control control) const;
     // As a standard button reports a click.

@@ -58,4 +58,68 @@ void RegistrySettingsStore::Delete(std::wstring_view name) {
     ::RegDeleteValueW(key.Get(), std::wstring(name).c_str());
 }
 
+RegistryChangeWatch::RegistryChangeWatch(HKEY root, std::wstring keyPath)
+    : m_root(root), m_keyPath(std::move(keyPath)), m_event(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+    Start();
+}
+
+RegistryChangeWatch::~RegistryChangeWatch() {
+    if (m_wait != nullptr) {
+        // Waits for a running callback: it must not see this object half gone.
+        ::UnregisterWaitEx(m_wait, INVALID_HANDLE_VALUE);
+    }
+}
+
+bool RegistryChangeWatch::Start() {
+    if (!m_event) {
+        return false;
+    }
+    if (!m_key && ::RegOpenKeyExW(m_root, m_keyPath.c_str(), 0, KEY_NOTIFY, m_key.Put()) != ERROR_SUCCESS) {
+        return false;
+    }
+    if (m_wait == nullptr &&
+        !::RegisterWaitForSingleObject(&m_wait, m_event.Get(), &RegistryChangeWatch::OnSignal, this, INFINITE,
+                                       WT_EXECUTEDEFAULT)) {
+        m_wait = nullptr;
+        return false;
+    }
+    return ::RegNotifyChangeKeyValue(m_key.Get(), FALSE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                                     m_event.Get(), TRUE) == ERROR_SUCCESS;
+}
+
+bool RegistryChangeWatch::TakeChange() {
+    if (!m_changed.exchange(false)) {
+        return false;
+    }
+    if (!Start()) {
+        m_changed = true;  // not watched: every question is a change
+    }
+    return true;
+}
+
+void CALLBACK RegistryChangeWatch::OnSignal(void* self, BOOLEAN) {
+    static_cast<RegistryChangeWatch*>(self)->m_changed = true;
+}
+
+void WatchedRegistrySettings::Refresh() const {
+    if (m_watch.TakeChange()) {
+        m_cache.Invalidate();
+    }
+}
+
+std::int32_t WatchedRegistrySettings::Read(std::wstring_view name) const {
+    Refresh();
+    return m_cache.Read(name);
+}
+
+void WatchedRegistrySettings::Write(std::wstring_view name, std::int32_t value) {
+    Refresh();
+    m_cache.Write(name, value);
+}
+
+void WatchedRegistrySettings::Delete(std::wstring_view name) {
+    Refresh();
+    m_cache.Delete(name);
+}
+
 }  // namespace orvell::win

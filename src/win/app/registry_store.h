@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "app/settings.h"
+#include "platform/unique_handle.h"
 
 namespace orvell::win {
 
@@ -28,6 +30,52 @@ public:
 private:
     HKEY m_root;
     std::wstring m_keyPath;
+};
+
+// Tells when the values of a registry key have changed, by anyone, without asking the registry each
+// time: the system signals an event, a waiting thread of the system's pool notes it, and the question
+// is answered from that note. A key that cannot be watched (not there yet) always counts as changed.
+class RegistryChangeWatch {
+public:
+    RegistryChangeWatch(HKEY root, std::wstring keyPath);
+    ~RegistryChangeWatch();
+    RegistryChangeWatch(const RegistryChangeWatch&) = delete;
+    RegistryChangeWatch& operator=(const RegistryChangeWatch&) = delete;
+
+    // True when the key may have changed since the last call that returned true. The watch is renewed
+    // before the answer, so a change made while the caller reads again is not lost.
+    bool TakeChange();
+
+private:
+    bool Start();
+    static void CALLBACK OnSignal(void* self, BOOLEAN timedOut);
+
+    HKEY m_root;
+    std::wstring m_keyPath;
+    unique_hkey m_key;
+    unique_handle m_event;
+    HANDLE m_wait = nullptr;
+    std::atomic<bool> m_changed{true};
+};
+
+// The program's settings: the registry key, read through a memory of its values that is forgotten
+// whenever the key changes. The hotkey timer's reads then cost nothing while nothing changes, and a
+// change made outside the program is still seen at the next tick.
+class WatchedRegistrySettings final : public app::SettingsStore {
+public:
+    WatchedRegistrySettings(HKEY root, const std::wstring& keyPath)
+        : m_registry(root, keyPath), m_cache(m_registry), m_watch(root, keyPath) {}
+
+    std::int32_t Read(std::wstring_view name) const override;
+    void Write(std::wstring_view name, std::int32_t value) override;
+    void Delete(std::wstring_view name) override;
+
+private:
+    void Refresh() const;
+
+    RegistrySettingsStore m_registry;
+    mutable app::CachedSettingsStore m_cache;
+    mutable RegistryChangeWatch m_watch;
 };
 
 }  // namespace orvell::win

@@ -37,6 +37,7 @@ TrayIcon::TrayIcon(HWND owner, UINT id, NotifyFunction notify)
 }
 
 TrayIcon::~TrayIcon() {
+    Settle();
     Remove();
 }
 
@@ -64,11 +65,26 @@ void TrayIcon::SetOnDoubleClick(std::function<void()> onDoubleClick) {
 }
 
 void TrayIcon::Show() {
+    Settle();
     m_wanted = true;
     if (m_shown) {
         Modify();
-    } else {
-        m_shown = Add();
+        return;
+    }
+    if (Handle() == nullptr) {
+        return;
+    }
+    // The data travel by value: the thread reads nothing of this object.
+    m_adding =
+        std::async(std::launch::async, [notify = m_notify, data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP)] {
+            NOTIFYICONDATAW copy = data;
+            return notify(NIM_ADD, &copy) != FALSE;
+        });
+}
+
+void TrayIcon::Settle() {
+    if (m_adding.valid()) {
+        m_shown = m_adding.get();
     }
 }
 
@@ -94,6 +110,7 @@ bool TrayIcon::Add() {
 }
 
 void TrayIcon::Modify() {
+    Settle();
     if (m_shown) {
         NOTIFYICONDATAW data = Data(NIF_ICON | NIF_TIP);
         m_notify(NIM_MODIFY, &data);
@@ -140,6 +157,7 @@ void TrayIcon::OnNotify(UINT mouseMessage) {
 void TrayIcon::OnTaskbarCreated() {
     // A new taskbar knows no icons: add ours again. This also puts up an icon that was refused
     // because the program started before the taskbar, as a start with Windows may.
+    Settle();
     if (m_wanted) {
         m_shown = Add();
     }

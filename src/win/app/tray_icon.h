@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <future>
 #include <string>
 #include <string_view>
 
@@ -34,10 +35,16 @@ public:
     void SetOnDoubleClick(std::function<void()> onDoubleClick);
 
     // Puts the icon up with its current icon and tip; again, it keeps one icon and refreshes it. When
-    // there is no taskbar yet the icon comes up as soon as one is created.
+    // there is no taskbar yet the icon comes up as soon as one is created. The first call returns at
+    // once and the shell is asked on a thread of its own: under Wine the first icon of a session makes
+    // the shell build its notification area first, which would keep the window from showing for a
+    // quarter of a second. Every later call to the shell waits for that answer, so calls keep their order.
     void Show();
-    // Whether the shell holds the icon now.
-    bool IsShown() const noexcept { return m_shown; }
+    // Whether the shell holds the icon now (waits for the answer to a first Show).
+    bool IsShown() {
+        Settle();
+        return m_shown;
+    }
 
     // The hidden window the shell reports to, and the message it uses.
     using Window::Handle;
@@ -48,6 +55,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     NOTIFYICONDATAW Data(UINT flags) const;
+    void Settle();
     bool Add();
     void Modify();
     void Remove();
@@ -65,6 +73,7 @@ private:
     std::function<void()> m_onDoubleClick;
     bool m_wanted = false;  // Show was asked for
     bool m_shown = false;
+    std::future<bool> m_adding;  // the first Show's answer, until it is settled
 };
 
 }  // namespace orvell::win
