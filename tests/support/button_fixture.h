@@ -30,13 +30,14 @@ public:
         std::wstring title;
         std::wstring text;
         MessageIcon icon;
+        std::size_t notifiedBefore = 0;  // how many names the host had been told before the box
         friend bool operator==(const Message&, const Message&) = default;
     };
     using I = std::int16_t;
 
     void PropertyChanged(std::wstring_view name) override { notified.emplace_back(name); }
     void ShowMessage(std::wstring_view title, std::wstring_view text, MessageIcon icon) override {
-        messages.push_back(Message{std::wstring(title), std::wstring(text), icon});
+        messages.push_back(Message{std::wstring(title), std::wstring(text), icon, notified.size()});
         Log("message");
     }
     void ApplyEnabled(bool on) override { enabled = on; }

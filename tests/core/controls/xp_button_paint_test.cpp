@@ -88,9 +88,7 @@ TEST(XpBody, GradientOutlineArcsAndRegionOfTheNormalFace) {
 }
 
 TEST(XpBody, RimsOfEachState) {
-    const Colour c = Colour(0xF0F0F0);
-    const Colour c2 = Colour(0xC8D0D0);
-    const Colour disabled = Shade(kWhite, -24);
+    const Colour c = Colour(0xF0F0F0), c2 = Colour(0xC8D0D0), disabled = Shade(kWhite, -24);
     const Colour hot[] = {Colour(0xCEF3FF), Colour(0x8CDBFF), Colour(0x31B2FF), Colour(0x6BCBFF),
                           Colour(0x0096E7)};
     const Colour focus[] = {Colour(0xFFE7CE), Colour(0xF7D7BD), Colour(0xE7AE8C), Colour(0xF0D1B5),
@@ -105,11 +103,12 @@ TEST(XpBody, RimsOfEachState) {
         std::vector<Sample> samples;
         Colour outline;
     };
+    const Enter forced = [](VelloXPButton& b) { b.ReDraw(true); };
     const Case cases[] = {
         {"hovered",
-         [](VelloXPButton& b) {
-             b.OnMouseMove(0, 0, 10, 10);
-             b.ReDraw(true);
+         [&](VelloXPButton& b) {
+             kHover(b);
+             forced(b);
          },
          {{{10, 1}, hot[0]},
           {{72, 1}, hot[0]},
@@ -126,9 +125,9 @@ TEST(XpBody, RimsOfEachState) {
           {{37, 11}, Row(kWhite, 11)}},
          kOutline},
         {"focused",
-         [](VelloXPButton& b) {
-             b.OnGotFocus();
-             b.ReDraw(true);
+         [&](VelloXPButton& b) {
+             kFocus(b);
+             forced(b);
          },
          {{{10, 1}, focus[0]},
           {{10, 2}, focus[1]},
@@ -141,7 +140,7 @@ TEST(XpBody, RimsOfEachState) {
           {{37, 11}, Row(kWhite, 11)}},
          kOutline},
         {"pressed",
-         [](VelloXPButton& b) { b.OnMouseDown(1, 0, 10, 10); },
+         kPress,
          {{{10, 1}, Shade(c2, -32)},
           {{10, 2}, Shade(c2, -24)},
           {{1, 10}, Shade(c2, -32)},
