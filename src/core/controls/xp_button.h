@@ -69,8 +69,14 @@ public:
     int Height() const { return m_height; }
 
     // Reading these background colours also derives their smooth colours again (and tells the host).
-    Colour CaptionBack();
-    Colour PictureBack();
+    Colour CaptionBack() {
+        DeriveSmoothColours(true);
+        return m_props.captionBack;
+    }
+    Colour PictureBack() {
+        DeriveSmoothColours(false);
+        return m_props.pictureBack;
+    }
 
     // Setters with rules of their own.
     void SetType(std::int32_t type);
@@ -88,11 +94,17 @@ public:
     void SetFontBold(bool on) { ChangeFont(&FontDescription::bold, on); }
     void SetMouseIcon(PictureRef icon);
     void SetMousePointer(std::int32_t pointer);
-    void SetCaptionBack(Colour colour);
-    void SetPictureBack(Colour colour);
+    void SetCaptionBack(Colour colour) { SetBackground(true, colour); }
+    void SetPictureBack(Colour colour) { SetBackground(false, colour); }
     // The smooth colours always follow their backgrounds: the value given is dropped.
-    void SetCaptionBackSmooth(Colour ignored);
-    void SetPictureBackSmooth(Colour ignored);
+    void SetCaptionBackSmooth(Colour) {
+        DeriveSmoothColours(true);
+        ReDraw(false);
+    }
+    void SetPictureBackSmooth(Colour) {
+        DeriveSmoothColours(false);
+        ReDraw(false);
+    }
 
     // Setters that check, store, tell the host and redraw as the row of their property says. The
     // access-key text (SetAccessKeyText) takes effect at the next restore.
@@ -195,6 +207,7 @@ private:
     void StoreAttachedArea(const AttachedArea& area);
     void NotifyAttachedArea();
     void DeriveSmoothColours(bool caption);
+    void SetBackground(bool caption, Colour colour);
     void Disable();
 
     // Layout.

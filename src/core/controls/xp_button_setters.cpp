@@ -142,46 +142,18 @@ void VelloXPButton::SetMousePointer(std::int32_t pointer) {
     Notify(kXpKey<&P::mousePointer>);
 }
 
-// The smooth colours are never set, only derived from their backgrounds.
+// A smooth colour is never set, only derived from its background: the caption's or the picture
+// area's.
 void VelloXPButton::DeriveSmoothColours(bool caption) {
-    if (caption) {
-        m_props.captionBackSmooth = SmoothColour(m_surface.Resolve(m_props.captionBack));
-        Notify(kXpKey<&P::captionBackSmooth>);
-    } else {
-        m_props.pictureBackSmooth = SmoothColour(m_surface.Resolve(m_props.pictureBack));
-        Notify(kXpKey<&P::pictureBackSmooth>);
-    }
+    const Colour back = caption ? m_props.captionBack : m_props.pictureBack;
+    (caption ? m_props.captionBackSmooth : m_props.pictureBackSmooth) = SmoothColour(m_surface.Resolve(back));
+    Notify(caption ? kXpKey<&P::captionBackSmooth> : kXpKey<&P::pictureBackSmooth>);
 }
 
-Colour VelloXPButton::CaptionBack() {
-    DeriveSmoothColours(true);
-    return m_props.captionBack;
-}
-
-Colour VelloXPButton::PictureBack() {
-    DeriveSmoothColours(false);
-    return m_props.pictureBack;
-}
-
-void VelloXPButton::SetCaptionBack(Colour colour) {
-    m_props.captionBack = colour;
-    Notify(kXpKey<&P::captionBack>);
-    SetCaptionBackSmooth(colour);
-}
-
-void VelloXPButton::SetCaptionBackSmooth(Colour) {
-    DeriveSmoothColours(true);
-    ReDraw(false);
-}
-
-void VelloXPButton::SetPictureBack(Colour colour) {
-    m_props.pictureBack = colour;
-    Notify(kXpKey<&P::pictureBack>);
-    SetPictureBackSmooth(colour);
-}
-
-void VelloXPButton::SetPictureBackSmooth(Colour) {
-    DeriveSmoothColours(false);
+void VelloXPButton::SetBackground(bool caption, Colour colour) {
+    (caption ? m_props.captionBack : m_props.pictureBack) = colour;
+    Notify(caption ? kXpKey<&P::captionBack> : kXpKey<&P::pictureBack>);
+    DeriveSmoothColours(caption);
     ReDraw(false);
 }
 
