@@ -5,10 +5,13 @@
 // read it, so a property's rules are stated once, here.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "controls/xp_button_properties.h"

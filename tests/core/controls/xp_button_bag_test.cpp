@@ -36,8 +36,7 @@ TEST(XpButtonBag, ADesignIsRestoredByItsKeysAndSavedBackToTheSameText) {
         L"Button声音_执行时=C:\\Sounds\\click me.wav\r\n关闭DisEnabled效果=-1\r\n标题_背景色=0x00123456\r\n"
         L"标题_留空_底部=-32768\r\n图片区_背景色=0x80000010\r\n图片框_宽=30\r\n附加区周边留空=6\r\n"
         L"热键=a&\r\n图片框效果=2\r\n";
-    const Restored r(text::DecodeUtf8(text::EncodeUtf8(design)).value(),
-                     TestPictureSource{icon, hover, attached}, L"Command2");
+    const Restored r(design, TestPictureSource{icon, hover, attached}, L"Command2");
     P expected;
     expected.caption = L"ASCⅡ表\r\n(&A) 100%";
     expected.enabled = false;
