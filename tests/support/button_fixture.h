@@ -7,11 +7,13 @@
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "controls/xp_button.h"
 #include "support/pixel_canvas.h"
+#include "text/utf8.h"
 
 namespace orvell::controls::test {
 
@@ -30,13 +32,14 @@ public:
         std::wstring title;
         std::wstring text;
         MessageIcon icon;
+        std::size_t notifiedBefore = 0;  // how many names the host had been told before the box
         friend bool operator==(const Message&, const Message&) = default;
     };
     using I = std::int16_t;
 
     void PropertyChanged(std::wstring_view name) override { notified.emplace_back(name); }
     void ShowMessage(std::wstring_view title, std::wstring_view text, MessageIcon icon) override {
-        messages.push_back(Message{std::wstring(title), std::wstring(text), icon});
+        messages.push_back(Message{std::wstring(title), std::wstring(text), icon, notified.size()});
         Log("message");
     }
     void ApplyEnabled(bool on) override { enabled = on; }
@@ -215,5 +218,61 @@ public:
 private:
     std::map<std::wstring, PictureRef> m_pictures;
 };
+
+// Plays input written as steps separated by ";": "move x y [buttons shift]", "down button x y
+// [shift]", "up button x y [shift]", "keydown code [shift]", "keyup code", "press ascii", "click",
+// "double", "focus", "blur", "alt letter", "design key=value|key=value..." (restores a design),
+// "disable", "nolook" (关闭DisEnabled效果 on) and "redraw" (forced).
+inline void Play(VelloXPButton& b, const std::string& steps) {
+    std::istringstream in(steps);
+    std::string step;
+    while (std::getline(in, step, ';')) {
+        std::istringstream words(step);
+        std::string what;
+        words >> what;
+        float x = 0, y = 0;
+        std::int16_t n = 0, shift = 0;
+        if (what == "move") {
+            std::int16_t buttons = 0;
+            words >> x >> y >> buttons >> shift;
+            b.OnMouseMove(buttons, shift, x, y);
+        } else if (what == "down" || what == "up") {
+            words >> n >> x >> y >> shift;
+            what == "down" ? b.OnMouseDown(n, shift, x, y) : b.OnMouseUp(n, shift, x, y);
+        } else if (what == "keydown") {
+            words >> n >> shift;
+            b.OnKeyDown(n, shift);
+        } else if (what == "keyup" || what == "press") {
+            words >> n;
+            what == "keyup" ? b.OnKeyUp(n, 0) : b.OnKeyPress(n);
+        } else if (what == "alt") {
+            std::string letter;
+            words >> letter;
+            b.OnAccessKey(static_cast<wchar_t>(letter.at(0)));
+        } else if (what == "design") {
+            std::string design;
+            std::getline(words >> std::ws, design);
+            std::replace(design.begin(), design.end(), '|', '\n');
+            TestPictureSource none;
+            b.Restore(PropertyBag::Parse(text::DecodeUtf8(design).value()), L"Command1", kHostFont, none);
+        } else if (what == "click") {
+            b.OnClick();
+        } else if (what == "double") {
+            b.OnDoubleClick();
+        } else if (what == "focus") {
+            b.OnGotFocus();
+        } else if (what == "blur") {
+            b.OnLostFocus();
+        } else if (what == "disable") {
+            b.SetEnabled(false);
+        } else if (what == "nolook") {
+            b.SetNoDisabledLook(true);
+        } else if (what == "redraw") {
+            b.ReDraw(true);
+        } else if (!what.empty()) {
+            throw std::invalid_argument("unknown step " + step);
+        }
+    }
+}
 
 }  // namespace orvell::controls::test

@@ -224,242 +224,212 @@ void PropertyBag::ReportProblem(int line, std::wstring message) const {
     m_problems.push_back(BagProblem{line, std::move(message)});
 }
 
-void PropertyBag::ReportBadValue(std::wstring_view key, const std::wstring& value,
-                                 std::wstring_view expected) const {
-    ReportProblem(0, L"\"" + std::wstring(key) + L"\": \"" + value + L"\" is not " + std::wstring(expected) +
-                         L"; the default is used");
-}
+namespace {
 
-std::int32_t PropertyBag::ReadLong(std::wstring_view key, std::int32_t fallback) const {
-    const std::wstring* text = Find(key);
-    if (text == nullptr) {
-        return fallback;
-    }
-    const std::optional<long long> value = ParseWhole(*text);
-    if (!value || *value < std::numeric_limits<std::int32_t>::min() ||
-        *value > std::numeric_limits<std::int32_t>::max()) {
-        ReportBadValue(key, *text, L"a whole number from -2147483648 to 2147483647");
-        return fallback;
-    }
-    return static_cast<std::int32_t>(*value);
-}
+// The text form of each kind of value: how it is read (nothing when the text does not hold one), what
+// a reader is told it should have been, and how it is written.
+template <typename T>
+struct ValueText;
 
-std::int16_t PropertyBag::ReadInteger(std::wstring_view key, std::int16_t fallback) const {
-    const std::wstring* text = Find(key);
-    if (text == nullptr) {
-        return fallback;
-    }
-    const std::optional<long long> value = ParseWhole(*text);
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max()) {
-        ReportBadValue(key, *text, L"a whole number from -32768 to 32767");
-        return fallback;
-    }
-    return static_cast<std::int16_t>(*value);
-}
-
-double PropertyBag::ReadDouble(std::wstring_view key, double fallback) const {
-    const std::wstring* text = Find(key);
-    if (text == nullptr) {
-        return fallback;
-    }
-    const std::optional<double> value = ParseFraction(*text);
-    if (!value) {
-        ReportBadValue(key, *text, L"a number");
-        return fallback;
-    }
-    return *value;
-}
-
-bool PropertyBag::ReadBoolean(std::wstring_view key, bool fallback) const {
-    const std::wstring* text = Find(key);
-    if (text == nullptr) {
-        return fallback;
-    }
-    const std::wstring_view trimmed = TrimSpaces(*text);
-    if (EqualsIgnoringCase(trimmed, L"True")) {
-        return true;
-    }
-    if (EqualsIgnoringCase(trimmed, L"False")) {
-        return false;
-    }
-    const std::optional<long long> value = ParseWhole(trimmed);
-    if (!value) {
-        ReportBadValue(key, *text, L"-1 or 0");
-        return fallback;
-    }
-    return *value != 0;
-}
-
-Colour PropertyBag::ReadColour(std::wstring_view key, Colour fallback) const {
-    const std::wstring* text = Find(key);
-    if (text == nullptr) {
-        return fallback;
-    }
-    const std::optional<long long> value = ParseWhole(*text);
-    if (!value || *value < std::numeric_limits<std::int32_t>::min() ||
-        *value > std::numeric_limits<std::uint32_t>::max()) {
-        ReportBadValue(key, *text, L"a colour");
-        return fallback;
-    }
-    // Decimal colours may be written either way: 2147483663 and -2147483633 are both the button face.
-    return Colour(static_cast<std::uint32_t>(*value));
-}
-
-std::wstring PropertyBag::ReadString(std::wstring_view key, std::wstring_view fallback) const {
-    const std::wstring* text = Find(key);
-    return text == nullptr ? std::wstring(fallback) : *text;
-}
-
-FontDescription PropertyBag::ReadFont(std::wstring_view key, const FontDescription& fallback) const {
-    const std::wstring* text = Find(key);
-    if (text == nullptr) {
-        return fallback;
-    }
-    // "name,size" or "name,size,flags"; a name may hold commas, so the fields are taken from the end.
-    const std::wstring_view whole = *text;
-    std::wstring_view name;
-    std::wstring_view size;
-    std::wstring_view flags;
-    const std::size_t last = whole.rfind(L',');
-    if (last == std::wstring_view::npos) {
-        ReportBadValue(key, *text, L"a font (name,size,flags)");
-        return fallback;
-    }
-    if (ParseFraction(whole.substr(last + 1))) {
-        name = whole.substr(0, last);
-        size = whole.substr(last + 1);
-    } else {
-        const std::size_t before = last == 0 ? std::wstring_view::npos : whole.rfind(L',', last - 1);
-        if (before == std::wstring_view::npos) {
-            ReportBadValue(key, *text, L"a font (name,size,flags)");
-            return fallback;
+template <typename Whole>
+struct WholeText {
+    static std::optional<Whole> Parse(std::wstring_view text, std::vector<std::wstring>&) {
+        const std::optional<long long> value = ParseWhole(text);
+        if (!value || *value < std::numeric_limits<Whole>::min() ||
+            *value > std::numeric_limits<Whole>::max()) {
+            return std::nullopt;
         }
-        name = whole.substr(0, before);
-        size = whole.substr(before + 1, last - before - 1);
-        flags = whole.substr(last + 1);
+        return static_cast<Whole>(*value);
     }
-    const std::optional<double> points = ParseFraction(size);
-    name = TrimSpaces(name);
-    if (name.empty() || !points || *points <= 0 || *points > 1638) {
-        ReportBadValue(key, *text, L"a font (name,size,flags)");
-        return fallback;
-    }
-    FontDescription font;
-    font.name = std::wstring(name);
-    font.size = static_cast<float>(*points);
-    std::size_t at = 0;
-    while (at < flags.size()) {
-        std::size_t next = flags.find(L' ', at);
-        if (next == std::wstring_view::npos) {
-            next = flags.size();
-        }
-        const std::wstring_view word = flags.substr(at, next - at);
-        at = next + 1;
-        if (word.empty()) {
-            continue;
-        }
-        if (EqualsIgnoringCase(word, L"bold")) {
-            font.bold = true;
-        } else if (EqualsIgnoringCase(word, L"italic")) {
-            font.italic = true;
-        } else if (EqualsIgnoringCase(word, L"underline")) {
-            font.underline = true;
-        } else if (EqualsIgnoringCase(word, L"strikethrough") || EqualsIgnoringCase(word, L"strikethru")) {
-            font.strikethrough = true;
-        } else {
-            ReportProblem(0, L"\"" + std::wstring(key) + L"\": unknown font flag \"" + std::wstring(word) +
-                                 L"\" left out");
-        }
-    }
-    return font;
-}
+    static std::wstring Format(Whole value) { return std::to_wstring(value); }
+};
 
-void PropertyBag::WriteLong(std::wstring_view key, std::int32_t value, std::int32_t fallback) {
-    if (value == fallback) {
-        Remove(key);
-    } else {
-        SetRaw(key, std::to_wstring(value));
-    }
-}
+template <>
+struct ValueText<std::int32_t> : WholeText<std::int32_t> {
+    static constexpr std::wstring_view kExpected = L"a whole number from -2147483648 to 2147483647";
+};
 
-void PropertyBag::WriteInteger(std::wstring_view key, std::int16_t value, std::int16_t fallback) {
-    WriteLong(key, value, fallback);
-}
+template <>
+struct ValueText<std::int16_t> : WholeText<std::int16_t> {
+    static constexpr std::wstring_view kExpected = L"a whole number from -32768 to 32767";
+};
 
-void PropertyBag::WriteDouble(std::wstring_view key, double value, double fallback) {
-    if (value == fallback) {
-        Remove(key);
-    } else {
-        SetRaw(key, FormatDouble(value));
-    }
-}
-
-void PropertyBag::WriteBoolean(std::wstring_view key, bool value, bool fallback) {
-    if (value == fallback) {
-        Remove(key);
-    } else {
-        SetRaw(key, value ? L"-1" : L"0");
-    }
-}
-
-void PropertyBag::WriteColour(std::wstring_view key, Colour value, Colour fallback) {
-    if (value == fallback) {
-        Remove(key);
-    } else {
-        SetRaw(key, FormatColour(value));
-    }
-}
-
-void PropertyBag::WriteString(std::wstring_view key, std::wstring_view value, std::wstring_view fallback) {
-    if (value == fallback) {
-        Remove(key);
-    } else {
-        SetRaw(key, std::wstring(value));
-    }
-}
-
-void PropertyBag::WriteFont(std::wstring_view key, const FontDescription& value,
-                            const FontDescription& fallback) {
-    if (value == fallback) {
-        Remove(key);
-    } else {
-        SetRaw(key, FormatFont(value));
-    }
-}
-
-std::wstring PropertyBag::FormatColour(Colour colour) {
-    static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
-    std::wstring text = L"0x";
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        text += kDigits[(colour.Value() >> shift) & 0xFu];
-    }
-    return text;
-}
-
-std::wstring PropertyBag::FormatDouble(double value) {
+std::wstring FormatDouble(double value) {
     char buffer[64];
     const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return Widen(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
-std::wstring PropertyBag::FormatFont(const FontDescription& font) {
-    std::wstring text = font.name + L"," + FormatDouble(font.size);
-    std::wstring flags;
-    const auto add = [&](bool on, const wchar_t* word) {
-        if (on) {
-            flags += flags.empty() ? L"" : L" ";
-            flags += word;
-        }
-    };
-    add(font.bold, L"bold");
-    add(font.italic, L"italic");
-    add(font.underline, L"underline");
-    add(font.strikethrough, L"strikethrough");
-    if (!flags.empty()) {
-        text += L"," + flags;
+template <>
+struct ValueText<double> {
+    static constexpr std::wstring_view kExpected = L"a number";
+    static std::optional<double> Parse(std::wstring_view text, std::vector<std::wstring>&) {
+        return ParseFraction(text);
     }
-    return text;
+    static std::wstring Format(double value) { return FormatDouble(value); }
+};
+
+template <>
+struct ValueText<bool> {
+    static constexpr std::wstring_view kExpected = L"-1 or 0";
+    static std::optional<bool> Parse(std::wstring_view text, std::vector<std::wstring>&) {
+        const std::wstring_view trimmed = TrimSpaces(text);
+        if (EqualsIgnoringCase(trimmed, L"True")) {
+            return true;
+        }
+        if (EqualsIgnoringCase(trimmed, L"False")) {
+            return false;
+        }
+        const std::optional<long long> value = ParseWhole(trimmed);
+        return value ? std::optional<bool>(*value != 0) : std::nullopt;
+    }
+    static std::wstring Format(bool value) { return value ? L"-1" : L"0"; }
+};
+
+template <>
+struct ValueText<Colour> {
+    static constexpr std::wstring_view kExpected = L"a colour";
+    static std::optional<Colour> Parse(std::wstring_view text, std::vector<std::wstring>&) {
+        const std::optional<long long> value = ParseWhole(text);
+        if (!value || *value < std::numeric_limits<std::int32_t>::min() ||
+            *value > std::numeric_limits<std::uint32_t>::max()) {
+            return std::nullopt;
+        }
+        // Decimal colours may be written either way: 2147483663 and -2147483633 are both the button face.
+        return Colour(static_cast<std::uint32_t>(*value));
+    }
+    static std::wstring Format(Colour colour) {
+        static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
+        std::wstring text = L"0x";
+        for (int shift = 28; shift >= 0; shift -= 4) {
+            text += kDigits[(colour.Value() >> shift) & 0xFu];
+        }
+        return text;
+    }
+};
+
+template <>
+struct ValueText<std::wstring> {
+    static constexpr std::wstring_view kExpected = L"a text";
+    static std::optional<std::wstring> Parse(std::wstring_view text, std::vector<std::wstring>&) {
+        return std::wstring(text);
+    }
+    static std::wstring Format(const std::wstring& value) { return value; }
+};
+
+template <>
+struct ValueText<FontDescription> {
+    static constexpr std::wstring_view kExpected = L"a font (name,size,flags)";
+    // "name,size" or "name,size,flags"; a name may hold commas, so the fields are taken from the end.
+    // An unknown flag is left out and noted.
+    static std::optional<FontDescription> Parse(std::wstring_view whole, std::vector<std::wstring>& notes) {
+        const std::size_t last = whole.rfind(L',');
+        if (last == std::wstring_view::npos) {
+            return std::nullopt;
+        }
+        std::wstring_view name = whole.substr(0, last);
+        std::wstring_view size = whole.substr(last + 1);
+        std::wstring_view flags;
+        if (!ParseFraction(size)) {
+            const std::size_t before = last == 0 ? std::wstring_view::npos : whole.rfind(L',', last - 1);
+            if (before == std::wstring_view::npos) {
+                return std::nullopt;
+            }
+            name = whole.substr(0, before);
+            size = whole.substr(before + 1, last - before - 1);
+            flags = whole.substr(last + 1);
+        }
+        const std::optional<double> points = ParseFraction(size);
+        name = TrimSpaces(name);
+        if (name.empty() || !points || *points <= 0 || *points > 1638) {
+            return std::nullopt;
+        }
+        FontDescription font;
+        font.name = std::wstring(name);
+        font.size = static_cast<float>(*points);
+        std::size_t at = 0;
+        while (at < flags.size()) {
+            const std::size_t next = std::min(flags.find(L' ', at), flags.size());
+            const std::wstring_view word = flags.substr(at, next - at);
+            at = next + 1;
+            if (word.empty()) {
+                continue;
+            }
+            if (EqualsIgnoringCase(word, L"bold")) {
+                font.bold = true;
+            } else if (EqualsIgnoringCase(word, L"italic")) {
+                font.italic = true;
+            } else if (EqualsIgnoringCase(word, L"underline")) {
+                font.underline = true;
+            } else if (EqualsIgnoringCase(word, L"strikethrough") ||
+                       EqualsIgnoringCase(word, L"strikethru")) {
+                font.strikethrough = true;
+            } else {
+                notes.push_back(L"unknown font flag \"" + std::wstring(word) + L"\" left out");
+            }
+        }
+        return font;
+    }
+    static std::wstring Format(const FontDescription& font) {
+        std::wstring text = font.name + L"," + FormatDouble(font.size);
+        std::wstring flags;
+        for (const auto& [on, word] :
+             {std::pair{font.bold, L"bold"}, std::pair{font.italic, L"italic"},
+              std::pair{font.underline, L"underline"}, std::pair{font.strikethrough, L"strikethrough"}}) {
+            if (on) {
+                flags += flags.empty() ? L"" : L" ";
+                flags += word;
+            }
+        }
+        return flags.empty() ? text : text + L"," + flags;
+    }
+};
+
+}  // namespace
+
+template <typename T>
+T PropertyBag::Read(std::wstring_view key, const T& fallback) const {
+    const std::wstring* text = Find(key);
+    if (text == nullptr) {
+        return fallback;
+    }
+    const std::wstring quotedKey = L"\"" + std::wstring(key) + L"\": ";
+    std::vector<std::wstring> notes;
+    const std::optional<T> value = ValueText<T>::Parse(*text, notes);
+    for (std::wstring& note : notes) {
+        ReportProblem(0, quotedKey + note);
+    }
+    if (!value) {
+        ReportProblem(0, quotedKey + L"\"" + *text + L"\" is not " + std::wstring(ValueText<T>::kExpected) +
+                             L"; the default is used");
+        return fallback;
+    }
+    return *value;
 }
+
+template <typename T>
+void PropertyBag::Write(std::wstring_view key, const T& value, const T& fallback) {
+    if (value == fallback) {
+        Remove(key);
+    } else {
+        SetRaw(key, ValueText<T>::Format(value));
+    }
+}
+
+// The kinds of value a bag holds.
+template std::int32_t PropertyBag::Read(std::wstring_view, const std::int32_t&) const;
+template std::int16_t PropertyBag::Read(std::wstring_view, const std::int16_t&) const;
+template double PropertyBag::Read(std::wstring_view, const double&) const;
+template bool PropertyBag::Read(std::wstring_view, const bool&) const;
+template Colour PropertyBag::Read(std::wstring_view, const Colour&) const;
+template std::wstring PropertyBag::Read(std::wstring_view, const std::wstring&) const;
+template FontDescription PropertyBag::Read(std::wstring_view, const FontDescription&) const;
+template void PropertyBag::Write(std::wstring_view, const std::int32_t&, const std::int32_t&);
+template void PropertyBag::Write(std::wstring_view, const std::int16_t&, const std::int16_t&);
+template void PropertyBag::Write(std::wstring_view, const double&, const double&);
+template void PropertyBag::Write(std::wstring_view, const bool&, const bool&);
+template void PropertyBag::Write(std::wstring_view, const Colour&, const Colour&);
+template void PropertyBag::Write(std::wstring_view, const std::wstring&, const std::wstring&);
+template void PropertyBag::Write(std::wstring_view, const FontDescription&, const FontDescription&);
 
 }  // namespace orvell::controls

@@ -45,38 +45,23 @@ public:
     void SetRaw(std::wstring_view key, std::wstring value);
     void Remove(std::wstring_view key);
     std::size_t Size() const { return m_entries.size(); }
-    const std::vector<std::pair<std::wstring, std::wstring>>& Entries() const { return m_entries; }
 
-    std::int32_t ReadLong(std::wstring_view key, std::int32_t fallback) const;
-    std::int16_t ReadInteger(std::wstring_view key, std::int16_t fallback) const;
-    double ReadDouble(std::wstring_view key, double fallback) const;
-    bool ReadBoolean(std::wstring_view key, bool fallback) const;
-    Colour ReadColour(std::wstring_view key, Colour fallback) const;
-    std::wstring ReadString(std::wstring_view key, std::wstring_view fallback) const;
-    FontDescription ReadFont(std::wstring_view key, const FontDescription& fallback) const;
-
+    // A value as T, for T among std::int32_t ("Long"), std::int16_t ("Integer"), double, bool, Colour,
+    // std::wstring and FontDescription. A missing key gives the fallback; so does a value that is not a
+    // T, and the bag lists it among its problems.
+    template <typename T>
+    T Read(std::wstring_view key, const T& fallback) const;
     // A value equal to its default is left out (and one already there removed): reading gives the
     // default back.
-    void WriteLong(std::wstring_view key, std::int32_t value, std::int32_t fallback);
-    void WriteInteger(std::wstring_view key, std::int16_t value, std::int16_t fallback);
-    void WriteDouble(std::wstring_view key, double value, double fallback);
-    void WriteBoolean(std::wstring_view key, bool value, bool fallback);
-    void WriteColour(std::wstring_view key, Colour value, Colour fallback);
-    void WriteString(std::wstring_view key, std::wstring_view value, std::wstring_view fallback);
-    void WriteFont(std::wstring_view key, const FontDescription& value, const FontDescription& fallback);
+    template <typename T>
+    void Write(std::wstring_view key, const T& value, const T& fallback);
 
     // What could not be read, in the order it was met: lines while parsing, values while reading.
     const std::vector<BagProblem>& Problems() const { return m_problems; }
     void ReportProblem(int line, std::wstring message) const;
 
-    // The text forms of single values, for tools and tests.
-    static std::wstring FormatColour(Colour colour);
-    static std::wstring FormatFont(const FontDescription& font);
-    static std::wstring FormatDouble(double value);
-
 private:
     const std::wstring* Find(std::wstring_view key) const;
-    void ReportBadValue(std::wstring_view key, const std::wstring& value, std::wstring_view expected) const;
 
     std::vector<std::pair<std::wstring, std::wstring>> m_entries;
     // Reading is logically const; the log of what could not be read grows as values are read.

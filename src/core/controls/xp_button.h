@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 #include "common/canvas.h"
 #include "controls/property_bag.h"
 #include "controls/xp_button_host.h"
 #include "controls/xp_button_properties.h"
+#include "controls/xp_button_table.h"
 
 namespace orvell::controls {
 
@@ -33,7 +36,8 @@ struct XpButtonLayout {
 // its face on the surface it is given, and turns the window's input into its state and events. The
 // window that carries it (the host) supplies the surface, the platform's services and its input.
 //
-// Property names follow the public names in xp_key; each setter below names its key. "Integer"
+// Each setter sets the property of its name (XpButtonProperties); the property table
+// (xp_button_table.h) gives its public name and what its setter checks and redraws. "Integer"
 // properties are 16-bit, as saved.
 class VelloXPButton {
 public:
@@ -65,79 +69,97 @@ public:
     int Height() const { return m_height; }
 
     // Reading these background colours also derives their smooth colours again (and tells the host).
-    Colour CaptionBack();  // 标题_背景色
-    Colour PictureBack();  // 图片区_背景色
+    Colour CaptionBack() {
+        DeriveSmoothColours(true);
+        return m_props.captionBack;
+    }
+    Colour PictureBack() {
+        DeriveSmoothColours(false);
+        return m_props.pictureBack;
+    }
 
-    void SetType(std::int32_t type);                  // Button_类型
-    void SetCaptionPercent(double percent);           // Button标题区百分比
-    void SetCaptionAlignment(std::int32_t value);     // Button标题区内布置方式
-    void SetCaptionPosition(std::int32_t value);      // Button标题区位置
-    void SetColourScheme(std::int32_t scheme);        // Button配色方案
-    void SetHoverSound(std::wstring_view path);       // Button声音_选中时
-    void SetClickSound(std::wstring_view path);       // Button声音_执行时
-    void SetPicture(PictureRef picture);              // Button图片_常显
-    void SetAttachedPicture(PictureRef picture);      // Button图片_附加区
-    void SetHoverPicture(PictureRef picture);         // Button图片_选中
-    void SetPictureAlignment(std::int32_t value);     // Button图片区内布置方式
-    void SetCaption(std::wstring_view caption);       // caption ("Caption")
-    void SetEnabled(bool enabled);                    // Enabled
-    void SetFont(const FontDescription& font);        // Font
-    void SetFontUnderline(bool on);                   // FontUnderline
-    void SetFontStrikethru(bool on);                  // FontStrikethru
-    void SetFontSize(float points);                   // FontSize
-    void SetFontName(std::wstring_view name);         // FontName
-    void SetFontItalic(bool on);                      // FontItalic
-    void SetFontBold(bool on);                        // FontBold
-    void SetMouseIcon(PictureRef icon);               // MouseIcon
-    void SetMousePointer(std::int32_t pointer);       // MousePointer
-    void SetCaptionBack(Colour colour);               // 标题_背景色
-    void SetCaptionBackPressed(Colour colour);        // 标题_背景色_按下时
-    void SetCaptionBackSmooth(Colour ignored);        // 标题_背景色_平滑色 (always derived)
-    void SetCaptionBackHover(Colour colour);          // 标题_背景色_选中时
-    void SetCaptionMarginBottom(std::int16_t value);  // 标题_留空_底部
-    void SetCaptionMarginTop(std::int16_t value);     // 标题_留空_顶部
-    void SetCaptionMarginLeft(std::int16_t value);    // 标题_留空_左侧
-    void SetCaptionMarginRight(std::int16_t value);   // 标题_留空_右侧
-    void SetCaptionText(Colour colour);               // 标题_文字色
-    void SetCaptionTextPressed(Colour colour);        // 标题_文字色_按下时
-    void SetCaptionTextHover(Colour colour);          // 标题_文字色_选中时
-    void SetCaptionPressedSwitch(bool on);            // 标题_文字色开关_按下时
-    void SetCaptionSmoothSwitch(bool on);             // 标题_文字色开关_平滑色
-    void SetCaptionWordWrap(bool on);                 // 标题_文字自动换行
-    void SetCaptionVisible(bool on);                  // 标题显示开关
-    void SetBorderColour(Colour colour);              // 边框色
-    void SetBorderHoverSwitch(bool on);               // 边框显示开关_选中时
-    void SetNoDisabledLook(bool on);                  // 关闭DisEnabled效果
-    void SetAttachedMargin(std::int16_t value);       // 附加区周边留空
-    void SetAttachedWidth(std::int16_t value);        // 附加图片宽
-    void SetAttachedHeight(std::int16_t value);       // 附加图片高
-    void SetGripSpacing(std::int16_t value);          // 工具条_句柄划线间距
-    void SetGripWidth(std::int16_t value);            // 工具条_句柄符宽度
-    void SetToolbarColour(Colour colour);             // 工具条_前景色
-    void SetFocusInset(std::int16_t value);           // 焦点框内移距离
-    void SetFocusRectVisible(bool on);                // 焦点框显示开关
-    void SetAccessKeyText(std::wstring_view keys);    // 热键 (the access keys follow at the next restore)
-    void SetPictureForeSwitch(bool on);               // 图片_前景色开关
-    void SetPictureFore(Colour colour);               // 图片_前景色
-    void SetPictureScaled(bool on);                   // 图片_缩放开关
-    void SetPictureBack(Colour colour);               // 图片区_背景色
-    void SetPictureBackPressed(Colour colour);        // 图片区_背景色_按下时
-    void SetPictureBackSmooth(Colour ignored);        // 图片区_背景色_平滑色 (always derived)
-    void SetPictureBackHover(Colour colour);          // 图片区_背景色_选中时
-    void SetPicturePressedSwitch(bool on);            // 图片区_背景色开关_按下时
-    void SetPictureSmoothSwitch(bool on);             // 图片区_背景色开关_平滑色
-    void SetFrameBack(Colour colour);                 // 图片框_背景色
-    void SetFrameBackSwitch(bool on);                 // 图片框_背景色开关
-    void SetFrameHeight(std::int32_t value);          // 图片框_高
-    void SetFrameWidth(std::int32_t value);           // 图片框_宽
-    void SetFrameMarginBottom(std::int16_t value);    // 图片框_框内留空_底部
-    void SetFrameMarginTop(std::int16_t value);       // 图片框_框内留空_顶部
-    void SetFrameMarginLeft(std::int16_t value);      // 图片框_框内留空_左侧
-    void SetFrameMarginRight(std::int16_t value);     // 图片框_框内留空_右侧
-    void SetFrameEffect(std::int32_t value);          // 图片框效果
-    void SetShadowLength(std::int16_t value);         // 阴影长度
-    void SetShadowColour(Colour colour);              // 阴影色
-    void SetShadowSwitch(bool on);                    // 阴影显示开关
+    // Setters with rules of their own.
+    void SetType(std::int32_t type);
+    void SetColourScheme(std::int32_t scheme);
+    void SetPicture(PictureRef picture);
+    void SetAttachedPicture(PictureRef picture);
+    void SetEnabled(bool enabled);
+    void SetFont(const FontDescription& font);
+    // The parts of the font; each is a change of the font.
+    void SetFontUnderline(bool on) { ChangeFont(&FontDescription::underline, on); }
+    void SetFontStrikethru(bool on) { ChangeFont(&FontDescription::strikethrough, on); }
+    void SetFontSize(float points) { ChangeFont(&FontDescription::size, points); }
+    void SetFontName(std::wstring_view name) { ChangeFont(&FontDescription::name, std::wstring(name)); }
+    void SetFontItalic(bool on) { ChangeFont(&FontDescription::italic, on); }
+    void SetFontBold(bool on) { ChangeFont(&FontDescription::bold, on); }
+    void SetMouseIcon(PictureRef icon);
+    void SetMousePointer(std::int32_t pointer);
+    void SetCaptionBack(Colour colour) { SetBackground(true, colour); }
+    void SetPictureBack(Colour colour) { SetBackground(false, colour); }
+    // The smooth colours always follow their backgrounds: the value given is dropped.
+    void SetCaptionBackSmooth(Colour) {
+        DeriveSmoothColours(true);
+        ReDraw(false);
+    }
+    void SetPictureBackSmooth(Colour) {
+        DeriveSmoothColours(false);
+        ReDraw(false);
+    }
+
+    // Setters that check, store, tell the host and redraw as the row of their property says. The
+    // access-key text (SetAccessKeyText) takes effect at the next restore.
+    void SetCaptionPercent(double percent) { Set<&P::captionPercent>(percent); }
+    void SetCaptionAlignment(std::int32_t value) { Set<&P::captionAlignment>(value); }
+    void SetCaptionPosition(std::int32_t value) { Set<&P::captionPosition>(value); }
+    void SetHoverSound(std::wstring_view path) { Set<&P::hoverSound>(std::wstring(path)); }
+    void SetClickSound(std::wstring_view path) { Set<&P::clickSound>(std::wstring(path)); }
+    void SetHoverPicture(PictureRef picture) { Set<&P::hoverPicture>(std::move(picture)); }
+    void SetPictureAlignment(std::int32_t value) { Set<&P::pictureAlignment>(value); }
+    void SetCaption(std::wstring_view caption) { Set<&P::caption>(std::wstring(caption)); }
+    void SetCaptionBackPressed(Colour colour) { Set<&P::captionBackPressed>(colour); }
+    void SetCaptionBackHover(Colour colour) { Set<&P::captionBackHover>(colour); }
+    void SetCaptionMarginBottom(std::int16_t value) { Set<&P::captionMarginBottom>(value); }
+    void SetCaptionMarginTop(std::int16_t value) { Set<&P::captionMarginTop>(value); }
+    void SetCaptionMarginLeft(std::int16_t value) { Set<&P::captionMarginLeft>(value); }
+    void SetCaptionMarginRight(std::int16_t value) { Set<&P::captionMarginRight>(value); }
+    void SetCaptionText(Colour colour) { Set<&P::captionText>(colour); }
+    void SetCaptionTextPressed(Colour colour) { Set<&P::captionTextPressed>(colour); }
+    void SetCaptionTextHover(Colour colour) { Set<&P::captionTextHover>(colour); }
+    void SetCaptionPressedSwitch(bool on) { Set<&P::captionPressedSwitch>(on); }
+    void SetCaptionSmoothSwitch(bool on) { Set<&P::captionSmoothSwitch>(on); }
+    void SetCaptionWordWrap(bool on) { Set<&P::captionWordWrap>(on); }
+    void SetCaptionVisible(bool on) { Set<&P::captionVisible>(on); }
+    void SetBorderColour(Colour colour) { Set<&P::borderColour>(colour); }
+    void SetBorderHoverSwitch(bool on) { Set<&P::borderHoverSwitch>(on); }
+    void SetNoDisabledLook(bool on) { Set<&P::noDisabledLook>(on); }
+    void SetAttachedMargin(std::int16_t value) { Set<&P::attachedMargin>(value); }
+    void SetAttachedWidth(std::int16_t value) { Set<&P::attachedWidth>(value); }
+    void SetAttachedHeight(std::int16_t value) { Set<&P::attachedHeight>(value); }
+    void SetGripSpacing(std::int16_t value) { Set<&P::gripSpacing>(value); }
+    void SetGripWidth(std::int16_t value) { Set<&P::gripWidth>(value); }
+    void SetToolbarColour(Colour colour) { Set<&P::toolbarColour>(colour); }
+    void SetFocusInset(std::int16_t value) { Set<&P::focusInset>(value); }
+    void SetFocusRectVisible(bool on) { Set<&P::focusRectVisible>(on); }
+    void SetAccessKeyText(std::wstring_view keys) { Set<&P::accessKeyText>(std::wstring(keys)); }
+    void SetPictureForeSwitch(bool on) { Set<&P::pictureForeSwitch>(on); }
+    void SetPictureFore(Colour colour) { Set<&P::pictureFore>(colour); }
+    void SetPictureScaled(bool on) { Set<&P::pictureScaled>(on); }
+    void SetPictureBackPressed(Colour colour) { Set<&P::pictureBackPressed>(colour); }
+    void SetPictureBackHover(Colour colour) { Set<&P::pictureBackHover>(colour); }
+    void SetPicturePressedSwitch(bool on) { Set<&P::picturePressedSwitch>(on); }
+    void SetPictureSmoothSwitch(bool on) { Set<&P::pictureSmoothSwitch>(on); }
+    void SetFrameBack(Colour colour) { Set<&P::frameBack>(colour); }
+    void SetFrameBackSwitch(bool on) { Set<&P::frameBackSwitch>(on); }
+    void SetFrameHeight(std::int32_t value) { Set<&P::frameHeight>(value); }
+    void SetFrameWidth(std::int32_t value) { Set<&P::frameWidth>(value); }
+    void SetFrameMarginBottom(std::int16_t value) { Set<&P::frameMarginBottom>(value); }
+    void SetFrameMarginTop(std::int16_t value) { Set<&P::frameMarginTop>(value); }
+    void SetFrameMarginLeft(std::int16_t value) { Set<&P::frameMarginLeft>(value); }
+    void SetFrameMarginRight(std::int16_t value) { Set<&P::frameMarginRight>(value); }
+    void SetFrameEffect(std::int32_t value) { Set<&P::frameEffect>(value); }
+    void SetShadowLength(std::int16_t value) { Set<&P::shadowLength>(value); }
+    void SetShadowColour(Colour colour) { Set<&P::shadowColour>(colour); }
+    void SetShadowSwitch(bool on) { Set<&P::shadowSwitch>(on); }
 
     // Lays the face out again and draws all of it.
     void Refresh();
@@ -167,19 +189,25 @@ public:
     void OnAccessKey(wchar_t key);
 
 private:
-    enum class After { Nothing, ReDraw, ForceReDraw, Refresh };
+    using P = XpButtonProperties;
+    enum class Verdict { Take, KeepSilently, Refuse };
 
-    template <typename T>
-    void Store(T XpButtonProperties::*field, T value, std::wstring_view key, After after);
+    // Stores a value as the property's row in the table says: checked against the type or the value,
+    // told to the host, redrawn.
+    template <auto Member>
+    void Set(XpValueOf<Member> value);
+    Verdict Judge(const XpProperty& row, double number) const;
+    void Conclude(const XpProperty& row, Verdict verdict);
+    void RedrawAfter(XpRedraw redraw);
     void Notify(std::wstring_view key) { m_host.PropertyChanged(key); }
-    void Run(After after);
-    void Refuse(std::wstring_view text, MessageIcon icon = MessageIcon::None);
+    template <typename T>
+    void ChangeFont(T FontDescription::*part, T value);
     void ApplyPlatform();
-    void ApplyFontChange();
+    void ApplyPointer();
     void StoreAttachedArea(const AttachedArea& area);
     void NotifyAttachedArea();
     void DeriveSmoothColours(bool caption);
-    void AddAccessKeys(std::wstring_view text);
+    void SetBackground(bool caption, Colour colour);
     void Disable();
 
     // Layout.
@@ -223,5 +251,27 @@ private:
     bool m_focused = false;
     std::int16_t m_lastKeyDown = 0;
 };
+
+template <auto Member>
+void VelloXPButton::Set(XpValueOf<Member> value) {
+    constexpr const XpProperty& row = XpRow<Member>;
+    static_assert(row.redraw != XpRedraw::OwnSetter, "this property's setter has rules of its own");
+    double number = 0;
+    if constexpr (std::is_arithmetic_v<XpValueOf<Member>>) {
+        number = static_cast<double>(value);
+    }
+    const Verdict verdict = Judge(row, number);
+    if (verdict != Verdict::Refuse) {
+        m_props.*Member = std::move(value);
+    }
+    Conclude(row, verdict);
+}
+
+template <typename T>
+void VelloXPButton::ChangeFont(T FontDescription::*part, T value) {
+    FontDescription font = m_props.font;
+    font.*part = std::move(value);
+    SetFont(font);
+}
 
 }  // namespace orvell::controls

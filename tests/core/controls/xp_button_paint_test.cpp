@@ -17,48 +17,30 @@ constexpr Colour kBlack(0);
 constexpr Colour kWhite(0xFFFFFF);
 constexpr Colour kGrey(0x808080);
 
-using Enter = std::function<void(VelloXPButton&)>;
-const Enter kNormal = [](VelloXPButton&) {};
-const Enter kHover = [](VelloXPButton& b) { b.OnMouseMove(0, 0, 5, 5); };
-const Enter kFocus = [](VelloXPButton& b) { b.OnGotFocus(); };
-const Enter kPress = [](VelloXPButton& b) { b.OnMouseDown(1, 0, 5, 5); };
-const Enter kDisable = [](VelloXPButton& b) { b.SetEnabled(false); };
-const Enter kDisableWithoutLook = [](VelloXPButton& b) {
-    b.SetNoDisabledLook(true);
-    b.SetEnabled(false);
-};
+// The states the tables below put a button in, as input steps.
+const std::string kNormal = "", kHover = "move 5 5", kFocus = "focus", kPress = "down 1 5 5",
+                  kDisable = "disable";
+const std::string kDisableWithoutLook = "nolook; disable";
+const std::string kSmoothOff =
+    "design Button_类型=1|图片区_背景色开关_平滑色=0|标题_文字色开关_平滑色=0|图片区_背景色=0x111111|"
+    "标题_背景色=0x222222; redraw";
 
 // Row i of a face 23 high starting from base, as the gradient paints it.
 Colour Row(Colour base, int i) {
     return Shade(base, RoundHalfEven(-25.0 / 23 * i));
 }
 
-TEST(ColourMath, ShadeRoundingAndGrey) {
-    struct Case {
-        Colour colour;
-        int d;
-        Colour expected;
+// Shade's own examples: every gradient, rim and outline colour below is built on it.
+TEST(ColourMath, ShadeLightensAndDarkensBlueMore) {
+    const std::pair<std::pair<std::uint32_t, int>, std::uint32_t> cases[] = {
+        {{0xFFFFFF, -25}, 0xDEE6E6},  {{0xC0C0C0, 48}, 0xF0F0F0},  {{0xF0F0F0, -32}, 0xC8D0D0},
+        {{0xFFFFFF, -24}, 0xE0E7E7},  {{0xFFFFFF, -84}, 0x90ABAB}, {{0xF0F0F0, 32}, 0xFFFFFF},
+        {{0x101010, -32}, 0x0E0000},  // blue moves by -32 x 16 / 192 = -2.67, cut to -2
+        {{0x202020, -192}, 0x000000},
     };
-    const Case shades[] = {
-        {Colour(0xFFFFFF), -25, Colour(0xDEE6E6)},  {Colour(0xC0C0C0), 48, Colour(0xF0F0F0)},
-        {Colour(0xF0F0F0), -32, Colour(0xC8D0D0)},  {Colour(0xFFFFFF), -24, Colour(0xE0E7E7)},
-        {Colour(0xFFFFFF), -84, Colour(0x90ABAB)},  {Colour(0xF0F0F0), 32, Colour(0xFFFFFF)},
-        {Colour(0x101010), -32, Colour(0x0E0000)},  // blue moves by -32 x 16 / 192 = -2.67, cut to -2
-        {Colour(0x202020), -192, Colour(0x000000)},
-    };
-    for (const Case& c : shades) {
-        EXPECT_EQ(Shade(c.colour, c.d), c.expected) << c.d;
+    for (const auto& [given, expected] : cases) {
+        EXPECT_EQ(Shade(Colour(given.first), given.second), Colour(expected)) << given.second;
     }
-    const std::pair<double, int> roundings[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {-0.5, 0},
-                                                {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {-23.913, -24}};
-    for (const auto& [value, expected] : roundings) {
-        EXPECT_EQ(RoundHalfEven(value), expected) << value;
-    }
-    EXPECT_EQ(FloorDiv(-3, 2), -2);
-    EXPECT_EQ(FloorDiv(3, 2), 1);
-    // round(0.3 x 200) + 0.59 x 100 + 0.11 x 50 = 124.5, which goes to 124.
-    EXPECT_EQ(GreyLevel(Colour::Rgb(200, 100, 50)), 124);
-    EXPECT_EQ(GreyLevel(Colour::Rgb(255, 255, 255)), 254);
 }
 
 TEST(XpBody, GradientOutlineArcsAndRegionOfTheNormalFace) {
@@ -88,88 +70,51 @@ TEST(XpBody, GradientOutlineArcsAndRegionOfTheNormalFace) {
 }
 
 TEST(XpBody, RimsOfEachState) {
-    const Colour c = Colour(0xF0F0F0);
-    const Colour c2 = Colour(0xC8D0D0);
-    const Colour disabled = Shade(kWhite, -24);
+    const Colour c = Colour(0xF0F0F0), c2 = Colour(0xC8D0D0), disabled = Shade(kWhite, -24);
     const Colour hot[] = {Colour(0xCEF3FF), Colour(0x8CDBFF), Colour(0x31B2FF), Colour(0x6BCBFF),
                           Colour(0x0096E7)};
-    const Colour focus[] = {Colour(0xFFE7CE), Colour(0xF7D7BD), Colour(0xE7AE8C), Colour(0xF0D1B5),
-                            Colour(0xEF826B)};
+    const Colour rim[] = {Colour(0xFFE7CE), Colour(0xF7D7BD), Colour(0xE7AE8C), Colour(0xF0D1B5),
+                          Colour(0xEF826B)};
     struct Sample {
-        Point at;
+        int x, y;
         Colour colour;
     };
+    using Samples = std::vector<Sample>;
+    const Samples hovered = {{10, 1, hot[0]},          {72, 1, hot[0]},  {10, 2, hot[1]},
+                             {1, 2, hot[2]},           {1, 10, hot[2]},  {2, 10, hot[3]},
+                             {73, 1, hot[2]},          {73, 21, hot[2]}, {72, 10, hot[3]},
+                             {10, 20, hot[2]},         {10, 21, hot[4]}, {2, 3, Row(kWhite, 3)},
+                             {37, 11, Row(kWhite, 11)}};
+    const Samples focused = {{10, 1, rim[0]},  {10, 2, rim[1]},  {1, 10, rim[2]},
+                             {2, 10, rim[3]},  {73, 10, rim[2]}, {72, 10, rim[3]},
+                             {10, 20, rim[3]}, {10, 21, rim[4]}, {37, 11, Row(kWhite, 11)}};
+    const Samples pressed = {{10, 1, Shade(c2, -32)}, {10, 2, Shade(c2, -24)}, {1, 10, Shade(c2, -32)},
+                             {2, 10, Shade(c2, -22)}, {73, 10, Shade(c2, 5)},  {72, 10, c},
+                             {10, 21, Shade(c2, 16)}, {10, 20, Shade(c2, 10)}, {37, 11, Row(c2, 11)}};
+    const Samples dimmed = {
+        {10, 1, Row(disabled, 1)}, {1, 10, Row(disabled, 10)}, {37, 11, Row(disabled, 11)}};
+    const Samples undimmed = {{10, 1, Row(kWhite, 1)}, {37, 11, Row(kWhite, 11)}};
     struct Case {
         const char* name;
-        Enter enter;
-        std::vector<Sample> samples;
+        std::string enter;
+        const Samples& samples;
         Colour outline;
     };
     const Case cases[] = {
-        {"hovered",
-         [](VelloXPButton& b) {
-             b.OnMouseMove(0, 0, 10, 10);
-             b.ReDraw(true);
-         },
-         {{{10, 1}, hot[0]},
-          {{72, 1}, hot[0]},
-          {{10, 2}, hot[1]},
-          {{1, 2}, hot[2]},
-          {{1, 10}, hot[2]},
-          {{2, 3}, Row(kWhite, 3)},
-          {{2, 10}, hot[3]},
-          {{73, 1}, hot[2]},
-          {{73, 21}, hot[2]},
-          {{72, 10}, hot[3]},
-          {{10, 20}, hot[2]},
-          {{10, 21}, hot[4]},
-          {{37, 11}, Row(kWhite, 11)}},
-         kOutline},
-        {"focused",
-         [](VelloXPButton& b) {
-             b.OnGotFocus();
-             b.ReDraw(true);
-         },
-         {{{10, 1}, focus[0]},
-          {{10, 2}, focus[1]},
-          {{1, 10}, focus[2]},
-          {{2, 10}, focus[3]},
-          {{73, 10}, focus[2]},
-          {{72, 10}, focus[3]},
-          {{10, 20}, focus[3]},
-          {{10, 21}, focus[4]},
-          {{37, 11}, Row(kWhite, 11)}},
-         kOutline},
-        {"pressed",
-         [](VelloXPButton& b) { b.OnMouseDown(1, 0, 10, 10); },
-         {{{10, 1}, Shade(c2, -32)},
-          {{10, 2}, Shade(c2, -24)},
-          {{1, 10}, Shade(c2, -32)},
-          {{2, 10}, Shade(c2, -22)},
-          {{73, 10}, Shade(c2, 5)},
-          {{72, 10}, c},
-          {{10, 21}, Shade(c2, 16)},
-          {{10, 20}, Shade(c2, 10)},
-          {{37, 11}, Row(c2, 11)}},
-         kOutline},
-        {"disabled",
-         kDisable,
-         {{{10, 1}, Row(disabled, 1)}, {{1, 10}, Row(disabled, 10)}, {{37, 11}, Row(disabled, 11)}},
-         Colour(0x90ABAB)},
-        {"disabled without its look",
-         kDisableWithoutLook,
-         {{{10, 1}, Row(kWhite, 1)}, {{37, 11}, Row(kWhite, 11)}},
-         kOutline},
+        {"hovered", kHover + "; redraw", hovered, kOutline},
+        {"focused", kFocus + "; redraw", focused, kOutline},
+        {"pressed", kPress, pressed, kOutline},
+        {"disabled", kDisable, dimmed, Colour(0x90ABAB)},
+        {"disabled without its look", kDisableWithoutLook, undimmed, kOutline},
     };
     for (const Case& k : cases) {
-        SCOPED_TRACE(k.name);
         ButtonFixture f;
-        k.enter(f.button);
+        Play(f.button, k.enter);
         for (const Sample& s : k.samples) {
-            EXPECT_EQ(f.canvas.At(s.at.x, s.at.y), s.colour) << "at (" << s.at.x << ", " << s.at.y << ")";
+            EXPECT_EQ(f.canvas.At(s.x, s.y), s.colour) << k.name << " at (" << s.x << ", " << s.y << ")";
         }
-        EXPECT_EQ(f.canvas.At(37, 0), k.outline);
-        EXPECT_EQ(f.canvas.At(0, 11), k.outline);
+        EXPECT_EQ(f.canvas.At(37, 0), k.outline) << k.name;
+        EXPECT_EQ(f.canvas.At(0, 11), k.outline) << k.name;
     }
 }
 
@@ -208,9 +153,8 @@ TEST(FlatBody, FillsAndFrameByState) {
     struct Case {
         const char* name;
         std::int32_t type;
-        Enter enter;
-        Colour picture;
-        Colour caption;
+        std::string enter;
+        Colour picture, caption;
         bool framed;
     };
     const Case cases[] = {
@@ -218,22 +162,14 @@ TEST(FlatBody, FillsAndFrameByState) {
         {"flat, hovered", 1, kHover, hover, hover, true},
         {"flat, focused", 1, kFocus, hover, hover, true},
         {"flat, pressed", 1, kPress, pressed, pressed, true},
-        {"arrow, pressed but not hovered", 2, [](VelloXPButton& b) { b.OnDoubleClick(); }, picture, caption,
-         false},
+        {"arrow, pressed but not hovered", 2, "double", picture, caption, false},
         {"arrow, pressed and hovered", 2, kPress, hover, hover, true},
-        {"flat, smooth colours off", 1,
-         [](VelloXPButton& b) {
-             b.SetPictureSmoothSwitch(false);
-             b.SetCaptionSmoothSwitch(false);
-             b.SetPictureBack(Colour(0x111111));
-             b.SetCaptionBack(Colour(0x222222));
-         },
-         Colour(0x111111), Colour(0x222222), false},
+        {"flat, smooth colours off", 1, kSmoothOff, Colour(0x111111), Colour(0x222222), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ButtonFixture f(75, 23, c.type);
-        c.enter(f.button);
+        Play(f.button, c.enter);
         // The picture area of a caption on the right ends at 15 (or 12 beside the arrow's area).
         const int pr = f.button.Layout().pictureArea.right;
         EXPECT_EQ(f.canvas.At(pr / 2, 11), c.picture);
@@ -332,32 +268,27 @@ TEST(SeparatorAndGrip, LinesInTheToolbarColour) {
 TEST(CaptionStep, ColourByTypeAndState) {
     const Colour normal(0x000001), pressed(0x000002), hover(0x000003), shadow(0x000004);
     struct Case {
-        const char* name;
         std::int32_t type;
-        Enter enter;
+        const char* state;
+        std::string enter;
         Colour expected;
     };
     const Case cases[] = {
-        {"xp normal", 0, kNormal, normal},
-        {"xp hovered", 0, kHover, hover},
-        {"xp focused", 0, kFocus, normal},
-        {"xp pressed", 0, kPress, pressed},
-        {"xp disabled", 0, kDisable, shadow},
-        {"flat focused", 1, kFocus, hover},
-        {"arrow hovered", 2, kHover, hover},
-        {"toolbar disabled", 3, kDisable, shadow},
-        {"toolbar pressed", 3, kPress, pressed},
-        {"flat disabled, its look off", 1, kDisableWithoutLook, normal},
+        {0, "normal", kNormal, normal},    {0, "hovered", kHover, hover},
+        {0, "focused", kFocus, normal},    {0, "pressed", kPress, pressed},
+        {0, "disabled", kDisable, shadow}, {1, "focused", kFocus, hover},
+        {2, "hovered", kHover, hover},     {3, "disabled", kDisable, shadow},
+        {3, "pressed", kPress, pressed},   {1, "disabled, its look off", kDisableWithoutLook, normal},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(::testing::Message() << "type " << c.type << ", " << c.state);
         ButtonFixture f(75, 23, c.type);
         f.button.SetCaptionText(normal);
         f.button.SetCaptionTextPressed(pressed);
         f.button.SetCaptionTextHover(hover);
         f.button.SetShadowColour(shadow);
         f.canvas.StartFrame();
-        c.enter(f.button);
+        Play(f.button, c.enter);
         f.button.ReDraw(false);
         ASSERT_FALSE(f.canvas.texts.empty());
         EXPECT_EQ(f.canvas.texts.back().colour, c.expected);
@@ -386,32 +317,31 @@ TEST(CaptionStep, TheCaptionOverThePictureButUnderItAtPositionFour) {
 }
 
 TEST(PictureStep, PictureModeAndPlaceByTypeAndState) {
-    const Colour colour = Colour::Rgb(200, 100, 50);
-    const Colour grey = Colour::Rgb(124, 124, 124);
+    const Colour colour = Colour::Rgb(200, 100, 50), grey = Colour::Rgb(124, 124, 124);
     struct Case {
-        const char* name;
         std::int32_t type;
-        Enter enter;
-        Point offset;  // from the picture rectangle's corner
+        const char* state;
+        std::string enter;
+        int dx, dy;  // from the picture rectangle's corner
         Colour expected;
     };
     const Case cases[] = {
-        {"xp normal", 0, kNormal, {0, 0}, colour},      {"xp pressed", 0, kPress, {1, 1}, colour},
-        {"xp disabled", 0, kDisable, {0, 0}, grey},     {"flat normal", 1, kNormal, {0, 0}, colour},
-        {"flat disabled", 1, kDisable, {0, 0}, grey},   {"flat hovered", 1, kHover, {-1, -1}, colour},
-        {"arrow pressed", 2, kPress, {1, 1}, colour},   {"toolbar idle", 3, kNormal, {0, 0}, grey},
-        {"toolbar hovered", 3, kHover, {0, 0}, colour}, {"toolbar disabled", 3, kDisable, {0, 0}, kGrey},
+        {0, "normal", kNormal, 0, 0, colour},  {0, "pressed", kPress, 1, 1, colour},
+        {0, "disabled", kDisable, 0, 0, grey}, {1, "normal", kNormal, 0, 0, colour},
+        {1, "disabled", kDisable, 0, 0, grey}, {1, "hovered", kHover, -1, -1, colour},
+        {2, "pressed", kPress, 1, 1, colour},  {3, "idle", kNormal, 0, 0, grey},
+        {3, "hovered", kHover, 0, 0, colour},  {3, "disabled", kDisable, 0, 0, kGrey},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(::testing::Message() << "type " << c.type << ", " << c.state);
         ButtonFixture f(75, 23, c.type);
         f.button.SetPicture(TestPicture::Solid(4, 4, colour));
         f.button.SetHoverPicture(f.button.Properties().picture);
-        c.enter(f.button);
+        Play(f.button, c.enter);
         const Rect& q = f.button.Layout().pictureRect;
         EXPECT_EQ(q.Width(), 4);
-        EXPECT_EQ(f.canvas.At(q.left + c.offset.x, q.top + c.offset.y), c.expected);
-        EXPECT_EQ(f.canvas.At(q.right - 1 + c.offset.x, q.bottom - 1 + c.offset.y), c.expected);
+        EXPECT_EQ(f.canvas.At(q.left + c.dx, q.top + c.dy), c.expected);
+        EXPECT_EQ(f.canvas.At(q.right - 1 + c.dx, q.bottom - 1 + c.dy), c.expected);
     }
     ButtonFixture f;
     const auto picture = TestPicture::Solid(16, 16, Colour(0xFF));
@@ -478,32 +408,29 @@ TEST(PictureStep, TheFrameAroundThePictureAndTheAttachedPicture) {
 }
 
 TEST(PictureRenderer, ModesChangeOnlyWhatThePictureDraws) {
-    const Colour paper = Colour::Rgb(10, 20, 30);
-    const Colour ink = Colour::Rgb(200, 100, 50);
-    const Colour grey = Colour::Rgb(124, 124, 124);
+    const Colour paper = Colour::Rgb(10, 20, 30), ink = Colour::Rgb(200, 100, 50),
+                 grey = Colour::Rgb(124, 124, 124);
     const auto icon = TestPicture::Icon({"##..", "##..", "....", "...."}, ink);
     const auto bitmap = TestPicture::Solid(4, 4, ink);
     const TestPicture other(PictureKind::Other, 4, 4, L"", std::vector<std::optional<Colour>>(16, ink));
     const Rect box{2, 2, 6, 6};
     struct Case {
-        const char* name;
         const TestPicture* picture;
         PictureMode mode;
         Colour fill;  // where the picture draws
     };
     const Case cases[] = {
-        {"icon, normal", icon.get(), PictureMode::Normal, ink},
-        {"icon, grey", icon.get(), PictureMode::Grey, grey},
-        {"icon, shadow", icon.get(), PictureMode::Shadow, kGrey},
-        {"icon, embossed", icon.get(), PictureMode::Embossed, kGrey},
-        {"bitmap, grey", bitmap.get(), PictureMode::Grey, grey},
-        {"bitmap, embossed", bitmap.get(), PictureMode::Embossed, kGrey},
-        {"neither bitmap nor icon, normal", &other, PictureMode::Normal, paper},
-        {"neither bitmap nor icon, grey", &other, PictureMode::Grey, paper},
-        {"neither bitmap nor icon, embossed", &other, PictureMode::Embossed, paper},
+        {icon.get(), PictureMode::Normal, ink},   {icon.get(), PictureMode::Grey, grey},
+        {icon.get(), PictureMode::Shadow, kGrey}, {icon.get(), PictureMode::Embossed, kGrey},
+        {bitmap.get(), PictureMode::Grey, grey},  {bitmap.get(), PictureMode::Embossed, kGrey},
+        {&other, PictureMode::Normal, paper},     {&other, PictureMode::Grey, paper},
+        {&other, PictureMode::Embossed, paper},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(::testing::Message() << (c.picture == icon.get() ? "icon"
+                                              : c.picture == &other   ? "other"
+                                                                      : "bitmap")
+                                          << ", mode " << static_cast<int>(c.mode));
         const auto drawn = [&](int x, int y) {
             return c.picture == icon.get() ? x >= 2 && x < 4 && y >= 2 && y < 4 : box.Contains(Point{x, y});
         };
@@ -515,8 +442,8 @@ TEST(PictureRenderer, ModesChangeOnlyWhatThePictureDraws) {
         };
         PixelCanvas canvas(8, 8, paper);
         RenderPicture(canvas, *c.picture, box, c.mode);
-        const auto wrong = [&](int x, int y) { return canvas.At(x, y) != expected(x, y); };
-        EXPECT_EQ(Where(8, 8, wrong), std::vector<Point>{});
+        EXPECT_EQ(Where(8, 8, [&](int x, int y) { return canvas.At(x, y) != expected(x, y); }),
+                  std::vector<Point>{});
         using Edges = std::vector<PixelCanvas::EdgeCall>;
         const bool framed = c.picture == bitmap.get() && c.mode == PictureMode::Embossed;
         EXPECT_EQ(canvas.edges, (framed ? Edges{{box, EdgeKind::SunkenInner}} : Edges{}));
