@@ -11,6 +11,7 @@
 #include "controls/gdi_picture.h"
 #include "controls/program_path.h"
 #include "controls/push_button_accessible.h"
+#include "controls/xp_button_table.h"
 #include "platform/gdi.h"
 #include "platform/text_file.h"
 
@@ -372,7 +373,7 @@ bool XpButtonWindow::HandleAccessKey(wchar_t key) {
 // ---- What the button asks of its window ---------------------------------------------------------------
 
 void XpButtonWindow::PropertyChanged(std::wstring_view name) {
-    if (name == controls::xp_key::kCaption) {
+    if (name == controls::kXpKey<&controls::XpButtonProperties::caption>) {
         ShowWindowText();
     }
 }
