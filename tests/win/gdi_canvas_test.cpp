@@ -24,15 +24,7 @@ constexpr int kSize = 20;
 
 // The pixels of a kSize x kSize surface that satisfy a rule, row by row.
 std::vector<Point> Where(const std::function<bool(int, int)>& rule) {
-    std::vector<Point> points;
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            if (rule(x, y)) {
-                points.push_back(Point{x, y});
-            }
-        }
-    }
-    return points;
+    return orvell::Where(kSize, kSize, rule);
 }
 
 // Pixel for pixel as the window system draws, whatever arc direction the DC was set to: lines leave
