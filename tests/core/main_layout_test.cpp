@@ -96,5 +96,33 @@ TEST(MainLayout, ModeAndLanguageHistoryDecideTheWidths) {
     EXPECT_EQ(width({{kEn, kSearch}, {kZh, kSearch}}, C::Option2_1), width({{kEn, kSearch}}, C::Option2_1));
 }
 
+// Tab wraps round; stops that cannot take the focus (hidden, disabled) are passed over.
+TEST(MainTabStops, NextStopWrapsAndSkipsWhatCannotTakeTheFocus) {
+    using C = MainControl;
+    const auto all = [](const TabStop&) { return true; };
+    const auto noButtons = [](const TabStop& stop) { return stop.first < C::Command1; };
+    struct Case {
+        std::optional<C> from;
+        bool backwards;
+        std::function<bool(const TabStop&)> canFocus;
+        std::optional<C> expected;  // the first control of the stop
+    };
+    const Case cases[] = {
+        {C::Text1, false, all, C::Command1},
+        {C::Option1_2, false, all, C::Option2_0},
+        {C::Command4, false, all, C::Option1_0},
+        {C::Option1_1, true, all, C::Command4},
+        {C::Text1, false, noButtons, C::Option1_0},
+        {C::Label3, false, all, C::Option1_0},
+        {std::nullopt, true, all, C::Command4},
+        {C::Text1, false, [](const TabStop&) { return false; }, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const std::optional<TabStop> stop = NextTabStop(c.from, c.backwards, c.canFocus);
+        EXPECT_EQ(stop ? std::optional<C>(stop->first) : std::nullopt, c.expected)
+            << "from " << (c.from ? static_cast<int>(*c.from) : -1) << (c.backwards ? " backwards" : "");
+    }
+}
+
 }  // namespace
 }  // namespace orvell::app

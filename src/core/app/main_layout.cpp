@@ -49,6 +49,12 @@ constexpr MainControl kStacking[] = {
 };
 static_assert(std::size(kStacking) == kMainControlCount);
 
+constexpr TabStop kTabStops[] = {
+    {C::Option1_0, C::Option1_2}, {C::Option2_0, C::Option2_1}, {C::Text1, C::Text1},
+    {C::Command1, C::Command1},   {C::Command2, C::Command2},   {C::Command3, C::Command3},
+    {C::Command4, C::Command4},
+};
+
 // What a switch to each language sets; an empty value leaves the control as it stands.
 struct LanguageMove {
     MainControl control;
@@ -77,6 +83,28 @@ constexpr int kEnglishReverseSearchWidth = 1200;
 
 std::span<const MainControl> MainStackingOrder() {
     return kStacking;
+}
+
+std::span<const TabStop> MainTabStops() {
+    return kTabStops;
+}
+
+std::optional<TabStop> NextTabStop(std::optional<MainControl> from, bool backwards,
+                                   const std::function<bool(const TabStop&)>& canFocus) {
+    const int count = static_cast<int>(std::size(kTabStops));
+    int at = backwards ? count : -1;  // from no stop: start at the near end
+    for (int i = 0; from && i < count; ++i) {
+        if (*from >= kTabStops[i].first && *from <= kTabStops[i].last) {
+            at = i;
+        }
+    }
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((at + (backwards ? -step : step)) % count + count) % count;
+        if (canFocus(kTabStops[index])) {
+            return kTabStops[index];
+        }
+    }
+    return std::nullopt;
 }
 
 MainLayout::MainLayout() {

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <span>
 
 #include "common/colour.h"
@@ -58,6 +60,20 @@ inline constexpr Colour kMainBackground = Colour::Rgb(207, 203, 207);
 // the options and boxes they touch (the English captions move the options over the labels), and
 // frames under everything they hold.
 std::span<const MainControl> MainStackingOrder();
+
+// One stop of Tab and Shift+Tab: a control, or an option group (first to last), which is one stop
+// that lands on its chosen option, as in every Windows form.
+struct TabStop {
+    MainControl first;
+    MainControl last;
+};
+// The stops in the order the window was designed: the two option groups, the input box and the
+// buttons from left to right.
+std::span<const TabStop> MainTabStops();
+// The stop after (or before) the one holding a control, skipping stops that cannot take the focus now;
+// from a control that is no stop, the first (or last) stop that can. Nothing when no stop can.
+std::optional<TabStop> NextTabStop(std::optional<MainControl> from, bool backwards,
+                                   const std::function<bool(const TabStop&)>& canFocus);
 
 // Where each control of the main window stands. It starts as designed; a switch to a language moves
 // a few controls, and in English the search button is wider for the reverse search's caption. The

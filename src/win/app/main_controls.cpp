@@ -1,6 +1,7 @@
 #include "app/main_controls.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "app/access_key.h"
@@ -118,6 +119,32 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     }
     const auto order = app::MainStackingOrder();
     std::for_each(order.rbegin(), order.rend(), [this](Control control) { Stack(control); });
+}
+
+void MainControls::MoveFocusByTab(bool backwards) {
+    std::optional<Control> from;
+    for (std::size_t i = 0; i < app::kMainControlCount; ++i) {
+        const HWND child = m_children[i];
+        if (child != nullptr && (child == ::GetFocus() || ::IsChild(child, ::GetFocus()))) {
+            from = static_cast<Control>(i);
+        }
+    }
+    // A group's stop is its chosen option, or its first when none is chosen.
+    const auto target = [this](const app::TabStop& stop) {
+        for (auto c = static_cast<int>(stop.first); c <= static_cast<int>(stop.last); ++c) {
+            if (::SendMessageW(Child(static_cast<Control>(c)), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+                return Child(static_cast<Control>(c));
+            }
+        }
+        return Child(stop.first);
+    };
+    const auto stop = app::NextTabStop(from, backwards, [&](const app::TabStop& candidate) {
+        const HWND window = target(candidate);
+        return ::IsWindowVisible(window) && ::IsWindowEnabled(window);
+    });
+    if (stop) {
+        ::SetFocus(target(*stop));
+    }
 }
 
 void MainControls::ShowList(Control control, bool visible, std::wstring (*text)()) {

@@ -46,6 +46,8 @@ public:
 
     // Alt plus key: clicks the button whose access key it is. True when one was clicked.
     bool ClickByAccessKey(wchar_t key);
+    // Tab and Shift+Tab: the focus to the next (previous) stop that is shown and enabled.
+    void MoveFocusByTab(bool backwards);
 
     // WM_CTLCOLOR*: the colours of a child.
     LRESULT ControlColour(HDC dc, HWND child) const;

@@ -128,13 +128,42 @@ bool MainWindow::PreTranslate(MSG& message) {
     if (!Handle() || (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
         return false;
     }
-    if (::TranslateAcceleratorW(Handle(), m_menus.Accelerators(), &message)) {
+    if (TranslateShortcutUnderCapture(message) ||
+        ::TranslateAcceleratorW(Handle(), m_menus.Accelerators(), &message)) {
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0 &&
+        ::GetKeyState(VK_MENU) >= 0) {
+        m_controls.MoveFocusByTab(::GetKeyState(VK_SHIFT) < 0);
         return true;
     }
     // A button's access key beats a menu's with the same letter ("查询(&S)" and "设置(&S)").
     if (message.message == WM_SYSKEYDOWN && (HIWORD(message.lParam) & KF_ALTDOWN) != 0) {
         const UINT character = ::MapVirtualKeyW(static_cast<UINT>(message.wParam), MAPVK_VK_TO_CHAR);
         if (character != 0 && m_controls.ClickByAccessKey(static_cast<wchar_t>(LOWORD(character)))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MainWindow::TranslateShortcutUnderCapture(const MSG& message) {
+    // The system sends no menu command while a window holds the mouse capture (it still reports the key
+    // as translated), and an XP button holds it all the while the pointer rests on it: then the
+    // shortcut keys are matched here, so they work wherever the pointer is.
+    if (::GetCapture() == nullptr || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) {
+        return false;
+    }
+    ACCEL shortcuts[64];
+    const int count = ::CopyAcceleratorTableW(m_menus.Accelerators(), shortcuts, 64);
+    const auto held = [](int key) { return ::GetKeyState(key) < 0; };
+    for (int i = 0; i < count; ++i) {
+        const ACCEL& shortcut = shortcuts[i];
+        if ((shortcut.fVirt & FVIRTKEY) != 0 && shortcut.key == message.wParam &&
+            held(VK_CONTROL) == ((shortcut.fVirt & FCONTROL) != 0) &&
+            held(VK_SHIFT) == ((shortcut.fVirt & FSHIFT) != 0) &&
+            held(VK_MENU) == ((shortcut.fVirt & FALT) != 0)) {
+            ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(shortcut.cmd, 1), 0);
             return true;
         }
     }

@@ -62,6 +62,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool TranslateShortcutUnderCapture(const MSG& message);
     static LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
     LRESULT OnChildMessage(Control control, HWND child, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,105 @@
+// Keys typed into the main window as a user types them (SendInput, through the program's own
+// message loop): Tab walks the controls, and the shortcut keys work wherever the pointer is.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/registry_store.h"
+#include "app/run_keys.h"
+#include "platform/text_file.h"
+#include "test_registry_key.h"
+
+namespace orvell::win {
+namespace {
+
+using Control = MainWindow::Control;
+using test_support::TestKey;
+
+BOOL WINAPI NoTray(DWORD, PNOTIFYICONDATAW) {
+    return TRUE;
+}
+
+class MainWindowKeysTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_window = std::make_unique<MainWindow>(MainWindowServices{
+            m_settings, m_runKeys, m_files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray});
+        ASSERT_TRUE(m_window->Open());
+        ::SetForegroundWindow(m_window->Handle());
+        Pump();
+    }
+
+    // The program's loop: its shortcut and Tab handling before the usual translation.
+    void Pump() {
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!m_window->PreTranslate(message)) {
+                ::TranslateMessage(&message);
+                ::DispatchMessageW(&message);
+            }
+        }
+    }
+    void Type(std::vector<WORD> keys) {
+        std::vector<INPUT> inputs;
+        for (const bool up : {false, true}) {
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                INPUT input{};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = keys[up ? keys.size() - 1 - i : i];
+                input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+                inputs.push_back(input);
+            }
+        }
+        ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+        Pump();
+    }
+    HWND Child(Control control) const { return m_window->Child(control); }
+
+    TestKey m_settingsKey{L"MainWindowKeysSettings"};
+    TestKey m_machineRun{L"MainWindowKeysMachineRun"};
+    TestKey m_userRun{L"MainWindowKeysUserRun"};
+    RegistrySettingsStore m_settings{HKEY_CURRENT_USER, m_settingsKey.Path()};
+    RegistryRunKeys m_runKeys{HKEY_CURRENT_USER, m_machineRun.Path(), HKEY_CURRENT_USER, m_userRun.Path()};
+    ExeFolderTextFiles m_files;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// An option group is one stop, on its chosen option; the read-only boxes, labels and frames are none.
+TEST_F(MainWindowKeysTest, TabAndShiftTabWalkTheControlsInDesignOrder) {
+    ASSERT_EQ(::GetFocus(), Child(Control::Text1));
+    ::SendMessageW(m_window->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(Control::Option2_1) + 1000, 0),
+                   0);
+    ::SendMessageW(Child(Control::Option2_1), BM_CLICK, 0, 0);  // the value search: its group's choice
+    Pump();
+    ::SetFocus(Child(Control::Text1));
+    const Control forward[] = {Control::Command1,  Control::Command2,  Control::Command3, Control::Command4,
+                               Control::Option1_0, Control::Option2_1, Control::Text1};
+    for (const Control control : forward) {
+        Type({VK_TAB});
+        EXPECT_EQ(::GetFocus(), Child(control)) << "Tab to control " << static_cast<int>(control);
+    }
+    EXPECT_EQ(GetText(Child(Control::Text1)), L"") << "Tab types nothing into the input box";
+    for (const Control control : {Control::Option2_1, Control::Option1_0, Control::Command4}) {
+        Type({VK_SHIFT, VK_TAB});
+        EXPECT_EQ(::GetFocus(), Child(control)) << "Shift+Tab to control " << static_cast<int>(control);
+    }
+}
+
+// An XP button holds the mouse capture while the pointer rests on it; the system then sends no menu
+// command for a shortcut key, so the program matches it itself.
+TEST_F(MainWindowKeysTest, ShortcutKeysWorkWhileAnXpButtonHoldsTheMouse) {
+    const std::wstring chinese = GetText(m_window->Handle());
+    ::SetCapture(Child(Control::Command2));
+    Type({VK_F7});  // English
+    EXPECT_NE(GetText(m_window->Handle()), chinese);
+    ::ReleaseCapture();
+    Type({VK_F6});  // Chinese, without the capture
+    EXPECT_EQ(GetText(m_window->Handle()), chinese);
+}
+
+}  // namespace
+}  // namespace orvell::win
