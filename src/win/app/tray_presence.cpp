@@ -65,6 +65,19 @@ void TrayPresence::ApplyHotkey(app::SettingsStore& settings) {
     keyboard::ApplyHotkey(settings, m_hotkey);
 }
 
+void TrayPresence::SecondaryWindowOpened() {
+    ++m_openSecondaryWindows;
+    m_hotkey.Deactivate();
+    m_hotkey.SetSuspended(true);
+}
+
+void TrayPresence::SecondaryWindowClosed() {
+    if (m_openSecondaryWindows > 0 && --m_openSecondaryWindows == 0) {
+        m_hotkey.Activate();
+        m_hotkey.SetSuspended(false);
+    }
+}
+
 void TrayPresence::ShowIcon(std::wstring_view tip) {
     m_trayIcon.SetIcon(m_smallIcon);
     // Every way up gives the icon its menu, a start with Windows too, so the icon is usable at once.

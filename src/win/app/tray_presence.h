@@ -42,6 +42,10 @@ public:
     void ApplyHotkey(app::SettingsStore& settings);
     // No hotkey events until the next tick (load, exit).
     void DeactivateHotkey() { m_hotkey.Deactivate(); }
+    // While a secondary window is open the hotkey is off, so its key can be tested and chosen there;
+    // when the last one closes, whichever way, it is on again.
+    void SecondaryWindowOpened();
+    void SecondaryWindowClosed();
 
     HotkeyWatch& Hotkey() { return m_hotkey; }
     TrayIcon& Icon() { return m_trayIcon; }
@@ -58,6 +62,7 @@ private:
     TrayIcon m_trayIcon;
     HotkeyWatch m_hotkey;
     app::TrayState m_state;
+    int m_openSecondaryWindows = 0;
 };
 
 }  // namespace orvell::win

@@ -1,0 +1,67 @@
+#include "platform/modal_window.h"
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "test_window.h"
+
+namespace orvell::win {
+namespace {
+
+using test_support::HostWindow;
+using test_support::PumpPending;
+
+class TestModal final : public ModalWindow {
+public:
+    bool Open(HWND owner) {
+        WindowClass windowClass;
+        windowClass.name = L"OrvellTestModal";
+        WindowCreation creation;
+        creation.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        creation.width = 200;
+        creation.height = 100;
+        return OpenModal(owner, windowClass, creation);
+    }
+};
+
+// Every way out gives the owner back its input, and the closing handler runs exactly once.
+TEST(ModalWindow, EveryWayOfClosingEnablesTheOwnerAndReportsOnce) {
+    const struct {
+        const char* name;
+        std::function<void(std::unique_ptr<TestModal>&, HostWindow&)> close;
+    } ways[] = {
+        {"its own close", [](auto& modal, HostWindow&) { modal->Close(); }},
+        {"the system menu's close (Alt+F4)",
+         [](auto& modal, HostWindow&) { ::SendMessageW(modal->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"destroyed directly", [](auto& modal, HostWindow&) { ::DestroyWindow(modal->Handle()); }},
+        {"the object going", [](auto& modal, HostWindow&) { modal.reset(); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        HostWindow owner;
+        ASSERT_TRUE(owner.Open());
+        auto modal = std::make_unique<TestModal>();
+        int closings = 0;
+        modal->SetOnClosed([&] { ++closings; });
+        ASSERT_TRUE(modal->Open(owner.Handle()));
+        EXPECT_FALSE(::IsWindowEnabled(owner.Handle()));
+        EXPECT_EQ(::GetWindow(modal->Handle(), GW_OWNER), owner.Handle());
+        way.close(modal, owner);
+        PumpPending();
+        EXPECT_TRUE(::IsWindowEnabled(owner.Handle()));
+        EXPECT_EQ(closings, 1);
+        if (modal) {
+            EXPECT_FALSE(modal->IsOpen());
+            ASSERT_TRUE(modal->Open(owner.Handle())) << "opens again";
+            EXPECT_FALSE(::IsWindowEnabled(owner.Handle()));
+            modal->Close();
+            EXPECT_EQ(closings, 2);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvell::win
