@@ -75,7 +75,8 @@ BFormProperties RestoreBForm(const controls::PropertyBag& bag) {
 }
 
 void SaveBForm(const BFormProperties& properties, controls::PropertyBag& bag) {
-    bag.WriteString(bform_key::kBackColor, BackColorText(properties.backColor), kDefaultBackColor);
+    bag.WriteString(bform_key::kBackColor, BackColorText(properties.backColor),
+                    BackColorText(kDefaultBackColor));
     bag.WriteString(bform_key::kCaption, properties.caption, kDefaultCaption);
 }
 

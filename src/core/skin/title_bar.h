@@ -19,15 +19,17 @@ inline constexpr std::wstring_view kBackColor = L"BackColor";
 inline constexpr std::wstring_view kCaption = L"Caption";
 }  // namespace bform_key
 
-inline constexpr std::wstring_view kDefaultBackColor = L"14346732";  // RGB(236, 233, 218)
+inline constexpr Colour kDefaultBackColor = Colour(14346732);  // "14346732", RGB(236, 233, 218)
 inline constexpr std::wstring_view kDefaultCaption = L"NewForm";
 
 // The caption is printed in white on the blue strip, in the secondary windows' bold SimSun.
 inline constexpr Colour kCaptionColour = Colour::Rgb(255, 255, 255);
-inline const controls::FontDescription kCaptionFont{L"宋体", 9.0f, true};
+inline controls::FontDescription CaptionFont() {
+    return controls::FontDescription{L"宋体", 9.0f, true};
+}
 
 struct BFormProperties {
-    Colour backColor = Colour(14346732);
+    Colour backColor = kDefaultBackColor;
     std::wstring caption = std::wstring(kDefaultCaption);
     friend bool operator==(const BFormProperties&, const BFormProperties&) = default;
 };

@@ -140,7 +140,7 @@ void BForm::Nomin() {
         return;
     }
     m_nomin = true;
-    m_input.OnCaptureLost();
+    OnCaptureLost();
     LayOut(m_width);
     if (m_tooltip) {
         TOOLINFOW tool{};
@@ -363,6 +363,9 @@ void BForm::OnCaptureLost() {
 // Shows the looks that changed, holds the mouse while a button is held, and reads the language again
 // for a button the pointer has just come onto.
 void BForm::Follow(const Looks& before) {
+    if (Handle() == nullptr) {
+        return;
+    }
     const std::pair<TitleButton, ButtonLook> changes[] = {{TitleButton::Min, before.min},
                                                           {TitleButton::Close, before.close}};
     for (const auto& [button, was] : changes) {

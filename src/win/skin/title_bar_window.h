@@ -48,7 +48,7 @@ public:
 
     // The bar along the top of host's client area, as wide as it, with the defaults ("NewForm" on
     // 14346732) or the properties restored so far. False when it exists already or the system refuses.
-    bool Create(HWND host, int id = 0, const controls::FontDescription& font = skin::kCaptionFont);
+    bool Create(HWND host, int id = 0, const controls::FontDescription& font = skin::CaptionFont());
 
     // Null for none. The object must outlive the bar or be taken away first.
     void SetEvents(TitleBarEvents* events) { m_events = events != nullptr ? events : &m_noEvents; }

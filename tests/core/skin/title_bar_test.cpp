@@ -70,7 +70,7 @@ TEST(BFormProperties, RestoringTakesDefaultsForWhatIsMissingOrUnreadable) {
         EXPECT_EQ(bag.Problems().size(), c.problems);
     }
     EXPECT_EQ(BFormProperties{}.backColor, Colour::Rgb(236, 233, 218));
-    EXPECT_EQ(BackColorText(BFormProperties{}.backColor), kDefaultBackColor);
+    EXPECT_EQ(BackColorText(BFormProperties{}.backColor), L"14346732");
 }
 
 TEST(BFormProperties, BackColorTextIsADecimalNumber) {
