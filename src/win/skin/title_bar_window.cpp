@@ -139,16 +139,10 @@ void BForm::Nomin() {
     if (m_nomin) {
         return;
     }
-    m_nomin = true;
     OnCaptureLost();
+    SendTool(TTM_DELTOOLW, TitleButton::Min, false);
+    m_nomin = true;
     LayOut(m_width);
-    if (m_tooltip) {
-        TOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = Handle();
-        tool.uId = ToolId(TitleButton::Min);
-        ::SendMessageW(m_tooltip.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
     if (Handle() != nullptr) {
         ::InvalidateRect(Handle(), nullptr, FALSE);
     }
@@ -248,7 +242,9 @@ LRESULT BForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SIZE:
             LayOut(LOWORD(lParam));
-            PlaceTools();
+            for (const TitleButton button : {TitleButton::Min, TitleButton::Close}) {
+                SendTool(TTM_NEWTOOLRECTW, button, false);
+            }
             ::InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_PAINT:
@@ -373,15 +369,12 @@ void BForm::Follow(const Looks& before) {
         if (now == was) {
             continue;
         }
-        const skin::ArtBlit* place = button == TitleButton::Min
-                                         ? (m_plan.minButton ? &*m_plan.minButton : nullptr)
-                                         : &m_plan.closeButton;
-        if (place != nullptr) {
+        if (const skin::ArtBlit* place = Place(button)) {
             const RECT area = ToRECT(place->target);
             ::InvalidateRect(Handle(), &area, FALSE);
         }
         if (now == ButtonLook::Hover) {
-            UpdateTip(button);
+            SendTool(TTM_UPDATETIPTEXTW, button, true);
         }
     }
     const bool holding = ::GetCapture() == Handle();
@@ -417,55 +410,35 @@ void BForm::CreateTooltip() {
                                       WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                       CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                       ::GetModuleHandleW(nullptr), nullptr));
-    if (!m_tooltip) {
-        return;
-    }
-    const std::int32_t language = m_settings != nullptr ? m_settings->Read(app::setting::kLanguage) : 0;
     for (const TitleButton button : {TitleButton::Min, TitleButton::Close}) {
-        if (button == TitleButton::Min && m_nomin) {
-            continue;
-        }
-        std::wstring text(skin::TitleBarTooltip(button, language));
-        TOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = Handle();
-        tool.uId = ToolId(button);
-        tool.rect = ToRECT(button == TitleButton::Min ? m_plan.minButton->target : m_plan.closeButton.target);
-        tool.lpszText = text.data();
-        ::SendMessageW(m_tooltip.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendTool(TTM_ADDTOOLW, button, true);
     }
 }
 
-void BForm::PlaceTools() {
-    if (!m_tooltip) {
-        return;
+const skin::ArtBlit* BForm::Place(TitleButton button) const {
+    if (button == TitleButton::Close) {
+        return &m_plan.closeButton;
     }
-    for (const TitleButton button : {TitleButton::Min, TitleButton::Close}) {
-        if (button == TitleButton::Min && !m_plan.minButton) {
-            continue;
-        }
-        TOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = Handle();
-        tool.uId = ToolId(button);
-        tool.rect = ToRECT(button == TitleButton::Min ? m_plan.minButton->target : m_plan.closeButton.target);
-        ::SendMessageW(m_tooltip.Get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    return m_plan.minButton ? &*m_plan.minButton : nullptr;
 }
 
-void BForm::UpdateTip(TitleButton button) {
-    if (!m_tooltip) {
+// A message about a button's tooltip, with the button's place and, when asked, the text for the
+// language stored now.
+void BForm::SendTool(UINT message, TitleButton button, bool withText) const {
+    const skin::ArtBlit* place = Place(button);
+    if (!m_tooltip || place == nullptr) {
         return;
     }
     const std::int32_t language = m_settings != nullptr ? m_settings->Read(app::setting::kLanguage) : 0;
-    std::wstring text(skin::TitleBarTooltip(button, language));
+    std::wstring text(withText ? skin::TitleBarTooltip(button, language) : std::wstring_view());
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
     tool.hwnd = Handle();
     tool.uId = ToolId(button);
-    tool.lpszText = text.data();
-    ::SendMessageW(m_tooltip.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.rect = ToRECT(place->target);
+    tool.lpszText = withText ? text.data() : nullptr;
+    ::SendMessageW(m_tooltip.Get(), message, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void StandardTitleBarEvents::MouseDown(int button, int /*shift*/, Point /*at*/) {

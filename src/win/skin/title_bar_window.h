@@ -99,8 +99,8 @@ private:
     void Follow(const Looks& before);
     void Raise(const skin::TitleBarEvent& event);
     void CreateTooltip();
-    void PlaceTools();
-    void UpdateTip(skin::TitleButton button);
+    const skin::ArtBlit* Place(skin::TitleButton button) const;
+    void SendTool(UINT message, skin::TitleButton button, bool withText) const;
     HBITMAP ImageFor(skin::TitleButton button) const;
 
     skin::BFormProperties m_properties;
