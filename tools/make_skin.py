@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""Draws the pictures of the drawn title bar of the secondary windows into res/skin/ (24-bit BMP).
+
+Run from the repository root:
+    python3 tools/make_skin.py           write the five pictures
+    python3 tools/make_skin.py --check   check that the files on disk are what this script writes
+
+- title_bar.bmp, 94 x 85: the skin. Rows 0 to 29 are the blue title strip: an outlined left end, a plain
+  stretch that the bar repeats (columns 20 to 39) and, in the last 67 columns, the right end with the
+  idle minimise button at (46, 5) and the idle close button at (70, 5). Below it a grey body framed on
+  the left, right and bottom by a 4-pixel blue border; the host's border is cut from that frame (its
+  side pieces from row 53 down, its bottom from the last four rows).
+- min_hover.bmp, min_pressed.bmp, close_hover.bmp, close_pressed.bmp, 19 x 19: the buttons' looks
+  while the pointer is over them and while they are held down. Their corner pixels are the strip's own
+  colours at the rows where the buttons stand, so the rounded corners sit on the bar seamlessly.
+
+The bar shows the strip's first 27 rows; the layout the program relies on (strip 30 pixels high, the
+repeated columns 20 to 39, the right end the last 67 columns, the border 4 pixels, side pieces from
+row 53) is fixed, the colours are ours. The output is the same bytes on every run.
+"""
+
+import struct
+import sys
+from pathlib import Path
+
+OUT = Path("res") / "skin"
+
+WIDTH, HEIGHT = 94, 85
+STRIP = 30          # rows of the title strip
+SHOWN = 27          # rows of it the bar shows
+BORDER = 4
+BUTTON = 19
+BUTTON_TOP = 5
+MIN_LEFT, CLOSE_LEFT = 46, 70
+
+WHITE = (255, 255, 255)
+OUTLINE = (0, 25, 120)
+BODY = (212, 208, 200)
+# The host's border from the outside in.
+FRAME = [OUTLINE, (0, 72, 214), (0, 72, 214), (0, 45, 160)]
+
+# The strip's vertical gradient: (position 0..1 over the shown rows, colour).
+STRIP_STOPS = [(0.0, (120, 180, 255)), (0.12, (40, 128, 246)), (0.5, (0, 84, 227)),
+               (0.85, (0, 70, 210)), (1.0, (0, 50, 170))]
+
+# Button faces: top and bottom colour of the fill, by look.
+FACES = {
+    ("min", "idle"): ((70, 140, 255), (20, 90, 230)),
+    ("min", "hover"): ((130, 185, 255), (60, 135, 255)),
+    ("min", "pressed"): ((10, 60, 180), (40, 105, 225)),
+    ("close", "idle"): ((232, 120, 90), (200, 60, 30)),
+    ("close", "hover"): ((250, 160, 130), (228, 95, 60)),
+    ("close", "pressed"): ((165, 40, 20), (200, 80, 50)),
+}
+
+
+def mix(a, b, t):
+    return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
+
+
+def strip_colour(row):
+    if row == 0:
+        return OUTLINE
+    if row >= SHOWN:
+        return STRIP_STOPS[-1][1]
+    t = row / (SHOWN - 1)
+    for (t0, c0), (t1, c1) in zip(STRIP_STOPS, STRIP_STOPS[1:]):
+        if t <= t1:
+            return mix(c0, c1, (t - t0) / (t1 - t0))
+    return STRIP_STOPS[-1][1]
+
+
+def button(kind, look):
+    """A 19 x 19 XP-style button: rounded white rim, gradient face, white glyph."""
+    top, bottom = FACES[(kind, look)]
+    pixels = [[None] * BUTTON for _ in range(BUTTON)]
+    last = BUTTON - 1
+    for y in range(BUTTON):
+        for x in range(BUTTON):
+            corner = (x in (0, last)) and (y in (0, last))
+            rim = x in (0, last) or y in (0, last)
+            if corner:
+                pixels[y][x] = strip_colour(BUTTON_TOP + y)
+            elif rim:
+                pixels[y][x] = mix(WHITE, strip_colour(BUTTON_TOP + y), 0.15)
+            else:
+                pixels[y][x] = mix(top, bottom, (y - 1) / (BUTTON - 3))
+    if kind == "min":
+        for y in range(12, 15):
+            for x in range(5, 12):
+                pixels[y][x] = WHITE
+    else:
+        for i in range(5, 14):
+            for d in (0, 1):
+                if 5 <= i + d <= 13:
+                    pixels[i][i + d] = WHITE
+                    pixels[i][last - i - d] = WHITE
+    return pixels
+
+
+def skin():
+    pixels = [[BODY] * WIDTH for _ in range(HEIGHT)]
+    for y in range(STRIP):
+        colour = strip_colour(y)
+        for x in range(WIDTH):
+            pixels[y][x] = colour
+        # The outline down the left and right ends.
+        pixels[y][0] = OUTLINE
+        pixels[y][WIDTH - 1] = OUTLINE
+        if 0 < y < SHOWN:
+            pixels[y][1] = mix(colour, WHITE, 0.25)
+    for kind, left in (("min", MIN_LEFT), ("close", CLOSE_LEFT)):
+        for y, row in enumerate(button(kind, "idle")):
+            pixels[BUTTON_TOP + y][left:left + BUTTON] = row
+    # The body's frame: each pixel takes the colour of its distance from the nearest outer edge.
+    for y in range(STRIP, HEIGHT):
+        for x in range(WIDTH):
+            depth = min(x, WIDTH - 1 - x, HEIGHT - 1 - y)
+            if depth < BORDER:
+                pixels[y][x] = FRAME[depth]
+    return pixels
+
+
+def bmp(pixels):
+    """A bottom-up 24-bit BMP; rows padded to four bytes."""
+    height, width = len(pixels), len(pixels[0])
+    stride = (width * 3 + 3) & ~3
+    body = bytearray()
+    for row in reversed(pixels):
+        line = bytearray()
+        for r, g, b in row:
+            line += bytes((b, g, r))
+        line += b"\0" * (stride - len(line))
+        body += line
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 3780, 3780, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
+    return header + info + bytes(body)
+
+
+def pictures():
+    return {
+        "title_bar.bmp": bmp(skin()),
+        "min_hover.bmp": bmp(button("min", "hover")),
+        "min_pressed.bmp": bmp(button("min", "pressed")),
+        "close_hover.bmp": bmp(button("close", "hover")),
+        "close_pressed.bmp": bmp(button("close", "pressed")),
+    }
+
+
+def main():
+    check = sys.argv[1:] == ["--check"]
+    stale = []
+    for name, data in pictures().items():
+        path = OUT / name
+        if check:
+            if not path.exists() or path.read_bytes() != data:
+                stale.append(str(path))
+            continue
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(data)
+        print("wrote", path)
+    if stale:
+        print("not what tools/make_skin.py writes:", ", ".join(stale))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
