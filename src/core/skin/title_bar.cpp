@@ -70,14 +70,14 @@ BFormProperties RestoreBForm(const controls::PropertyBag& bag) {
                                      L"\" is not a colour number; the default is used");
         }
     }
-    properties.caption = bag.ReadString(bform_key::kCaption, kDefaultCaption);
+    properties.caption = bag.Read<std::wstring>(bform_key::kCaption, std::wstring(kDefaultCaption));
     return properties;
 }
 
 void SaveBForm(const BFormProperties& properties, controls::PropertyBag& bag) {
-    bag.WriteString(bform_key::kBackColor, BackColorText(properties.backColor),
-                    BackColorText(kDefaultBackColor));
-    bag.WriteString(bform_key::kCaption, properties.caption, kDefaultCaption);
+    bag.Write<std::wstring>(bform_key::kBackColor, BackColorText(properties.backColor),
+                            BackColorText(kDefaultBackColor));
+    bag.Write<std::wstring>(bform_key::kCaption, properties.caption, std::wstring(kDefaultCaption));
 }
 
 std::wstring_view TitleBarTooltip(TitleButton button, std::int32_t languageSetting) {
