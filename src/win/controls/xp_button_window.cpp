@@ -6,9 +6,11 @@
 #undef SelectFont
 
 #include <algorithm>
+#include <optional>
 
 #include "controls/access_keys.h"
 #include "controls/button_accessible.h"
+#include "controls/control_input.h"
 #include "controls/gdi_picture.h"
 #include "controls/program_path.h"
 #include "controls/xp_button_table.h"
@@ -20,34 +22,6 @@ namespace orvell::win {
 namespace {
 
 constexpr wchar_t kClassName[] = L"OrvellXpButton";
-
-std::int16_t ShiftState() {
-    std::int16_t shift = 0;
-    if (::GetKeyState(VK_SHIFT) < 0) {
-        shift |= controls::kShiftBit;
-    }
-    if (::GetKeyState(VK_CONTROL) < 0) {
-        shift |= controls::kCtrlBit;
-    }
-    if (::GetKeyState(VK_MENU) < 0) {
-        shift |= controls::kAltBit;
-    }
-    return shift;
-}
-
-std::int16_t HeldButtons(WPARAM wParam) {
-    std::int16_t buttons = 0;
-    if ((wParam & MK_LBUTTON) != 0) {
-        buttons |= controls::kLeftButton;
-    }
-    if ((wParam & MK_RBUTTON) != 0) {
-        buttons |= controls::kRightButton;
-    }
-    if ((wParam & MK_MBUTTON) != 0) {
-        buttons |= controls::kMiddleButton;
-    }
-    return buttons;
-}
 
 // The cursor shapes of MousePointer, numbered as the designers of such buttons know them.
 LPCWSTR CursorOf(std::int32_t pointer) {
@@ -173,6 +147,9 @@ bool XpButtonWindow::CreateWindowFor(HWND parent, int id, const Rect& bounds) {
 }
 
 LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const std::optional<LRESULT> handled = ForwardToModel(m_button, message, wParam, lParam)) {
+        return *handled;
+    }
     switch (message) {
         case WM_SIZE:
             ResizeSurface(LOWORD(lParam), HIWORD(lParam));
@@ -184,8 +161,7 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_ERASEBKGND:
             return 1;  // the face covers every pixel
         case WM_MOUSEMOVE:
-            m_button.OnMouseMove(HeldButtons(wParam), ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
-                                 static_cast<float>(GET_Y_LPARAM(lParam)));
+            m_button.OnMouseMove(HeldButtons(wParam), ShiftState(), PointerX(lParam), PointerY(lParam));
             return 0;
         case WM_LBUTTONDOWN:
             OnMouseButton(controls::kLeftButton, lParam, true);
@@ -221,29 +197,10 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
                 ::ReleaseCapture();
             }
             return 0;
-        case WM_SETFOCUS:
-            m_button.OnGotFocus();
-            return 0;
-        case WM_KILLFOCUS:
-            m_button.OnLostFocus();
-            return 0;
-        case WM_KEYDOWN:
-            m_button.OnKeyDown(static_cast<std::int16_t>(wParam), ShiftState());
-            return 0;
-        case WM_KEYUP:
-            m_button.OnKeyUp(static_cast<std::int16_t>(wParam), ShiftState());
-            return 0;
-        case WM_CHAR:
-            m_button.OnKeyPress(static_cast<std::int16_t>(wParam));
-            return 0;
         case WM_GETDLGCODE:
             return OnGetDlgCode(lParam);
         case WM_SETCURSOR:
             return OnSetCursor(wParam, lParam);
-        case WM_SETTEXT:
-            // Text set from outside is a new caption; the window text follows from it.
-            m_button.SetCaption(lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"");
-            return TRUE;
         case BM_CLICK:
             OnBmClick();
             return 0;
@@ -282,8 +239,8 @@ void XpButtonWindow::Show(HDC target) {
 }
 
 void XpButtonWindow::OnMouseButton(std::int16_t button, LPARAM lParam, bool down) {
-    const auto x = static_cast<float>(GET_X_LPARAM(lParam));
-    const auto y = static_cast<float>(GET_Y_LPARAM(lParam));
+    const auto x = PointerX(lParam);
+    const auto y = PointerY(lParam);
     if (down) {
         TakeFocus();
         if (button == controls::kLeftButton) {

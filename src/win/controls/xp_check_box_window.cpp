@@ -6,9 +6,11 @@
 #undef SelectFont
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "controls/button_accessible.h"
+#include "controls/control_input.h"
 #include "controls/xp_button_host.h"
 #include "platform/gdi.h"
 #include "platform/gdi_canvas.h"
@@ -20,42 +22,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"OrvellXpCheckBox";
 constexpr UINT_PTR kHoverTimer = 1;
 constexpr UINT kHoverInterval = 10;  // ms
-
-std::int16_t ShiftState() {
-    std::int16_t shift = 0;
-    if (::GetKeyState(VK_SHIFT) < 0) {
-        shift |= controls::kShiftBit;
-    }
-    if (::GetKeyState(VK_CONTROL) < 0) {
-        shift |= controls::kCtrlBit;
-    }
-    if (::GetKeyState(VK_MENU) < 0) {
-        shift |= controls::kAltBit;
-    }
-    return shift;
-}
-
-std::int16_t HeldButtons(WPARAM wParam) {
-    std::int16_t buttons = 0;
-    if ((wParam & MK_LBUTTON) != 0) {
-        buttons |= controls::kLeftButton;
-    }
-    if ((wParam & MK_RBUTTON) != 0) {
-        buttons |= controls::kRightButton;
-    }
-    if ((wParam & MK_MBUTTON) != 0) {
-        buttons |= controls::kMiddleButton;
-    }
-    return buttons;
-}
-
-float X(LPARAM lParam) {
-    return static_cast<float>(GET_X_LPARAM(lParam));
-}
-
-float Y(LPARAM lParam) {
-    return static_cast<float>(GET_Y_LPARAM(lParam));
-}
 
 }  // namespace
 
@@ -147,6 +113,9 @@ bool XpCheckBoxWindow::CreateWindowFor(HWND parent, int id, const Rect& bounds) 
 }
 
 LRESULT XpCheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const std::optional<LRESULT> handled = ForwardToModel(m_box, message, wParam, lParam)) {
+        return *handled;
+    }
     switch (message) {
         case WM_SIZE:
             // A surface of the client's size that the parts are painted on, then shown in one copy.
@@ -160,7 +129,7 @@ LRESULT XpCheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
         case WM_ERASEBKGND:
             return 1;  // the painting covers every pixel
         case WM_MOUSEMOVE:
-            m_box.OnMouseMove(HeldButtons(wParam), ShiftState(), X(lParam), Y(lParam));
+            m_box.OnMouseMove(HeldButtons(wParam), ShiftState(), PointerX(lParam), PointerY(lParam));
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
@@ -190,21 +159,6 @@ LRESULT XpCheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
                 OnTimer();
             }
             return 0;
-        case WM_SETFOCUS:
-            m_box.OnGotFocus();
-            return 0;
-        case WM_KILLFOCUS:
-            m_box.OnLostFocus();
-            return 0;
-        case WM_KEYDOWN:
-            m_box.OnKeyDown(static_cast<std::int16_t>(wParam), ShiftState());
-            return 0;
-        case WM_KEYUP:
-            m_box.OnKeyUp(static_cast<std::int16_t>(wParam), ShiftState());
-            return 0;
-        case WM_CHAR:
-            m_box.OnKeyPress(static_cast<std::int16_t>(wParam));
-            return 0;
         case WM_GETDLGCODE:
             // Space comes as a character: a dialog's message loop must pass characters on.
             return DLGC_BUTTON | DLGC_WANTCHARS;
@@ -214,10 +168,6 @@ LRESULT XpCheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
                 m_box.SetEnabled(wParam != 0);
             }
             return 0;
-        case WM_SETTEXT:
-            // Text set from outside is a new caption; the window text follows from it.
-            m_box.SetCaption(lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"");
-            return TRUE;
         case BM_GETCHECK:
             return m_box.Properties().value;
         case BM_SETCHECK:
@@ -259,17 +209,18 @@ void XpCheckBoxWindow::OnMouseButton(std::int16_t button, WPARAM wParam, LPARAM 
         if (button == controls::kLeftButton) {
             m_leftDown = true;
         }
-        m_box.OnMouseDown(button, ShiftState(), X(lParam), Y(lParam));
+        m_box.OnMouseDown(button, ShiftState(), PointerX(lParam), PointerY(lParam));
         return;
     }
-    const bool click = button == controls::kLeftButton && m_leftDown && m_box.Contains(X(lParam), Y(lParam));
+    const bool click =
+        button == controls::kLeftButton && m_leftDown && m_box.Contains(PointerX(lParam), PointerY(lParam));
     if (button == controls::kLeftButton) {
         m_leftDown = false;
     }
     if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && ::GetCapture() == Handle()) {
         ::ReleaseCapture();
     }
-    m_box.OnMouseUp(button, ShiftState(), X(lParam), Y(lParam));
+    m_box.OnMouseUp(button, ShiftState(), PointerX(lParam), PointerY(lParam));
     if (click && Handle() != nullptr) {
         m_box.OnClick();
     }
