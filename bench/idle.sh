@@ -14,7 +14,7 @@ fi
 export WINEPREFIX="$PWD/$build/wineprefix" WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
 key='HKCU\Software\Kestrane\Orvell'
-wineserver -p30 </dev/null >/dev/null 2>&1
+wineserver -p30 </dev/null >/dev/null 2>&1 || true  # fails when one runs already
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
 # Sums the context switches and CPU ticks of every thread of the process whose command line names $1.

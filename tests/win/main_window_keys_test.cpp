@@ -12,6 +12,7 @@
 #include "app/run_keys.h"
 #include "platform/text_file.h"
 #include "test_registry_key.h"
+#include "test_window.h"
 
 namespace orvell::win {
 namespace {
@@ -99,6 +100,32 @@ TEST_F(MainWindowKeysTest, ShortcutKeysWorkWhileAnXpButtonHoldsTheMouse) {
     ::ReleaseCapture();
     Type({VK_F6});  // Chinese, without the capture
     EXPECT_EQ(GetText(m_window->Handle()), chinese);
+}
+
+// With the settings watched the hotkey timer rests once the key is held; a key chosen by another
+// program (here: written straight into the registry) still takes over, through the change message.
+TEST(MainWindowSettingsWatch, AHotkeyStoredFromOutsideTakesOverWhileTheTimerRests) {
+    const TestKey settingsKey(L"MainWindowWatchedSettings");
+    const TestKey machineRun(L"MainWindowWatchedMachineRun");
+    const TestKey userRun(L"MainWindowWatchedUserRun");
+    WatchedRegistrySettings settings(HKEY_CURRENT_USER, settingsKey.Path());
+    RegistryRunKeys runKeys(HKEY_CURRENT_USER, machineRun.Path(), HKEY_CURRENT_USER, userRun.Path());
+    ExeFolderTextFiles files;
+    MainWindow window(MainWindowServices{
+        settings, runKeys, files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray,
+        [&settings](HWND target, UINT message) { settings.PostChangesTo(target, message); }});
+    ASSERT_TRUE(window.Open());
+    const auto taken = [](UINT key) {
+        if (::RegisterHotKey(nullptr, 0x7778, MOD_NOREPEAT, key) != 0) {
+            ::UnregisterHotKey(nullptr, 0x7778);
+            return false;
+        }
+        return true;
+    };
+    ASSERT_TRUE(test_support::PumpUntil([&] { return taken(VK_F12); })) << "the default key";
+    const DWORD f9 = VK_F9;
+    ASSERT_TRUE(settingsKey.SetRaw(L"HotKey", REG_DWORD, &f9, sizeof f9));
+    EXPECT_TRUE(test_support::PumpUntil([&] { return taken(VK_F9) && !taken(VK_F12); }));
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ namespace line = app::language_line;
 
 constexpr UINT_PTR kHotkeyTimer = 1;
 constexpr UINT kHotkeyTimerInterval = 100;  // ms
+// Posted by the settings when they change.
+constexpr UINT kSettingsChanged = WM_APP + 1;
 // WM_COMMAND's notification code for a command from an accelerator; menus send 0, as buttons send
 // BN_CLICKED.
 constexpr WORD kFromAccelerator = 1;
@@ -84,7 +86,10 @@ bool MainWindow::Open() {
     m_tray = std::make_unique<TrayPresence>(Handle(), Child(Control::Label3), m_menus.Shortcut(),
                                             m_services.trayNotify);
     StartUp();
-    ::SetTimer(Handle(), kHotkeyTimer, kHotkeyTimerInterval, nullptr);
+    if (m_services.watchSettings) {
+        m_services.watchSettings(Handle(), kSettingsChanged);
+    }
+    StartHotkeyTimer();
     return true;
 }
 
@@ -177,6 +182,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_TIMER:
             OnTimer(wParam);
+            return 0;
+        case kSettingsChanged:
+            StartHotkeyTimer();
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
@@ -289,9 +297,20 @@ void MainWindow::OnOptionClicked(Control control) {
     }
 }
 
+void MainWindow::StartHotkeyTimer() {
+    ::SetTimer(Handle(), kHotkeyTimer, kHotkeyTimerInterval, nullptr);
+}
+
 void MainWindow::OnTimer(UINT_PTR id) {
-    if (id == kHotkeyTimer) {
-        m_tray->ApplyHotkey(m_services.settings);
+    if (id != kHotkeyTimer) {
+        return;
+    }
+    m_tray->ApplyHotkey(m_services.settings);
+    // Ten ticks a second would keep the program awake for nothing: with the settings watched the
+    // timer rests once the key is held, until they change or a secondary window gives the key back.
+    // A key another program holds is tried again at every tick.
+    if (m_services.watchSettings && m_tray->Hotkey().IsRegistered()) {
+        ::KillTimer(Handle(), kHotkeyTimer);
     }
 }
 

@@ -30,6 +30,10 @@ struct MainWindowServices {
     std::function<void(HWND owner, const std::wstring& text)> showMessage;
     // The shell's notification-area call; tests stand in for it.
     BOOL(WINAPI* trayNotify)(DWORD, PNOTIFYICONDATAW) = &::Shell_NotifyIconW;
+    // Asks the settings to post the window a message whenever they change, from any program. Given,
+    // the hotkey timer stops once the hotkey is in place and starts again at such a message, so the
+    // program sleeps while nothing happens; without it the timer ticks for the program's life.
+    std::function<void(HWND window, UINT message)> watchSettings = nullptr;
 };
 
 // frmTest: the program's main window, with the lookup, the lists, the menus, the screen and
@@ -71,6 +75,7 @@ private:
     void OnCommand(UINT id, UINT notification);
     void OnControlClicked(Control control);
     void OnTimer(UINT_PTR id);
+    void StartHotkeyTimer();
     LRESULT OnEraseBackground(HDC dc);
     void OnRightButtonDown(POINT at);
     void OnDestroy();

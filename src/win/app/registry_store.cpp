@@ -97,8 +97,17 @@ bool RegistryChangeWatch::TakeChange() {
     return true;
 }
 
+void RegistryChangeWatch::PostChangesTo(HWND window, UINT message) {
+    m_notifyMessage = message;
+    m_notifyWindow = window;
+}
+
 void CALLBACK RegistryChangeWatch::OnSignal(void* self, BOOLEAN) {
-    static_cast<RegistryChangeWatch*>(self)->m_changed = true;
+    auto& watch = *static_cast<RegistryChangeWatch*>(self);
+    watch.m_changed = true;
+    if (const HWND window = watch.m_notifyWindow) {
+        ::PostMessageW(window, watch.m_notifyMessage, 0, 0);
+    }
 }
 
 void WatchedRegistrySettings::Refresh() const {

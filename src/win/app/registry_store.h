@@ -45,6 +45,8 @@ public:
     // True when the key may have changed since the last call that returned true. The watch is renewed
     // before the answer, so a change made while the caller reads again is not lost.
     bool TakeChange();
+    // From now on each change also posts the message to the window (from another thread).
+    void PostChangesTo(HWND window, UINT message);
 
 private:
     bool Start();
@@ -56,6 +58,8 @@ private:
     unique_handle m_event;
     HANDLE m_wait = nullptr;
     std::atomic<bool> m_changed{true};
+    std::atomic<HWND> m_notifyWindow{nullptr};
+    std::atomic<UINT> m_notifyMessage{0};
 };
 
 // The program's settings: the registry key, read through a memory of its values that is forgotten
@@ -69,6 +73,8 @@ public:
     std::int32_t Read(std::wstring_view name) const override;
     void Write(std::wstring_view name, std::int32_t value) override;
     void Delete(std::wstring_view name) override;
+    // Each change of the key, by anyone, also posts the message to the window.
+    void PostChangesTo(HWND window, UINT message) { m_watch.PostChangesTo(window, message); }
 
 private:
     void Refresh() const;
