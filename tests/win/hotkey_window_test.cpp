@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "platform/dpi.h"
+#include "platform/gdi.h"
+#include "platform/unique_handle.h"
 #include "test_window.h"
 
 namespace orvell::win {
@@ -94,7 +96,7 @@ TEST_F(HotkeyWindowTest, OpensCentredInTheStoredLanguageWithTheEnglishLayoutForE
     const TwipsScale scale = TwipsScale::ForScreen();
     const struct {
         std::int32_t language;
-        const wchar_t* texts[5];  // window and set button, exit button, check box, prompt
+        const wchar_t* texts[4];  // window and set button, exit button, check box, prompt
         int promptTop;
         int check[4];  // twips: left, top, width, height
         int buttonWidth;
@@ -137,6 +139,41 @@ TEST_F(HotkeyWindowTest, OpensCentredInTheStoredLanguageWithTheEnglishLayoutForE
         m_window.Close();
     }
     EXPECT_EQ(m_settings.writeCount, 0) << "opening and closing store nothing";
+}
+
+// What each text is drawn with: its colours as the window hands them to the control, and its font.
+TEST_F(HotkeyWindowTest, ThePromptAndTheFieldsShowTheirColoursAndFonts) {
+    Open({{L"HotKey", 123}});
+    const unique_hdc dc(::CreateCompatibleDC(nullptr));
+    const struct {
+        Control control;
+        UINT message;
+        COLORREF text;
+        COLORREF back;
+        double points;
+    } cases[] = {
+        {Control::Label1, WM_CTLCOLORSTATIC, RGB(0, 0, 255), RGB(224, 220, 224), 10.5},
+        {Control::Text1, WM_CTLCOLORSTATIC, RGB(0, 0, 192), RGB(255, 255, 255), 9},
+        {Control::Combo1, WM_CTLCOLOREDIT, RGB(0, 0, 192), RGB(255, 255, 255), 9},
+        {Control::Combo1, WM_CTLCOLORLISTBOX, RGB(0, 0, 192), RGB(255, 255, 255), 9},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "control " << static_cast<int>(c.control) << ", message " << c.message);
+        const auto brush = reinterpret_cast<HBRUSH>(
+            ::SendMessageW(m_window.Handle(), c.message, reinterpret_cast<WPARAM>(dc.Get()),
+                           reinterpret_cast<LPARAM>(Child(c.control))));
+        LOGBRUSH fill{};
+        ASSERT_NE(::GetObjectW(brush, sizeof fill, &fill), 0);
+        EXPECT_EQ(fill.lbColor, c.back);
+        EXPECT_EQ(::GetTextColor(dc.Get()), c.text);
+        LOGFONTW font{};
+        ASSERT_NE(::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Child(c.control), WM_GETFONT, 0, 0)),
+                               sizeof font, &font),
+                  0);
+        EXPECT_EQ(std::wstring(font.lfFaceName), L"宋体");
+        EXPECT_EQ(font.lfHeight, FontHeight(c.points));
+    }
 }
 
 TEST_F(HotkeyWindowTest, OpensOnTheStoredChoice) {

@@ -108,7 +108,7 @@ HWND HotkeyWindow::Child(Control control) const {
         case Control::Text1:
             return m_text1;
         case Control::Check1:
-            return m_check1;
+            return m_check1 ? m_check1->Handle() : nullptr;
         case Control::Command1:
             return m_command1.Handle();
         case Control::Command2:
@@ -118,7 +118,7 @@ HWND HotkeyWindow::Child(Control control) const {
 }
 
 HotkeyChoice HotkeyWindow::Choice() const {
-    return HotkeyChoice{m_key, ::SendMessageW(m_check1, BM_GETCHECK, 0, 0) == BST_CHECKED,
+    return HotkeyChoice{m_key, m_check1 && m_check1->Value() == controls::check_value::kChecked,
                         static_cast<int>(::SendMessageW(m_combo1, CB_GETCURSEL, 0, 0))};
 }
 
@@ -179,9 +179,14 @@ void HotkeyWindow::CreateControls() {
 
     // Made in the order Tab walks them. The prompt comes last, under the rest: it reaches down behind
     // the list and the set button.
-    MakeChild(Control::Check1, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP,
-              m_scale.Bounds(m_look.checkLeft, m_look.checkTop, m_look.checkWidth, kCheckHeight));
-    SetText(m_check1, m_look.checkCaption);
+    m_check1.emplace();
+    m_check1->Create(Handle(), Id(Control::Check1),
+                     m_scale.Bounds(m_look.checkLeft, m_look.checkTop, m_look.checkWidth, kCheckHeight),
+                     m_look.checkCaption, SongTi(9));
+    m_check1->SetChangeHandler(
+        [this](std::int32_t value) { ::EnableWindow(m_combo1, value == controls::check_value::kChecked); });
+    ::SetWindowSubclass(m_check1->Handle(), &HotkeyWindow::ChildProc, static_cast<UINT_PTR>(Control::Check1),
+                        reinterpret_cast<DWORD_PTR>(this));
 
     const Rect comboBounds = m_scale.Bounds(kFieldLeft, kComboTop, kFieldWidth, kFieldHeight);
     MakeChild(Control::Combo1, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, comboBounds);
@@ -226,9 +231,6 @@ void HotkeyWindow::MakeChild(Control control, const wchar_t* className, DWORD st
         case Control::Text1:
             m_text1 = child;
             break;
-        case Control::Check1:
-            m_check1 = child;
-            break;
         default:
             break;
     }
@@ -260,7 +262,8 @@ void HotkeyWindow::FitComboField(const Rect& bounds) {
 void HotkeyWindow::Show(const HotkeyChoice& choice) {
     m_key = choice.keyCode;
     SetText(m_text1, keyboard::HotkeyKeyName(choice.keyCode));
-    ::SendMessageW(m_check1, BM_SETCHECK, choice.combination ? BST_CHECKED : BST_UNCHECKED, 0);
+    m_check1->SetValue(choice.combination ? controls::check_value::kChecked
+                                          : controls::check_value::kUnchecked);
     ::SendMessageW(m_combo1, CB_SETCURSEL, static_cast<WPARAM>(choice.comboIndex), 0);
     ::EnableWindow(m_combo1, choice.combination);
 }
@@ -280,8 +283,6 @@ void HotkeyWindow::OnCommand(UINT id, UINT notification) {
         OnSet();
     } else if (id == Id(Control::Command2)) {
         Close();
-    } else if (id == Id(Control::Check1)) {
-        ::EnableWindow(m_combo1, ::SendMessageW(m_check1, BM_GETCHECK, 0, 0) == BST_CHECKED);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/push_button.h"
 #include "app/settings.h"
+#include "controls/xp_check_box_window.h"
 #include "keyboard/hotkey_rules.h"
 #include "platform/dpi.h"
 #include "platform/modal_window.h"
@@ -21,7 +22,8 @@ namespace orvell::win {
 // modifier combinations. The key is chosen by pressing it in the key field; the set button stores the
 // choice, or F12 alone when the choice collides with a key the program or Windows needs, and says
 // which. Nothing is stored before the set button. The texts follow the stored "Language" as the
-// window opens.
+// window opens. The object costs nothing until then: the window and its controls are made at each
+// opening and go at its closing.
 //
 // Tab and Shift+Tab walk the controls, so Tab itself cannot be chosen in the key field; every other
 // key can, Esc included. Alt+F4 still closes the window, and Enter presses a focused button.
@@ -82,11 +84,11 @@ private:
     MessageBoxFunction m_messageBox;
     std::function<void(HWND owner)> m_openHelp;
 
-    TwipsScale m_scale = TwipsScale::ForScreen();
+    TwipsScale m_scale{Dpi{}};  // the screen's, from the opening
     HWND m_label1 = nullptr;
     HWND m_combo1 = nullptr;
     HWND m_text1 = nullptr;
-    HWND m_check1 = nullptr;
+    std::optional<XpCheckBoxWindow> m_check1;  // made at each opening: it holds a drawing surface
     PushButton m_command1;
     PushButton m_command2;
     BForm m_bar;
