@@ -95,31 +95,13 @@ bool HotkeyWindow::Open(HWND owner, app::SettingsStore& settings) {
     if (!OpenModal(owner, windowClass, creation)) {
         return false;
     }
-    ::SetFocus(m_text1);
+    ::SetFocus(Child(Control::Text1));
     return true;
-}
-
-HWND HotkeyWindow::Child(Control control) const {
-    switch (control) {
-        case Control::Label1:
-            return m_label1;
-        case Control::Combo1:
-            return m_combo1;
-        case Control::Text1:
-            return m_text1;
-        case Control::Check1:
-            return m_check1 ? m_check1->Handle() : nullptr;
-        case Control::Command1:
-            return m_command1.Handle();
-        case Control::Command2:
-            return m_command2.Handle();
-    }
-    return nullptr;
 }
 
 HotkeyChoice HotkeyWindow::Choice() const {
     return HotkeyChoice{m_key, m_check1 && m_check1->Value() == controls::check_value::kChecked,
-                        static_cast<int>(::SendMessageW(m_combo1, CB_GETCURSEL, 0, 0))};
+                        static_cast<int>(::SendMessageW(Child(Control::Combo1), CB_GETCURSEL, 0, 0))};
 }
 
 LRESULT HotkeyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -183,16 +165,16 @@ void HotkeyWindow::CreateControls() {
     m_check1->Create(Handle(), Id(Control::Check1),
                      m_scale.Bounds(m_look.checkLeft, m_look.checkTop, m_look.checkWidth, kCheckHeight),
                      m_look.checkCaption, SongTi(9));
-    m_check1->SetChangeHandler(
-        [this](std::int32_t value) { ::EnableWindow(m_combo1, value == controls::check_value::kChecked); });
-    ::SetWindowSubclass(m_check1->Handle(), &HotkeyWindow::ChildProc, static_cast<UINT_PTR>(Control::Check1),
-                        reinterpret_cast<DWORD_PTR>(this));
+    m_check1->SetChangeHandler([this](std::int32_t value) {
+        ::EnableWindow(Child(Control::Combo1), value == controls::check_value::kChecked);
+    });
+    Adopt(Control::Check1, m_check1->Handle());
 
     const Rect comboBounds = m_scale.Bounds(kFieldLeft, kComboTop, kFieldWidth, kFieldHeight);
     MakeChild(Control::Combo1, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, comboBounds);
     for (const keyboard::ComboItem& item : keyboard::kComboItems) {
         const std::wstring text(item.text);
-        ::SendMessageW(m_combo1, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageW(Child(Control::Combo1), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     FitComboField(comboBounds);
 
@@ -204,74 +186,67 @@ void HotkeyWindow::CreateControls() {
 
     MakeChild(Control::Label1, L"STATIC", SS_CENTER | SS_NOPREFIX,
               m_scale.Bounds(kLabelLeft, m_look.promptTop, kLabelWidth, kLabelHeight));
-    ::SendMessageW(m_label1, WM_SETFONT, reinterpret_cast<WPARAM>(m_labelFont.Get()), FALSE);
-    SetText(m_label1, m_look.prompt);
+    ::SendMessageW(Child(Control::Label1), WM_SETFONT, reinterpret_cast<WPARAM>(m_labelFont.Get()), FALSE);
+    SetText(Child(Control::Label1), m_look.prompt);
 }
 
 void HotkeyWindow::MakeButton(PushButton& button, Control control, int top, std::wstring_view caption) {
     button.Create(Handle(), Id(control), caption,
                   m_scale.Bounds(kButtonLeft, top, m_look.buttonWidth, kButtonHeight), m_font.Get());
-    ::SetWindowSubclass(button.Handle(), &HotkeyWindow::ChildProc, static_cast<UINT_PTR>(control),
-                        reinterpret_cast<DWORD_PTR>(this));
+    Adopt(control, button.Handle());
 }
 
 void HotkeyWindow::MakeChild(Control control, const wchar_t* className, DWORD style, const Rect& bounds) {
     const HWND child =
         CreateChild(Handle(), className, L"", style | WS_VISIBLE | WS_CLIPSIBLINGS, Id(control), bounds);
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    Adopt(control, child);
+}
+
+// Every control passes its keys and focus through the window first: Tab, and the key field's keys.
+void HotkeyWindow::Adopt(Control control, HWND child) {
+    m_children[static_cast<std::size_t>(control)] = child;
     ::SetWindowSubclass(child, &HotkeyWindow::ChildProc, static_cast<UINT_PTR>(control),
                         reinterpret_cast<DWORD_PTR>(this));
-    switch (control) {
-        case Control::Label1:
-            m_label1 = child;
-            break;
-        case Control::Combo1:
-            m_combo1 = child;
-            break;
-        case Control::Text1:
-            m_text1 = child;
-            break;
-        default:
-            break;
-    }
 }
 
 void HotkeyWindow::FitComboField(const Rect& bounds) {
     // A drop-down list's window height counts the list that drops, room for every item here. The
     // closed box is as high as its field: the field's item height plus a frame each system draws its
     // own way, so the item height is corrected by what the closed box still lacks.
-    const auto item = static_cast<int>(::SendMessageW(m_combo1, CB_GETITEMHEIGHT, 0, 0));
+    const HWND combo = Child(Control::Combo1);
+    const auto item = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
     const int list = item * static_cast<int>(keyboard::kComboItems.size()) + 2;
-    ::SetWindowPos(m_combo1, nullptr, 0, 0, bounds.Width(), bounds.Height() + list,
+    ::SetWindowPos(combo, nullptr, 0, 0, bounds.Width(), bounds.Height() + list,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const auto closedHeight = [this] {
+    const auto closedHeight = [combo] {
         RECT closed{};
-        ::GetWindowRect(m_combo1, &closed);
+        ::GetWindowRect(combo, &closed);
         return static_cast<int>(closed.bottom - closed.top);
     };
-    auto field = static_cast<int>(::SendMessageW(m_combo1, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    auto field = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     for (int attempt = 0; attempt < 2 && closedHeight() != bounds.Height(); ++attempt) {
         field += bounds.Height() - closedHeight();
         if (field <= 0) {
             break;
         }
-        ::SendMessageW(m_combo1, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+        ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
 }
 
 void HotkeyWindow::Show(const HotkeyChoice& choice) {
     m_key = choice.keyCode;
-    SetText(m_text1, keyboard::HotkeyKeyName(choice.keyCode));
+    SetText(Child(Control::Text1), keyboard::HotkeyKeyName(choice.keyCode));
     m_check1->SetValue(choice.combination ? controls::check_value::kChecked
                                           : controls::check_value::kUnchecked);
-    ::SendMessageW(m_combo1, CB_SETCURSEL, static_cast<WPARAM>(choice.comboIndex), 0);
-    ::EnableWindow(m_combo1, choice.combination);
+    ::SendMessageW(Child(Control::Combo1), CB_SETCURSEL, static_cast<WPARAM>(choice.comboIndex), 0);
+    ::EnableWindow(Child(Control::Combo1), choice.combination);
 }
 
 void HotkeyWindow::ShowLabel(const keyboard::LabelText& label) {
-    SetText(m_label1, label.text);
+    SetText(Child(Control::Label1), label.text);
     const Rect bounds = m_scale.Bounds(kLabelLeft, label.top, kLabelWidth, kLabelHeight);
-    ::SetWindowPos(m_label1, nullptr, bounds.left, bounds.top, 0, 0,
+    ::SetWindowPos(Child(Control::Label1), nullptr, bounds.left, bounds.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -308,18 +283,18 @@ void HotkeyWindow::OnSet() {
 
 void HotkeyWindow::OnKeyDown(int code) {
     m_key = keyboard::KeyForKeyDown(code);
-    SetText(m_text1, keyboard::HotkeyKeyName(m_key));
+    SetText(Child(Control::Text1), keyboard::HotkeyKeyName(m_key));
 }
 
 LRESULT HotkeyWindow::OnControlColour(UINT message, HDC dc, HWND child) {
-    if (child == m_label1) {
+    if (child == Child(Control::Label1)) {
         ::SetTextColor(dc, ToColorRef(kPromptColour));
         ::SetBkColor(dc, ToColorRef(kBackground));
         return reinterpret_cast<LRESULT>(m_background.Get());
     }
     // The key field is read-only but keeps the white of a box the user works in. The list's field and
     // its dropped items (the only parts to ask for edit and list colours) share its blue.
-    if (child == m_text1 || message != WM_CTLCOLORSTATIC) {
+    if (child == Child(Control::Text1) || message != WM_CTLCOLORSTATIC) {
         ::SetTextColor(dc, ToColorRef(kFieldColour));
         ::SetBkColor(dc, RGB(255, 255, 255));
         return reinterpret_cast<LRESULT>(m_white.Get());
@@ -333,7 +308,7 @@ void HotkeyWindow::OnSetFocus() {
     const HWND target = m_lastFocus != nullptr && ::IsChild(Handle(), m_lastFocus) &&
                                 ::IsWindowEnabled(m_lastFocus) && ::IsWindowVisible(m_lastFocus)
                             ? m_lastFocus
-                            : m_text1;
+                            : Child(Control::Text1);
     ::SetFocus(target);
 }
 

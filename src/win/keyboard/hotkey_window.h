@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -48,7 +49,7 @@ public:
     // where the refusal messages send the user. Without a handler it opens nothing.
     void SetHelpHandler(std::function<void(HWND owner)> openHelp) { m_openHelp = std::move(openHelp); }
 
-    HWND Child(Control control) const;
+    HWND Child(Control control) const { return m_children[static_cast<std::size_t>(control)]; }
     const BForm& TitleBar() const { return m_bar; }
     // The choice the controls show now; the key is the one the key field names.
     keyboard::HotkeyChoice Choice() const;
@@ -71,6 +72,7 @@ private:
     void CreateControls();
     void MakeChild(Control control, const wchar_t* className, DWORD style, const Rect& bounds);
     void MakeButton(PushButton& button, Control control, int top, std::wstring_view caption);
+    void Adopt(Control control, HWND child);
     void FitComboField(const Rect& bounds);
     void Show(const keyboard::HotkeyChoice& choice);
     void ShowLabel(const keyboard::LabelText& label);
@@ -84,10 +86,8 @@ private:
     MessageBoxFunction m_messageBox;
     std::function<void(HWND owner)> m_openHelp;
 
-    TwipsScale m_scale{Dpi{}};  // the screen's, from the opening
-    HWND m_label1 = nullptr;
-    HWND m_combo1 = nullptr;
-    HWND m_text1 = nullptr;
+    TwipsScale m_scale{Dpi{}};                 // the screen's, from the opening
+    std::array<HWND, 6> m_children{};          // by Control
     std::optional<XpCheckBoxWindow> m_check1;  // made at each opening: it holds a drawing surface
     PushButton m_command1;
     PushButton m_command2;
