@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/push_button_accessible.h"
+#include "controls/button_accessible.h"
 #include "platform/text_file.h"
 #include "test_window.h"
 #include "xp_button_support.h"

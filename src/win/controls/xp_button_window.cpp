@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "controls/access_keys.h"
+#include "controls/button_accessible.h"
 #include "controls/gdi_picture.h"
 #include "controls/program_path.h"
-#include "controls/push_button_accessible.h"
 #include "controls/xp_button_table.h"
 #include "platform/gdi.h"
 #include "platform/text_file.h"
@@ -250,7 +250,8 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case BM_GETSTATE:
             return (m_button.Pressed() ? BST_PUSHED : 0) | (m_button.Focused() ? BST_FOCUS : 0);
         case WM_GETOBJECT:
-            if (const LRESULT object = AnswerPushButtonGetObject(Handle(), wParam, lParam)) {
+            if (const LRESULT object =
+                    AnswerButtonGetObject(Handle(), ButtonKind::PushButton, wParam, lParam)) {
                 return object;
             }
             return Window::HandleMessage(message, wParam, lParam);

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/button_accessible.h"
 #include "controls/xp_button_host.h"
-#include "controls/xp_check_box_accessible.h"
 #include "platform/gdi.h"
 #include "platform/gdi_canvas.h"
 
@@ -230,7 +230,8 @@ LRESULT XpCheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             OnBmClick();
             return 0;
         case WM_GETOBJECT:
-            if (const LRESULT object = AnswerCheckBoxGetObject(Handle(), wParam, lParam)) {
+            if (const LRESULT object =
+                    AnswerButtonGetObject(Handle(), ButtonKind::CheckBox, wParam, lParam)) {
                 return object;
             }
             return Window::HandleMessage(message, wParam, lParam);

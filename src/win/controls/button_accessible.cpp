@@ -1,4 +1,4 @@
-#include "controls/push_button_accessible.h"
+#include "controls/button_accessible.h"
 
 #include <oleacc.h>
 
@@ -49,7 +49,8 @@ bool IsSelf(const VARIANT& child) {
 class Accessible final : public IAccessible {
 public:
     // Takes over the reference to the standard object.
-    Accessible(HWND window, IAccessible* standard) : m_window(window), m_standard(standard) {}
+    Accessible(HWND window, ButtonKind kind, IAccessible* standard)
+        : m_window(window), m_kind(kind), m_standard(standard) {}
     Accessible(const Accessible&) = delete;
     Accessible& operator=(const Accessible&) = delete;
 
@@ -91,7 +92,7 @@ public:
         return E_NOTIMPL;
     }
 
-    // What a push button has and a client area has not.
+    // What a push button or check box has and a client area has not.
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (role == nullptr) {
             return E_POINTER;
@@ -100,14 +101,25 @@ public:
             return E_INVALIDARG;
         }
         role->vt = VT_I4;
-        role->lVal = ROLE_SYSTEM_PUSHBUTTON;
+        role->lVal = m_kind == ButtonKind::PushButton ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_CHECKBUTTON;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         const HRESULT result = m_standard->get_accState(child, state);
-        if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4 &&
-            (::SendMessageW(m_window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) {
-            state->lVal |= STATE_SYSTEM_PRESSED;
+        if (FAILED(result) || !IsSelf(child) || state->vt != VT_I4) {
+            return result;
+        }
+        if (m_kind == ButtonKind::PushButton) {
+            if ((::SendMessageW(m_window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) {
+                state->lVal |= STATE_SYSTEM_PRESSED;
+            }
+            return result;
+        }
+        const LRESULT value = ::SendMessageW(m_window, BM_GETCHECK, 0, 0);
+        if (value == BST_CHECKED) {
+            state->lVal |= STATE_SYSTEM_CHECKED;
+        } else if (value == BST_INDETERMINATE) {
+            state->lVal |= STATE_SYSTEM_MIXED;
         }
         return result;
     }
@@ -119,10 +131,15 @@ public:
         if (!IsSelf(child)) {
             return E_INVALIDARG;
         }
-        *action = Calls().allocString(L"Press");
+        // A click checks an unchecked box and unchecks a checked or grey one.
+        const wchar_t* name = m_kind == ButtonKind::PushButton                               ? L"Press"
+                              : ::SendMessageW(m_window, BM_GETCHECK, 0, 0) == BST_UNCHECKED ? L"Check"
+                                                                                             : L"Uncheck";
+        *action = Calls().allocString(name);
         return *action != nullptr ? S_OK : E_OUTOFMEMORY;
     }
-    // Posted: a click may open a modal window, and the client must not wait for it to close.
+    // Posted: a click (or the host's handler of a change) may open a modal window, and the client must
+    // not wait for it to close.
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         if (!IsSelf(child)) {
             return E_INVALIDARG;
@@ -188,13 +205,14 @@ private:
     ~Accessible() { m_standard->Release(); }
 
     HWND m_window;
+    ButtonKind m_kind;
     IAccessible* m_standard;
     std::atomic<ULONG> m_references{1};
 };
 
 }  // namespace
 
-LRESULT AnswerPushButtonGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT AnswerButtonGetObject(HWND window, ButtonKind kind, WPARAM wParam, LPARAM lParam) {
     // The object id arrives as a 32-bit value in a wider parameter.
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) {
         return 0;
@@ -216,7 +234,7 @@ LRESULT AnswerPushButtonGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
         standard == nullptr) {
         return 0;
     }
-    auto* accessible = new (std::nothrow) Accessible(window, standard);
+    auto* accessible = new (std::nothrow) Accessible(window, kind, standard);
     if (accessible == nullptr) {
         standard->Release();
         return 0;
