@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/registry_store.h"
 #include "app/run_keys.h"
+#include "keyboard/key_code_test_window.h"
 #include "platform/text_file.h"
 #include "test_registry_key.h"
 #include "test_window.h"
@@ -100,6 +101,30 @@ TEST_F(MainWindowKeysTest, ShortcutKeysWorkWhileAnXpButtonHoldsTheMouse) {
     ::ReleaseCapture();
     Type({VK_F6});  // Chinese, without the capture
     EXPECT_EQ(GetText(m_window->Handle()), chinese);
+}
+
+// F5 opens the key-code test over the main window; while it is open the hotkey is off, so its key
+// reaches the test window and is named there instead of hiding the main window. A second request
+// (the tray menu's item) brings the open window to the front; closing it gives the hotkey back.
+TEST_F(MainWindowKeysTest, TheKeyCodeTestTakesTheHotkeyWhileItIsOpen) {
+    ASSERT_TRUE(test_support::PumpUntil([&] { return m_window->Hotkey().IsRegistered(); }));
+    Type({VK_F5});
+    const KeyCodeTestWindow& test = m_window->KeyCodeTest();
+    ASSERT_TRUE(test.IsOpen());
+    const HWND opened = test.Handle();
+    EXPECT_FALSE(m_window->Hotkey().IsRegistered());
+    EXPECT_FALSE(::IsWindowEnabled(m_window->Handle())) << "modal";
+    Type({VK_F12});
+    EXPECT_EQ(GetText(test.Label4()), L"F12");
+    EXPECT_TRUE(::IsWindowVisible(m_window->Handle())) << "the hotkey did not hide the main window";
+
+    ::SendMessageW(m_window->Handle(), WM_COMMAND, menu_id::kHideKeySetting1, 0);
+    EXPECT_EQ(test.Handle(), opened) << "one window, brought to the front";
+    test.Close();
+    Pump();
+    EXPECT_FALSE(test.IsOpen());
+    EXPECT_TRUE(::IsWindowEnabled(m_window->Handle()));
+    EXPECT_TRUE(m_window->Hotkey().IsRegistered()) << "the hotkey is back at once";
 }
 
 // With the settings watched the hotkey timer rests once the key is held; a key chosen by another

@@ -253,9 +253,28 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
         case kExit:
         case kOther1:
             return ExitProgram();
+        case kKeyCodeTest:
+        case kHideKeySetting1:
+            return OpenSecondary(m_keyCodeTest,
+                                 [this] { return m_keyCodeTest.Open(Handle(), m_services.settings); });
         default:
-            // The key-code test, hotkey setting, Help and About windows come with their own commands.
+            // The hotkey setting, Help and About windows come with their own commands.
             return;
+    }
+}
+
+void MainWindow::OpenSecondary(ModalWindow& window, const std::function<bool()>& open) {
+    if (window.IsOpen()) {
+        return window.BringToFront();
+    }
+    m_tray->SecondaryWindowOpened();
+    window.SetOnClosed([this] {
+        if (m_tray) {
+            m_tray->SecondaryWindowClosed();
+        }
+    });
+    if (!open()) {
+        m_tray->SecondaryWindowClosed();
     }
 }
 

@@ -14,7 +14,9 @@
 #include "app/shell_texts.h"
 #include "app/startup_entry.h"
 #include "app/tray_presence.h"
+#include "keyboard/key_code_test_window.h"
 #include "lookup/lookup.h"
+#include "platform/modal_window.h"
 #include "platform/window.h"
 #include "text/text_files.h"
 
@@ -61,6 +63,7 @@ public:
     const MainMenus& Menus() const { return m_menus; }
     HotkeyWatch& Hotkey() { return m_tray->Hotkey(); }
     TrayIcon& Tray() { return m_tray->Icon(); }
+    const KeyCodeTestWindow& KeyCodeTest() const { return m_keyCodeTest; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -104,6 +107,9 @@ private:
     void TurnRunAtStartupOn(app::StartupEntryFailure failure);
     void TurnRunAtStartupOff();
     void ShowShortcutMenu();
+    // A secondary window over this one, or the open one brought to the front; the hotkey is off while
+    // any is open.
+    void OpenSecondary(ModalWindow& window, const std::function<bool()>& open);
 
     MainWindowServices m_services;
     lookup::Lookup m_lookup;
@@ -112,6 +118,8 @@ private:
     MainMenus m_menus;
     MainControls m_controls;
     std::unique_ptr<TrayPresence> m_tray;  // from Open until the window goes
+    // Owned by this window: the system closes them before it.
+    KeyCodeTestWindow m_keyCodeTest;
 };
 
 }  // namespace orvell::win
