@@ -1,0 +1,367 @@
+#include "keyboard/hotkey_window.h"
+
+#include <commctrl.h>
+
+#include "app/language.h"
+#include "keyboard/key_names.h"
+#include "platform/gdi.h"
+
+namespace orvell::win {
+
+namespace {
+
+using keyboard::HotkeyChoice;
+using keyboard::SetOutcome;
+using keyboard::SetResult;
+using Control = HotkeyWindow::Control;
+
+constexpr wchar_t kClassName[] = L"OrvellHotkeySetting";
+
+// The window's design, in twips. The prompt's top, the check box's place and the buttons' width follow
+// the language.
+constexpr int kClientWidth = 4590;
+constexpr int kClientHeight = 2400;
+constexpr int kLabelLeft = 240;
+constexpr int kLabelWidth = 4215;
+constexpr int kLabelHeight = 735;
+constexpr int kFieldLeft = 1260;  // the list and the key field
+constexpr int kFieldWidth = 1695;
+constexpr int kFieldHeight = 300;
+constexpr int kComboTop = 1320;
+constexpr int kTextTop = 1680;
+constexpr int kCheckHeight = 255;
+constexpr int kButtonLeft = 3120;
+constexpr int kButtonHeight = 375;
+constexpr int kCommand1Top = 1275;
+constexpr int kCommand2Top = 1740;
+
+constexpr Colour kBackground = Colour::Rgb(224, 220, 224);
+constexpr Colour kPromptColour = Colour::Rgb(0, 0, 255);
+constexpr Colour kFieldColour = Colour::Rgb(0, 0, 192);
+
+constexpr int kFirstControlId = 100;
+constexpr int kBarId = 99;
+
+constexpr int Id(Control control) {
+    return kFirstControlId + static_cast<int>(control);
+}
+
+controls::FontDescription SongTi(float points) {
+    return controls::FontDescription{L"宋体", points};
+}
+
+bool Held(int key) {
+    return ::GetKeyState(key) < 0;
+}
+
+}  // namespace
+
+HotkeyWindow::HotkeyWindow()
+    : m_messageBox([](HWND owner, const std::wstring& text, const std::wstring& title, UINT flags) {
+          return ::MessageBoxW(owner, text.c_str(), title.c_str(), flags);
+      }) {}
+
+HotkeyWindow::~HotkeyWindow() {
+    if (Handle() != nullptr) {
+        // While the controls' fonts and brushes are still there.
+        ::DestroyWindow(Handle());
+    }
+}
+
+bool HotkeyWindow::Open(HWND owner, app::SettingsStore& settings) {
+    if (IsOpen()) {
+        return false;
+    }
+    m_settings = &settings;
+    m_language = app::LanguageFromSetting(settings.Read(app::setting::kLanguage));
+    m_look = keyboard::HotkeyWindowLookFor(m_language);
+    m_scale = TwipsScale::ForScreen();
+    m_background.Reset(::CreateSolidBrush(ToColorRef(kBackground)));
+
+    const int width = m_scale.X(kClientWidth);
+    const int height = m_scale.Y(kClientHeight);
+    WindowClass windowClass;
+    windowClass.name = kClassName;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.background = m_background.Get();
+    WindowCreation creation;
+    const std::wstring caption(m_look.caption);
+    creation.title = caption.c_str();
+    creation.style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
+    creation.x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    creation.y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    creation.width = width;
+    creation.height = height;
+    if (!OpenModal(owner, windowClass, creation)) {
+        return false;
+    }
+    ::SetFocus(Child(Control::Text1));
+    return true;
+}
+
+HotkeyChoice HotkeyWindow::Choice() const {
+    return HotkeyChoice{m_key, m_check1 && m_check1->Value() == controls::check_value::kChecked,
+                        static_cast<int>(::SendMessageW(Child(Control::Combo1), CB_GETCURSEL, 0, 0))};
+}
+
+LRESULT HotkeyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_SIZE:
+            m_bar.FitToHost();
+            return 0;
+        case WM_PAINT: {
+            const PaintDc paint(Handle());
+            m_bar.Printform(paint.Get());
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;  // the paint clears it
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_LBUTTONDOWN:
+            // The surface drags the window as the title bar does.
+            m_barEvents->MouseDown(skin::kLeftMouseButton, 0, Point{});
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            if (m_openHelp) {
+                m_openHelp(Handle());
+            }
+            return 0;
+        case WM_SETFOCUS:
+            OnSetFocus();
+            return 0;
+        default:
+            return ModalWindow::HandleMessage(message, wParam, lParam);
+    }
+}
+
+void HotkeyWindow::OnCreate() {
+    m_barEvents.emplace(Handle());
+    m_bar.Create(Handle(), kBarId);
+    m_bar.SetCaption(m_look.caption);
+    m_bar.SetEvents(&*m_barEvents);
+    m_bar.SetSettings(m_settings);
+    CreateControls();
+    Show(keyboard::LoadHotkeyChoice(*m_settings));
+}
+
+void HotkeyWindow::CreateControls() {
+    m_white.Reset(::CreateSolidBrush(RGB(255, 255, 255)));
+    m_font = MakeFont(SongTi(9));
+    m_labelFont = MakeFont(SongTi(10.5f));
+    m_lastFocus = nullptr;
+
+    // Made in the order Tab walks them. The prompt comes last, under the rest: it reaches down behind
+    // the list and the set button.
+    m_check1.emplace();
+    m_check1->Create(Handle(), Id(Control::Check1),
+                     m_scale.Bounds(m_look.checkLeft, m_look.checkTop, m_look.checkWidth, kCheckHeight),
+                     m_look.checkCaption, SongTi(9));
+    m_check1->SetChangeHandler([this](std::int32_t value) {
+        ::EnableWindow(Child(Control::Combo1), value == controls::check_value::kChecked);
+    });
+    Adopt(Control::Check1, m_check1->Handle());
+
+    const Rect comboBounds = m_scale.Bounds(kFieldLeft, kComboTop, kFieldWidth, kFieldHeight);
+    MakeChild(Control::Combo1, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, comboBounds);
+    for (const keyboard::ComboItem& item : keyboard::kComboItems) {
+        const std::wstring text(item.text);
+        ::SendMessageW(Child(Control::Combo1), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    FitComboField(comboBounds);
+
+    MakeChild(Control::Text1, L"EDIT", ES_READONLY | ES_CENTER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
+              m_scale.Bounds(kFieldLeft, kTextTop, kFieldWidth, kFieldHeight));
+
+    MakeButton(m_command1, Control::Command1, kCommand1Top, m_look.caption);
+    MakeButton(m_command2, Control::Command2, kCommand2Top, m_look.exitCaption);
+
+    MakeChild(Control::Label1, L"STATIC", SS_CENTER | SS_NOPREFIX,
+              m_scale.Bounds(kLabelLeft, m_look.promptTop, kLabelWidth, kLabelHeight));
+    ::SendMessageW(Child(Control::Label1), WM_SETFONT, reinterpret_cast<WPARAM>(m_labelFont.Get()), FALSE);
+    SetText(Child(Control::Label1), m_look.prompt);
+}
+
+void HotkeyWindow::MakeButton(PushButton& button, Control control, int top, std::wstring_view caption) {
+    button.Create(Handle(), Id(control), caption,
+                  m_scale.Bounds(kButtonLeft, top, m_look.buttonWidth, kButtonHeight), m_font.Get());
+    Adopt(control, button.Handle());
+}
+
+void HotkeyWindow::MakeChild(Control control, const wchar_t* className, DWORD style, const Rect& bounds) {
+    const HWND child =
+        CreateChild(Handle(), className, L"", style | WS_VISIBLE | WS_CLIPSIBLINGS, Id(control), bounds);
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    Adopt(control, child);
+}
+
+// Every control passes its keys and focus through the window first: Tab, and the key field's keys.
+void HotkeyWindow::Adopt(Control control, HWND child) {
+    m_children[static_cast<std::size_t>(control)] = child;
+    ::SetWindowSubclass(child, &HotkeyWindow::ChildProc, static_cast<UINT_PTR>(control),
+                        reinterpret_cast<DWORD_PTR>(this));
+}
+
+void HotkeyWindow::FitComboField(const Rect& bounds) {
+    // A drop-down list's window height counts the list that drops, room for every item here. The
+    // closed box is as high as its field: the field's item height plus a frame each system draws its
+    // own way, so the item height is corrected by what the closed box still lacks.
+    const HWND combo = Child(Control::Combo1);
+    const auto item = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    const int list = item * static_cast<int>(keyboard::kComboItems.size()) + 2;
+    ::SetWindowPos(combo, nullptr, 0, 0, bounds.Width(), bounds.Height() + list,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto closedHeight = [combo] {
+        RECT closed{};
+        ::GetWindowRect(combo, &closed);
+        return static_cast<int>(closed.bottom - closed.top);
+    };
+    auto field = static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 2 && closedHeight() != bounds.Height(); ++attempt) {
+        field += bounds.Height() - closedHeight();
+        if (field <= 0) {
+            break;
+        }
+        ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+}
+
+void HotkeyWindow::Show(const HotkeyChoice& choice) {
+    m_key = choice.keyCode;
+    SetText(Child(Control::Text1), keyboard::HotkeyKeyName(choice.keyCode));
+    m_check1->SetValue(choice.combination ? controls::check_value::kChecked
+                                          : controls::check_value::kUnchecked);
+    ::SendMessageW(Child(Control::Combo1), CB_SETCURSEL, static_cast<WPARAM>(choice.comboIndex), 0);
+    ::EnableWindow(Child(Control::Combo1), choice.combination);
+}
+
+void HotkeyWindow::ShowLabel(const keyboard::LabelText& label) {
+    SetText(Child(Control::Label1), label.text);
+    const Rect bounds = m_scale.Bounds(kLabelLeft, label.top, kLabelWidth, kLabelHeight);
+    ::SetWindowPos(Child(Control::Label1), nullptr, bounds.left, bounds.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void HotkeyWindow::OnCommand(UINT id, UINT notification) {
+    if (notification != BN_CLICKED) {
+        return;
+    }
+    if (id == Id(Control::Command1)) {
+        OnSet();
+    } else if (id == Id(Control::Command2)) {
+        Close();
+    }
+}
+
+void HotkeyWindow::OnSet() {
+    const SetOutcome outcome = keyboard::SetHotkey(*m_settings, Choice(), m_language);
+    if (outcome.label) {
+        ShowLabel(*outcome.label);
+    }
+    if (outcome.result == SetResult::NoKey) {
+        const int answer = m_messageBox(Handle(), outcome.message->text, outcome.message->title,
+                                        MB_YESNO | MB_ICONINFORMATION);
+        if (answer == IDYES) {
+            keyboard::LeaveWithoutKey(*m_settings);
+            Close();
+        }
+        return;
+    }
+    if (outcome.message) {
+        m_messageBox(Handle(), outcome.message->text, outcome.message->title, MB_OK | MB_ICONINFORMATION);
+    }
+    Show(outcome.choice);
+}
+
+void HotkeyWindow::OnKeyDown(int code) {
+    m_key = keyboard::KeyForKeyDown(code);
+    SetText(Child(Control::Text1), keyboard::HotkeyKeyName(m_key));
+}
+
+LRESULT HotkeyWindow::OnControlColour(UINT message, HDC dc, HWND child) {
+    if (child == Child(Control::Label1)) {
+        ::SetTextColor(dc, ToColorRef(kPromptColour));
+        ::SetBkColor(dc, ToColorRef(kBackground));
+        return reinterpret_cast<LRESULT>(m_background.Get());
+    }
+    // The key field is read-only but keeps the white of a box the user works in. The list's field and
+    // its dropped items (the only parts to ask for edit and list colours) share its blue.
+    if (child == Child(Control::Text1) || message != WM_CTLCOLORSTATIC) {
+        ::SetTextColor(dc, ToColorRef(kFieldColour));
+        ::SetBkColor(dc, RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(m_white.Get());
+    }
+    return ModalWindow::HandleMessage(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+}
+
+void HotkeyWindow::OnSetFocus() {
+    // The window itself takes no keys: the focus goes back to the control that had it, as when a
+    // message box closes, or to the key field.
+    const HWND target = m_lastFocus != nullptr && ::IsChild(Handle(), m_lastFocus) &&
+                                ::IsWindowEnabled(m_lastFocus) && ::IsWindowVisible(m_lastFocus)
+                            ? m_lastFocus
+                            : Child(Control::Text1);
+    ::SetFocus(target);
+}
+
+void HotkeyWindow::MoveFocusByTab(bool backwards) {
+    // The controls were made in the order Tab walks them; the system skips what is disabled.
+    if (const HWND next = ::GetNextDlgTabItem(Handle(), ::GetFocus(), backwards)) {
+        ::SetFocus(next);
+    }
+}
+
+LRESULT CALLBACK HotkeyWindow::ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(child, &HotkeyWindow::ChildProc, id);
+        return ::DefSubclassProc(child, message, wParam, lParam);
+    }
+    return reinterpret_cast<HotkeyWindow*>(self)->OnChildMessage(static_cast<Control>(id), child, message,
+                                                                 wParam, lParam);
+}
+
+LRESULT HotkeyWindow::OnChildMessage(Control control, HWND child, UINT message, WPARAM wParam,
+                                     LPARAM lParam) {
+    switch (message) {
+        case WM_SETFOCUS:
+            m_lastFocus = child;
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (wParam == VK_TAB && !Held(VK_CONTROL) && !Held(VK_MENU)) {
+                MoveFocusByTab(Held(VK_SHIFT));
+                return 0;
+            }
+            if (wParam == VK_RETURN && (control == Control::Command1 || control == Control::Command2)) {
+                // As in any form: Enter presses the button that has the focus.
+                ::SendMessageW(child, BM_CLICK, 0, 0);
+                return 0;
+            }
+            if (control != Control::Text1 || (message == WM_SYSKEYDOWN && wParam == VK_F4)) {
+                break;
+            }
+            OnKeyDown(static_cast<int>(wParam));
+            return 0;
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            // Typed characters never enter the key field, and a Tab that moved the focus types nothing.
+            if (control == Control::Text1 || wParam == L'\t') {
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(child, message, wParam, lParam);
+}
+
+}  // namespace orvell::win

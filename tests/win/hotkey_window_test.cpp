@@ -1,0 +1,356 @@
+// The hotkey setting window opened for real over an owner: its texts and layout in both
+// languages, keys typed into the key field as a user types them, what the set button stores and
+// says, and the ways out.
+#include "keyboard/hotkey_window.h"
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/dpi.h"
+#include "test_window.h"
+
+namespace orvell::win {
+namespace {
+
+using Control = HotkeyWindow::Control;
+using test_support::PumpPending;
+
+constexpr int kAlt = 0;
+constexpr int kCtrl = 1;
+
+// The messages and labels of the set button, as the user reads them.
+const wchar_t* const kOwnChinese =
+    L"您设置的热键与本程序内置的快捷键相同！\r\n\r\n如果要用此键请选择其它组合键。\r\n\r\n"
+    L"查看详细内置快捷键，请双击“设置”窗口。";
+const wchar_t* const kOwnEnglish =
+    L"Your setting key is repeated with the program's inner hotkey!\r\n\r\n"
+    L"If you want to use this key,please use the other Key Combination.\r\n\r\n"
+    L"Look over much more program's inner hotkeys,please double click the setting form.";
+const wchar_t* const kSearchEnglish =
+    L"Your setting key may collide with the srarching character!\r\n\r\n"
+    L"If you want to use this key,please use the Key Combination.\r\n\r\n"
+    L"Look over much more searching character,please double click the setting form.";
+const wchar_t* const kStartChinese =
+    L"您设置的热键与Windows系统“开始”菜单快捷键相同！\r\n\r\n如果要用此键请选择其它组合键。";
+const wchar_t* const kRefusedChinese =
+    L"抱歉！设置快捷键不成功！将更改为默认的F12为快捷键。您可以重新设置快捷键。";
+const wchar_t* const kRefusedEnglish =
+    L"Sorry!The setting is unsuccessful.The hotkey is still F12.You can reinstall the hotkey.";
+const wchar_t* const kStoredChinese = L"恭喜！设置已成功！请记住新的快捷键。\r\n请按“退出”键退出。";
+const wchar_t* const kStoredEnglish =
+    L"Congratulation!The setting is now successful!Please remember the new hotkey.Please press Exit key to "
+    L"exit.";
+
+// A message box as the window showed it, with the label and key field behind it.
+struct Box {
+    std::wstring title, text, label, field;
+    UINT flags;
+};
+
+class HotkeyWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_owner.Open());
+        m_window.SetMessageBox([this](HWND, const std::wstring& text, const std::wstring& title, UINT flags) {
+            m_boxes.push_back({title, text, Text(Control::Label1), Text(Control::Text1), flags});
+            return m_answer;
+        });
+        m_window.SetOnClosed([this] { ++m_closings; });
+    }
+
+    // "Language", "HotKey", "Check", "Combo".
+    void Open(std::array<std::int32_t, 4> stored) {
+        m_boxes.clear();
+        m_settings.values = {
+            {L"Language", stored[0]}, {L"HotKey", stored[1]}, {L"Check", stored[2]}, {L"Combo", stored[3]}};
+        m_settings.writeCount = 0;
+        ASSERT_TRUE(m_window.Open(m_owner.Handle(), m_settings));
+        ::SetForegroundWindow(m_window.Handle());
+        PumpPending();
+    }
+    std::array<std::int32_t, 3> Stored() const {
+        return {m_settings.Read(L"HotKey"), m_settings.Read(L"Check"), m_settings.Read(L"Combo")};
+    }
+    HWND Child(Control control) const { return m_window.Child(control); }
+    std::wstring Text(Control control) const { return GetText(Child(control)); }
+    bool Ticked() const { return ::SendMessageW(Child(Control::Check1), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    bool ListEnabled() const { return ::IsWindowEnabled(Child(Control::Combo1)) != FALSE; }
+    Rect Bounds(Control control) const {
+        RECT r{};
+        ::GetWindowRect(Child(control), &r);
+        ::MapWindowPoints(nullptr, m_window.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        return Rect{r.left, r.top, r.right, r.bottom};
+    }
+    void Click(Control control) {
+        ::SendMessageW(Child(control), BM_CLICK, 0, 0);
+        PumpPending();
+    }
+    // Presses the keys in order and lets them go in reverse, as a user holds a combination.
+    void Type(std::vector<WORD> keys) {
+        std::vector<INPUT> inputs;
+        for (const bool up : {false, true}) {
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                INPUT input{};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = keys[up ? keys.size() - 1 - i : i];
+                input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+                inputs.push_back(input);
+            }
+        }
+        ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+        PumpPending();
+    }
+
+    app::MemorySettingsStore m_settings;  // before the windows: they read it to the end
+    test_support::HostWindow m_owner;
+    HotkeyWindow m_window;
+    std::vector<Box> m_boxes;
+    int m_answer = IDOK;
+    int m_closings = 0;
+};
+
+TEST_F(HotkeyWindowTest, OpensCentredOnTheStoredChoiceInTheStoredLanguage) {
+    const TwipsScale scale = TwipsScale::ForScreen();
+    const struct {
+        std::array<std::int32_t, 4> stored;
+        std::array<const wchar_t*, 6> texts;  // window and set button, exit, check box, prompt, key, list
+        bool ticked;
+        int promptTop;
+        std::array<int, 3> check;  // left, top, width in twips
+        int buttonWidth;
+    } cases[] = {
+        {{0, 65, 1, 2},
+         {L"设置", L"退出", L"组合键", L"请输入您要设置的快捷键（默认为：F12）", L"A", L"Ctrl"},
+         true,
+         760,
+         {400, 1560, 855},
+         975},
+        {{1, 20, 2, 3},
+         {L"Setting", L"Exit", L"Key Combination",
+          L"Please input the HotKey at the textbox(the default key is F12)", L"", L"Alt"},
+         false,
+         620,
+         {1260, 2020, 1800},
+         1040},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Language " << c.stored[0]);
+        Open(c.stored);
+        EXPECT_EQ(GetText(m_window.Handle()), c.texts[0]);
+        EXPECT_EQ(m_window.TitleBar().Caption(), c.texts[0]);
+        const Control showing[] = {Control::Command1, Control::Command2, Control::Check1,
+                                   Control::Label1,   Control::Text1,    Control::Combo1};
+        for (std::size_t i = 0; i < std::size(showing); ++i) {
+            EXPECT_EQ(Text(showing[i]), c.texts[i]);
+        }
+        EXPECT_EQ(Ticked(), c.ticked);
+        EXPECT_EQ(ListEnabled(), c.ticked) << "the list goes with the box";
+        EXPECT_EQ(::GetFocus(), Child(Control::Text1));
+
+        EXPECT_EQ(Bounds(Control::Label1), scale.Bounds(240, c.promptTop, 4215, 735));
+        EXPECT_EQ(Bounds(Control::Check1), scale.Bounds(c.check[0], c.check[1], c.check[2], 255));
+        EXPECT_EQ(Bounds(Control::Command1), scale.Bounds(3120, 1275, c.buttonWidth, 375));
+        EXPECT_EQ(Bounds(Control::Command2), scale.Bounds(3120, 1740, c.buttonWidth, 375));
+        EXPECT_EQ(Bounds(Control::Combo1), scale.Bounds(1260, 1320, 1695, 300)) << "the closed list";
+        RECT w{};
+        ::GetWindowRect(m_window.Handle(), &w);
+        const int left = (::GetSystemMetrics(SM_CXSCREEN) - scale.X(4590)) / 2;
+        const int top = (::GetSystemMetrics(SM_CYSCREEN) - scale.Y(2400)) / 2;
+        EXPECT_EQ((Rect{w.left, w.top, w.right, w.bottom}),
+                  (Rect{left, top, left + scale.X(4590), top + scale.Y(2400)}));
+        m_window.Close();
+        EXPECT_EQ(m_settings.writeCount, 0) << "opening and closing store nothing";
+    }
+}
+
+TEST_F(HotkeyWindowTest, AKeyPressedInTheKeyFieldIsNamedThereAndTypesNothing) {
+    Open({0, 123, 0, 0});
+    const struct {
+        std::vector<WORD> keys;
+        const wchar_t* field;
+        int key;
+    } steps[] = {
+        {{'A'}, L"A", 'A'},           {{VK_F5}, L"F5", VK_F5},          {{VK_SHIFT}, L"F12", 123},
+        {{VK_SHIFT, 'B'}, L"B", 'B'}, {{VK_UP}, L"Up Arrow(↑)", VK_UP}, {{VK_MENU}, L"F12", 123},
+        {{VK_MENU, 'X'}, L"X", 'X'},  {{VK_ESCAPE}, L"Esc", VK_ESCAPE}, {{VK_BACK}, L"BackSpace", VK_BACK},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::PrintToString(step.keys));
+        Type(step.keys);
+        EXPECT_EQ(Text(Control::Text1), step.field);
+        EXPECT_EQ(m_window.Choice().keyCode, step.key);
+    }
+    EXPECT_TRUE(m_window.IsOpen());
+    EXPECT_EQ(m_settings.writeCount, 0) << "nothing is stored before the set button";
+}
+
+TEST_F(HotkeyWindowTest, TheCheckBoxSwitchesTheListAndTabWalksWhatCanTakeTheFocus) {
+    Open({0, 65, 0, 0});
+    const auto tab = [&](std::vector<WORD> keys, Control to) {
+        Type(keys);
+        EXPECT_EQ(::GetFocus(), Child(to)) << "to control " << static_cast<int>(to);
+    };
+    tab({VK_TAB}, Control::Command1);
+    EXPECT_EQ(Text(Control::Text1), L"A") << "Tab is not taken as the key";
+    tab({VK_TAB}, Control::Command2);
+    tab({VK_TAB}, Control::Check1);
+    tab({VK_TAB}, Control::Text1);  // past the list while it is off
+    Click(Control::Check1);
+    EXPECT_TRUE(Ticked());
+    EXPECT_TRUE(ListEnabled());
+    ::SetFocus(Child(Control::Check1));
+    tab({VK_TAB}, Control::Combo1);
+    tab({VK_SHIFT, VK_TAB}, Control::Check1);
+    Click(Control::Check1);
+    EXPECT_FALSE(ListEnabled());
+    EXPECT_EQ(m_settings.writeCount, 0);
+}
+
+TEST_F(HotkeyWindowTest, TheSetButtonStoresTheKeyOrRefusesItWithF12AloneAndSaysWhy) {
+    const struct {
+        std::int32_t language;
+        bool tick;
+        int item;
+        WORD key;
+        const wchar_t* message;  // nullptr: stored without a message
+        const wchar_t* label;
+        int labelTop;
+        std::array<std::int32_t, 3> stored;  // "HotKey", "Check", "Combo"
+    } cases[] = {
+        {0, true, kAlt, 'A', kOwnChinese, kRefusedChinese, 700, {123, 0, 4}},
+        {1, false, kAlt, VK_F5, kOwnEnglish, kRefusedEnglish, 540, {123, 0, 4}},
+        {1, false, kCtrl, 'A', kSearchEnglish, kRefusedEnglish, 540, {123, 0, 2}},
+        {0, true, kCtrl, VK_ESCAPE, kStartChinese, kRefusedChinese, 700, {123, 0, 2}},
+        {1, true, kCtrl, 'V', kOwnEnglish, kRefusedEnglish, 540, {123, 0, 2}},
+        {1, true, kCtrl, 'A', nullptr, kStoredEnglish, 540, {65, 1, 2}},
+        {0, false, kAlt, VK_SPACE, nullptr, kStoredChinese, 700, {32, 0, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "key " << c.key << (c.tick ? " with item " : " alone, item ") << c.item);
+        Open({c.language, 119, 0, 6});
+        if (c.tick) {
+            Click(Control::Check1);
+        }
+        ::SendMessageW(Child(Control::Combo1), CB_SETCURSEL, static_cast<WPARAM>(c.item), 0);
+        ::SetFocus(Child(Control::Text1));
+        Type({c.key});
+        const std::wstring keyName = Text(Control::Text1);
+        Click(Control::Command1);
+
+        EXPECT_EQ(Stored(), c.stored);
+        EXPECT_EQ(Text(Control::Label1), c.label);
+        EXPECT_EQ(Bounds(Control::Label1).top, TwipsScale::ForScreen().Y(c.labelTop));
+        const bool refused = c.message != nullptr;
+        ASSERT_EQ(m_boxes.size(), refused ? 1u : 0u);
+        if (refused) {
+            EXPECT_EQ(m_boxes[0].title, c.language == 0 ? L"注意" : L"Notice");
+            EXPECT_EQ(m_boxes[0].text, c.message);
+            EXPECT_EQ(m_boxes[0].flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+            EXPECT_EQ(m_boxes[0].label, c.label) << "the label first";
+            EXPECT_EQ(m_boxes[0].field, keyName) << "the controls reset after the box";
+        }
+        EXPECT_EQ(Text(Control::Text1), refused ? L"F12" : keyName);
+        EXPECT_EQ(Ticked(), c.tick && !refused);
+        EXPECT_EQ(ListEnabled(), c.tick && !refused);
+        EXPECT_TRUE(m_window.IsOpen());
+        m_window.Close();
+    }
+}
+
+TEST_F(HotkeyWindowTest, WithoutAKeyTheSetButtonAsksAndOnlyLeavingStoresF12) {
+    const struct {
+        std::int32_t language;
+        int answer;
+        const wchar_t* title;
+        const wchar_t* text;
+        std::array<std::int32_t, 3> stored;
+    } cases[] = {
+        {1,
+         IDNO,
+         L"Notice",
+         L"You haven't setted any hotkey,the hotkey is still  F12.\r\n\r\nDo you wand to eixt now ?",
+         {20, 1, 2}},
+        {0, IDYES, L"注意", L"您还没有设置任何热键，快捷键依然为 F12 。\r\n\r\n是否退出？", {123, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        m_answer = c.answer;
+        const int closings = m_closings;
+        Open({c.language, 20, 1, 2});  // Caps Lock: a key without a name leaves the field empty
+        Click(Control::Command1);
+        ASSERT_EQ(m_boxes.size(), 1u);
+        EXPECT_EQ(m_boxes[0].title, c.title);
+        EXPECT_EQ(m_boxes[0].text, c.text);
+        EXPECT_EQ(m_boxes[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
+        EXPECT_EQ(Stored(), c.stored);
+        EXPECT_EQ(m_window.IsOpen(), c.answer == IDNO);
+        EXPECT_EQ(m_closings - closings, c.answer == IDYES ? 1 : 0);
+        m_window.Close();
+    }
+}
+
+VOID CALLBACK LetGo(HWND, UINT, UINT_PTR, DWORD) {
+    ::PostMessageW(nullptr, WM_LBUTTONUP, 0, 0);
+}
+
+TEST_F(HotkeyWindowTest, TheSurfaceDragsTheWindowAndADoubleClickThereAsksForHelp) {
+    Open({0, 123, 0, 0});
+    std::vector<HWND> helpOwners;
+    m_window.SetHelpHandler([&](HWND owner) { helpOwners.push_back(owner); });
+    RECT before{};
+    ::GetWindowRect(m_window.Handle(), &before);
+    // The system's move loop runs inside the press until the release: the drag is queued first, each
+    // message with the pointer where it was then. Should the loop miss the release, a timer lets go.
+    ::SetCursorPos(before.left + 10, before.top + 40);
+    ::PostMessageW(m_window.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 40));
+    ::SetCursorPos(before.left + 40, before.top + 60);
+    ::PostMessageW(m_window.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 60));
+    ::PostMessageW(m_window.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(40, 60));
+    const UINT_PTR safety = ::SetTimer(nullptr, 0, 2000, &LetGo);
+    PumpPending();
+    ::KillTimer(nullptr, safety);
+    RECT after{};
+    ::GetWindowRect(m_window.Handle(), &after);
+    EXPECT_EQ((Point{after.left, after.top}), (Point{before.left + 30, before.top + 20}));
+
+    ::SendMessageW(m_window.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 40));
+    EXPECT_EQ(helpOwners, std::vector<HWND>{m_window.Handle()});
+}
+
+TEST_F(HotkeyWindowTest, EveryWayOutClosesTheWindowWithoutStoringAnything) {
+    const std::function<void()> ways[] = {
+        [this] { Click(Control::Command2); },
+        [this] {
+            const Rect button = m_window.TitleBar().Plan().closeButton.target;
+            const LPARAM at = MAKELPARAM(button.left + 4, button.top + 4);
+            ::SendMessageW(m_window.TitleBar().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+            ::SendMessageW(m_window.TitleBar().Handle(), WM_LBUTTONUP, 0, at);
+        },
+        [this] {
+            Type({VK_MENU, VK_F4});
+        },  // in the key field
+        [this] {
+            ::SetFocus(Child(Control::Command2));
+            Type({VK_RETURN});
+        },
+    };
+    for (std::size_t way = 0; way < std::size(ways); ++way) {
+        SCOPED_TRACE(testing::Message() << "way " << way);
+        const int closings = m_closings;
+        Open({0, 65, 0, 0});
+        ways[way]();
+        EXPECT_TRUE(test_support::PumpUntil([&] { return !m_window.IsOpen(); }));
+        EXPECT_EQ(m_closings - closings, 1);
+        EXPECT_TRUE(::IsWindowEnabled(m_owner.Handle()));
+        EXPECT_EQ(m_settings.writeCount, 0);
+    }
+}
+
+}  // namespace
+}  // namespace orvell::win
