@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/registry_store.h"
 #include "app/run_keys.h"
+#include "keyboard/hotkey_window.h"
 #include "keyboard/key_code_test_window.h"
 #include "platform/text_file.h"
 #include "test_registry_key.h"
@@ -125,6 +126,37 @@ TEST_F(MainWindowKeysTest, TheKeyCodeTestTakesTheHotkeyWhileItIsOpen) {
     EXPECT_FALSE(test.IsOpen());
     EXPECT_TRUE(::IsWindowEnabled(m_window->Handle()));
     EXPECT_TRUE(m_window->Hotkey().IsRegistered()) << "the hotkey is back at once";
+}
+
+// The hotkey setting window over the main window: Ctrl+A chosen there is what the hotkey watch holds
+// once the window has closed.
+TEST_F(MainWindowKeysTest, AHotkeyChosenInTheSettingWindowIsTheOneTheWatchHolds) {
+    using HotkeyControl = HotkeyWindow::Control;
+    ::SendMessageW(m_window->Handle(), WM_COMMAND, menu_id::kHideKey, 0);
+    HotkeyWindow& setting = m_window->HotkeySetting();
+    ASSERT_TRUE(setting.IsOpen());
+    EXPECT_FALSE(m_window->Hotkey().IsRegistered());
+    ::SendMessageW(setting.Child(HotkeyControl::Check1), BM_CLICK, 0, 0);
+    ::SendMessageW(setting.Child(HotkeyControl::Combo1), CB_SETCURSEL, 1, 0);  // "Ctrl"
+    ::SetFocus(setting.Child(HotkeyControl::Text1));
+    Type({'A'});
+    ::SendMessageW(setting.Child(HotkeyControl::Command1), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(m_settingsKey.Dword(L"HotKey"), 'A');
+    EXPECT_EQ(m_settingsKey.Dword(L"Check"), 1);
+    EXPECT_EQ(m_settingsKey.Dword(L"Combo"), 2);
+    ::SendMessageW(setting.Child(HotkeyControl::Command2), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_FALSE(setting.IsOpen());
+    const auto taken = [](UINT modifiers, UINT key) {
+        if (::RegisterHotKey(nullptr, 0x7779, modifiers, key) != 0) {
+            ::UnregisterHotKey(nullptr, 0x7779);
+            return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(test_support::PumpUntil([&] { return taken(MOD_CONTROL, 'A'); })) << "Ctrl+A is held";
+    EXPECT_FALSE(taken(0, VK_F12)) << "F12 is free again";
 }
 
 // With the settings watched the hotkey timer rests once the key is held; a key chosen by another

@@ -257,8 +257,12 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
         case kHideKeySetting1:
             return OpenSecondary(m_keyCodeTest,
                                  [this] { return m_keyCodeTest.Open(Handle(), m_services.settings); });
+        case kHideKey:
+        case kHideKeySetting0:
+            return OpenSecondary(m_hotkeySetting,
+                                 [this] { return m_hotkeySetting.Open(Handle(), m_services.settings); });
         default:
-            // The hotkey setting, Help and About windows come with their own commands.
+            // The Help and About windows come with their own commands.
             return;
     }
 }

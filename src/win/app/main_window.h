@@ -14,6 +14,7 @@
 #include "app/shell_texts.h"
 #include "app/startup_entry.h"
 #include "app/tray_presence.h"
+#include "keyboard/hotkey_window.h"
 #include "keyboard/key_code_test_window.h"
 #include "lookup/lookup.h"
 #include "platform/modal_window.h"
@@ -64,6 +65,7 @@ public:
     HotkeyWatch& Hotkey() { return m_tray->Hotkey(); }
     TrayIcon& Tray() { return m_tray->Icon(); }
     const KeyCodeTestWindow& KeyCodeTest() const { return m_keyCodeTest; }
+    HotkeyWindow& HotkeySetting() { return m_hotkeySetting; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -120,6 +122,7 @@ private:
     std::unique_ptr<TrayPresence> m_tray;  // from Open until the window goes
     // Owned by this window: the system closes them before it.
     KeyCodeTestWindow m_keyCodeTest;
+    HotkeyWindow m_hotkeySetting;
 };
 
 }  // namespace orvell::win
