@@ -165,6 +165,8 @@ void HotkeyWindow::CreateControls() {
     m_check1->Create(Handle(), Id(Control::Check1),
                      m_scale.Bounds(m_look.checkLeft, m_look.checkTop, m_look.checkWidth, kCheckHeight),
                      m_look.checkCaption, SongTi(9));
+    // The box and its caption stand on the window's own grey, not on a patch of button face.
+    m_check1->CheckBox().SetBackColor(kBackground);
     m_check1->SetChangeHandler([this](std::int32_t value) {
         ::EnableWindow(Child(Control::Combo1), value == controls::check_value::kChecked);
     });
