@@ -17,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                          orvell::win::kRunKeyPath);
     orvell::win::ExeFolderTextFiles files;
     orvell::win::MainWindow mainWindow(
-        {settings, runKeys, files, orvell::win::ExePath(), nullptr, &::Shell_NotifyIconW,
+        {settings, runKeys, files, orvell::win::ExePath(), nullptr, &orvell::win::ShellNotifyIcon,
          [&settings](HWND window, UINT message) { settings.PostChangesTo(window, message); }});
     if (!mainWindow.Open()) {
         return 1;

@@ -18,6 +18,7 @@
 #include "keyboard/key_code_test_window.h"
 #include "lookup/lookup.h"
 #include "platform/modal_window.h"
+#include "platform/system_library.h"
 #include "platform/window.h"
 #include "text/text_files.h"
 
@@ -32,7 +33,7 @@ struct MainWindowServices {
     // Message boxes (the start-up entry that cannot be written); tests record them instead.
     std::function<void(HWND owner, const std::wstring& text)> showMessage;
     // The shell's notification-area call; tests stand in for it.
-    BOOL(WINAPI* trayNotify)(DWORD, PNOTIFYICONDATAW) = &::Shell_NotifyIconW;
+    BOOL(WINAPI* trayNotify)(DWORD, PNOTIFYICONDATAW) = &ShellNotifyIcon;
     // Asks the settings to post the window a message whenever they change, from any program. Given,
     // the hotkey timer stops once the hotkey is in place and starts again at such a message, so the
     // program sleeps while nothing happens; without it the timer ticks for the program's life.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/system_library.h"
 #include "platform/window.h"
 
 namespace orvell::win {
@@ -21,7 +22,7 @@ public:
     // The shell call, replaceable so tests can watch what the shell is asked and answers.
     using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
 
-    TrayIcon(HWND owner, UINT id, NotifyFunction notify = &::Shell_NotifyIconW);
+    TrayIcon(HWND owner, UINT id, NotifyFunction notify = &ShellNotifyIcon);
     ~TrayIcon() override;
 
     // Neither the icon nor the menu is owned; both must outlive their use here. A shown icon is

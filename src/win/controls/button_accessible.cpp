@@ -6,6 +6,8 @@
 #include <new>
 #include <string>
 
+#include "platform/system_library.h"
+
 namespace orvell::win {
 
 namespace {
@@ -17,21 +19,6 @@ struct SystemCalls {
     decltype(&::CoInitializeEx) initializeCom = nullptr;
     decltype(&::SysAllocString) allocString = nullptr;
 };
-
-template <typename Function>
-Function SystemFunction(const wchar_t* dll, const char* name) {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return nullptr;
-    }
-    const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
-    const HMODULE module = ::LoadLibraryW(path.c_str());  // kept for the rest of the run
-    // Through void (*)(): GetProcAddress's type says nothing about the function's real one.
-    return module != nullptr
-               ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)))
-               : nullptr;
-}
 
 const SystemCalls& Calls() {
     static const SystemCalls calls{

@@ -15,6 +15,7 @@
 #include "controls/program_path.h"
 #include "controls/xp_button_table.h"
 #include "platform/gdi.h"
+#include "platform/system_library.h"
 #include "platform/text_file.h"
 
 namespace orvell::win {
@@ -95,7 +96,7 @@ std::wstring WindowText(std::wstring_view caption, std::wstring_view accessKeys)
 
 XpButtonWindow::XpButtonWindow() : m_canvas(m_surface.Get()), m_button(*this, m_canvas) {
     m_button.SetEvents(&m_handlers);
-    m_playSound = [](const std::wstring& path, DWORD flags) { ::PlaySoundW(path.c_str(), nullptr, flags); };
+    m_playSound = [](const std::wstring& path, DWORD flags) { win::PlaySoundFile(path.c_str(), flags); };
 }
 
 bool XpButtonWindow::Create(HWND parent, int id, const Rect& bounds, std::wstring_view name,
