@@ -37,12 +37,6 @@ TEST(Utf8, DecodesValidTextDropsTheByteOrderMarkAndRefusesTheRest) {
     }
 }
 
-TEST(DisplayColumns, CountsAsciiOneAndEverythingElseTwo) {
-    EXPECT_EQ(DisplayColumns(L" A~"), 3);
-    EXPECT_EQ(DisplayColumns(L"┌─────┬─────┐"), 26);
-    EXPECT_EQ(DisplayColumns(L"ü"), 2);
-}
-
 // Bytes in memory, so the decoding choice can be seen without touching the disk.
 class BytesTextFiles final : public DecodingTextFiles {
 public:

@@ -15,42 +15,6 @@ PropertyBag ThroughUtf8(const PropertyBag& bag) {
     return PropertyBag::Parse(text::DecodeUtf8(text::EncodeUtf8(bag.Format())).value());
 }
 
-// Any string and every bit of a number survive the text form and UTF-8; a value equal to its default
-// is left out, and writing the default again takes an earlier value out.
-TEST(PropertyBag, ValuesRoundTripAndDefaultsAreLeftOut) {
-    const std::wstring strings[] = {L"", L"  ASCⅡ表, blanks around  ", L"a=b=c",
-                                    L"100%25 is not an escape here: %", L"two\r\nlines\nand a lone\rreturn"};
-    PropertyBag bag;
-    bag.Write<std::int32_t>(L"long", 4, 4);
-    bag.Write<double>(L"double", 80, 80);
-    bag.Write(L"colour", Colour(0x8000000F), Colour(0x8000000F));
-    EXPECT_EQ(bag.Size(), 0u);
-    bag.Write(L"on", true, false);
-    bag.Write(L"off", false, true);
-    EXPECT_EQ(bag.Format(), L"on=-1\r\noff=0\r\n");
-
-    for (std::size_t i = 0; i < std::size(strings); ++i) {
-        bag.Write<std::wstring>(L"键" + std::to_wstring(i), strings[i], L"-");
-    }
-    bag.Write<std::int32_t>(L"long", -7, 4);
-    bag.Write<std::int16_t>(L"integer", -32768, 2);
-    bag.Write<double>(L"double", 33.333333333333336, 80);
-    bag.Write(L"colour", Colour(0x00C08080), Colour(0));
-    const PropertyBag back = ThroughUtf8(bag);
-    EXPECT_TRUE(back.Problems().empty());
-    for (std::size_t i = 0; i < std::size(strings); ++i) {
-        EXPECT_EQ(back.Read<std::wstring>(L"键" + std::to_wstring(i), L"-"), strings[i]);
-    }
-    EXPECT_EQ(back.Read<std::int32_t>(L"long", 4), -7);
-    EXPECT_EQ(back.Read<std::int16_t>(L"integer", 2), -32768);
-    EXPECT_EQ(back.Read<double>(L"double", 80), 33.333333333333336) << "every bit of a fraction";
-    EXPECT_EQ(back.RawValue(L"colour"), L"0x00C08080");
-    EXPECT_EQ(back.Read(L"colour", Colour(0)), Colour(0x00C08080));
-
-    bag.Write<std::int32_t>(L"long", 4, 4);
-    EXPECT_FALSE(bag.Contains(L"long"));
-}
-
 TEST(PropertyBag, ParsingSkipsNotesAndReportsLinesItCannotUse) {
     const PropertyBag bag = PropertyBag::Parse(
         L"\xFEFF# a design\r\n\r\nCaption=ASCⅡ表\r\n; another note\nno equals sign here\r\n=no key\r\n"

@@ -128,19 +128,5 @@ TEST(XpButtonBag, AccessKeysComeFromTheirTextAtEachRestoreOnceEach) {
     EXPECT_EQ(r.button.AccessKeys(), L"ABＨÉ") << "keys gather; full-width and accented letters upper-cased";
 }
 
-TEST(XpButtonBag, UnreadableValuesFallBackToDefaultsAndAreReported) {
-    const Restored r(
-        L"Button_类型=flat\r\n标题_留空_底部=40000\r\n边框色=0x00123456\r\nButton图片_常显=gone.bmp\r\n"
-        L"Font=Tahoma\r\nMousePointer=70000\r\n");
-    const P& p = r.button.Properties();
-    EXPECT_EQ(p.type, 0);
-    EXPECT_EQ(p.captionMarginBottom, 2);
-    EXPECT_EQ(p.borderColour, Colour(0x123456)) << "the readable values are kept";
-    EXPECT_EQ(p.picture, nullptr);
-    EXPECT_EQ(p.font, kHostFont);
-    EXPECT_EQ(p.mousePointer, 0) << "the cursor shape is saved as a 16-bit value";
-    EXPECT_EQ(r.bag.Problems().size(), 5u);
-}
-
 }  // namespace
 }  // namespace orvell::controls::test

@@ -79,6 +79,9 @@ TEST(XpButtonProperties, SettersStoreOrRefuseWithTheirBoxByTypeAndValue) {
         {frame(&B::SetFrameWidth, &P::frameWidth, L"图片框_宽"), "R",
          L"因“图片_缩放开关”目前被关闭，“图片框_宽”的设置无效"},
         {Set(&B::SetCaption, &P::caption, std::wstring(L"&OK"), L"Caption"), "S"},
+        {Set(&B::SetAccessKeyText, &P::accessKeyText, std::wstring(L"xy"), L"热键"), "S"},
+        {Set(&B::SetCaptionMarginLeft, &P::captionMarginLeft, I{-3}, L"标题_留空_左侧"), "S"},
+        {Set(&B::SetMousePointer, &P::mousePointer, 99, L"MousePointer"), "S"},
     };
     for (const Case& c : cases) {
         for (std::size_t i = 0; c.outcomes[i] != 0; ++i) {
