@@ -176,9 +176,6 @@ public:
     std::wstring Reference() const override { return m_reference; }
     void Draw(Canvas& canvas, const Rect& box) const override {
         ++draws;
-        if (auto* pixels = dynamic_cast<PixelCanvas*>(&canvas)) {
-            pixels->sequence.push_back("picture");
-        }
         boxes.push_back(box);
         if (m_kind == PictureKind::Other || box.Width() <= 0 || box.Height() <= 0) {
             return;
