@@ -64,14 +64,16 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
         {"resumed while deactivated", [](HotkeyWatch& w) { w.SetSuspended(false); }, 0, 0},
         {"Activate again", [](HotkeyWatch& w) { w.Activate(); }, kAltShift, kKey},
         {"a key code that names no key", [](HotkeyWatch& w) { w.SetKeyCode(0); }, 0, 0},
+        {"the key code back", [](HotkeyWatch& w) { w.SetKeyCode(kKey); }, kAltShift, kKey},
         {"another key", [](HotkeyWatch& w) { w.SetKeyCode(kOtherKey); }, kAltShift, kOtherKey},
-        {"Ctrl instead of Alt+Shift",
+        {"Ctrl too", [](HotkeyWatch& w) { w.SetCtrlKey(true); }, kAltShift | MOD_CONTROL, kOtherKey},
+        {"no modifiers",
          [](HotkeyWatch& w) {
              w.SetAltKey(false);
              w.SetShiftKey(false);
-             w.SetCtrlKey(true);
+             w.SetCtrlKey(false);
          },
-         MOD_CONTROL, kOtherKey},
+         0, kOtherKey},
         // As every timer tick does.
         {"the same values again",
          [](HotkeyWatch& w) {
@@ -79,7 +81,7 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
              w.SetAltKey(false);
              w.Activate();
          },
-         MOD_CONTROL, kOtherKey},
+         0, kOtherKey},
     };
     {
         CountingWatch counting;
@@ -97,7 +99,7 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
             previous = &step;
         }
     }
-    EXPECT_FALSE(KeyIsTaken(MOD_CONTROL, kOtherKey)) << "the watch gives the key back when it goes";
+    EXPECT_FALSE(KeyIsTaken(0, kOtherKey)) << "the watch gives the key back when it goes";
 }
 
 TEST(HotkeyWatch, RaisesOneEventPerPressAndNoneWhileSuspendedOrDeactivated) {

@@ -129,6 +129,19 @@ TEST_F(XpButtonWindowTest, BmClickIsAWholeClickWithItsEventsAndOnlyForAnEnabledB
     EXPECT_EQ(clicks, 0);
 }
 
+// A release out there is no click, even when the pointer comes back with the button still down.
+TEST_F(XpButtonWindowTest, PressingMovingOutAndReleasingDoesNotClick) {
+    const HWND w = Add().Handle();
+    ::SendMessageW(w, WM_MOUSEMOVE, 0, At(10, 10));
+    ::SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    ::SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, At(-5, 10));
+    EXPECT_EQ(::GetCapture(), nullptr) << "the capture goes when the pointer leaves";
+    ::SendMessageW(w, WM_LBUTTONUP, 0, At(-5, 10));
+    ::SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, At(10, 10));
+    ::SendMessageW(w, WM_LBUTTONUP, 0, At(10, 10));
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST_F(XpButtonWindowTest, AccessKeysClickTheButtonThatHasThem) {
     XpButtonWindow& button = Add(100, 10, L"Caption=隐藏(&H)\r\n热键=h\r\n");
     XpButtonWindow& other = Add(101, 100);
