@@ -69,6 +69,7 @@ TEST(GdiCanvas, EachShapeCoversThePixelsTheWindowSystemDoesAndLeavesTheDcAsFound
         {"bottom left arc", arc({0, 12, 8, 20}, {0, 16}, {4, 20}),
          Points{{0, 15}, {0, 16}, {0, 17}, {1, 18}, {2, 19}, {3, 19}}},
         {"bottom right arc", arc({12, 12, 20, 20}, {16, 20}, {20, 16}), Points{{19, 17}, {18, 18}, {17, 19}}},
+        // Edges frame only the toolbar type and picture frames, neither of which the program shows.
         {"edge", [&](GdiCanvas& c) { c.Edge(edge, EdgeKind::SunkenInner); }, std::nullopt},
         {"text", [&](GdiCanvas& c) { c.Text(L"Ab", rect, 0, kInk); }, std::nullopt},
     };
@@ -124,30 +125,6 @@ TEST(GdiCanvas, ColoursResolveBeforeDrawing) {
     }
 }
 
-TEST(GdiCanvas, EdgeUsesTheSystemsThreeDColours) {
-    struct Case {
-        EdgeKind kind;
-        int topLeft;
-        int bottomRight;
-    };
-    const Case cases[] = {{EdgeKind::RaisedInner, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW},
-                          {EdgeKind::SunkenInner, COLOR_3DDKSHADOW, COLOR_3DLIGHT}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.kind));
-        DibSurface surface(12, 12, kPaper);
-        ASSERT_TRUE(surface.IsValid());
-        GdiCanvas(surface.Dc()).Edge(Rect{2, 2, 10, 10}, c.kind);
-        const Colour light(::GetSysColor(c.topLeft));
-        const Colour dark(::GetSysColor(c.bottomRight));
-        EXPECT_EQ(surface.At(5, 2), light) << "top";
-        EXPECT_EQ(surface.At(2, 5), light) << "left";
-        EXPECT_EQ(surface.At(5, 9), dark) << "bottom";
-        EXPECT_EQ(surface.At(9, 5), dark) << "right";
-        EXPECT_EQ(surface.At(5, 5), kPaper) << "the inside is not filled";
-        EXPECT_EQ(surface.At(10, 5), kPaper) << "nothing past the right edge";
-    }
-}
-
 // One pixel or a block of them, as the picture effects read and write them; off the surface a pixel
 // reads black and is not drawn, and a block of the wrong size is not written at all.
 TEST(GdiCanvas, PixelsRoundTripOnTheSurfaceAndAreHarmlessOffIt) {
@@ -193,8 +170,6 @@ TEST(GdiCanvas, TextIsDrawnTransparentlyInsideItsRectangleAsAligned) {
     } cases[] = {
         // Clipped, not wrapped or shrunk: the ink starts at the left and runs into the right edge.
         {"too long", L"WWWWWWWWWW", {4, 4, 30, 26}, 0, [](int l, int r) { return l <= 2 && r == 0; }},
-        {"left", L"H", {0, 0, 60, 20}, text_format::kLeft, [](int l, int) { return l <= 2; }},
-        {"right", L"H", {0, 0, 60, 20}, text_format::kRight, [](int, int r) { return r <= 2; }},
         // The glyph's side bearings may differ by a pixel or two.
         {"centre",
          L"H",
