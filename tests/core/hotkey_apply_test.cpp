@@ -36,77 +36,54 @@ private:
     std::int32_t m_keyCode = 119;
 };
 
-TEST(ApplyHotkey, CheckZeroOrMissingGivesTheKeyAloneAndOtherValuesChangeNothing) {
+constexpr std::int32_t kMissing = -99;
+
+// HotKey 65 with Check and Combo as given, each left out when missing.
+Values Stored(std::int32_t check, std::int32_t combo) {
+    Values values{{L"HotKey", 65}};
+    if (check != kMissing) {
+        values[L"Check"] = check;
+    }
+    if (combo != kMissing) {
+        values[L"Combo"] = combo;
+    }
+    return values;
+}
+
+// "Check" 0 (or missing, which writes it) gives the key alone and leaves "Combo" unread; 1 takes only
+// the six combinations the setting window offers and deletes any other; a value written by hand
+// leaves the watch as it was and the store alone.
+TEST(ApplyHotkey, CheckDecidesTheModifiersAndOnlyTheSixOfferedCombinationsAreKept) {
     struct Case {
-        const char* name;
-        Values before;
+        std::int32_t check, combo;
         const char* watch;
-        Values after;
-        int writes;
+        std::int32_t checkAfter, comboAfter;
     };
     const Case cases[] = {
-        {"fresh settings: the key alone, and Check comes into being",
-         {{L"HotKey", 123}},
-         "active 123",
-         {{L"HotKey", 123}, {L"Check", 0}},
-         1},
-        {"Check 0 leaves a stored Combo unread and untouched",
-         {{L"HotKey", 65}, {L"Check", 0}, {L"Combo", 2}},
-         "active 65",
-         {{L"HotKey", 65}, {L"Check", 0}, {L"Combo", 2}},
-         1},
-        {"Check 2 written by hand: the watch keeps what it had, nothing is written",
-         {{L"HotKey", 65}, {L"Check", 2}, {L"Combo", 3}},
-         "active Alt+Ctrl+Shift+119",
-         {{L"HotKey", 65}, {L"Check", 2}, {L"Combo", 3}},
-         0},
+        {kMissing, 2, "active 65", 0, 2},
+        {0, 2, "active 65", 0, 2},
+        {2, 3, "active Alt+Ctrl+Shift+119", 2, 3},
+        {1, 1, "active Shift+65", 1, 1},
+        {1, 2, "active Ctrl+65", 1, 2},
+        {1, 4, "active Alt+65", 1, 4},
+        {1, 5, "active Alt+Shift+65", 1, 5},
+        {1, 6, "active Alt+Ctrl+65", 1, 6},
+        {1, 7, "active Alt+Ctrl+Shift+65", 1, 7},
+        {1, kMissing, "active 65", 1, kMissing},
+        {1, 3, "active 65", 1, kMissing},  // Ctrl+Shift is not offered
+        {1, 8, "active 65", 1, kMissing},
+        {1, 15, "active 65", 1, kMissing},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(::testing::Message() << "Check " << c.check << ", Combo " << c.combo);
         app::MemorySettingsStore store;
-        store.values = c.before;
+        store.values = Stored(c.check, c.combo);
         FakeWatch watch;
 
         ApplyHotkey(store, watch);
 
         EXPECT_EQ(watch.State(), c.watch);
-        EXPECT_EQ(store.values, c.after);
-        EXPECT_EQ(store.writeCount, c.writes);
-        EXPECT_EQ(store.deleteCount, 0);
-    }
-}
-
-TEST(ApplyHotkey, CheckOneKeepsOnlyTheSixOfferedCombinations) {
-    struct Case {
-        std::int32_t combo;  // 0: missing
-        const char* modifiers;
-        bool kept;
-    };
-    const Case cases[] = {
-        {1, "Shift+", true},     {2, "Ctrl+", true},     {4, "Alt+", true},
-        {5, "Alt+Shift+", true}, {6, "Alt+Ctrl+", true}, {7, "Alt+Ctrl+Shift+", true},
-        {0, "", false},          {3, "", false},         {8, "", false},
-        {15, "", false},         {-1, "", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "Combo " << c.combo);
-        app::MemorySettingsStore store;
-        store.values = {{L"HotKey", 65}, {L"Check", 1}};
-        if (c.combo != 0) {
-            store.values[L"Combo"] = c.combo;
-        }
-        FakeWatch watch;
-
-        ApplyHotkey(store, watch);
-
-        EXPECT_EQ(watch.State(), std::string("active ") + c.modifiers + "65");
-        Values after{{L"HotKey", 65}, {L"Check", 1}};
-        if (c.kept) {
-            after[L"Combo"] = c.combo;
-        }
-        EXPECT_EQ(store.values, after);
-        EXPECT_EQ(store.writeCount, c.kept ? 2 : 1);
-        EXPECT_EQ(store.deleteCount, c.kept ? 0 : 1);
+        EXPECT_EQ(store.values, Stored(c.checkAfter, c.comboAfter));
     }
 }
 

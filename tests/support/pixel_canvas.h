@@ -77,7 +77,6 @@ public:
     // Forgets which pixels were drawn, and the recorded calls.
     void StartFrame() {
         std::fill(m_touched.begin(), m_touched.end(), false);
-        sequence.clear();
         arcs.clear();
         edges.clear();
         texts.clear();
@@ -140,7 +139,6 @@ public:
     }
     void Text(std::wstring_view text, const Rect& rect, unsigned format, Colour colour) override {
         texts.push_back(TextCall{std::wstring(text), rect, format, Resolve(colour)});
-        sequence.push_back("text");
     }
     int TextHeight(std::wstring_view text, const Rect& rect, unsigned format) const override {
         if (text.empty()) {
@@ -159,8 +157,6 @@ public:
     std::vector<EdgeCall> edges;
     std::vector<TextCall> texts;
     std::vector<Rect> focusRects;
-    // The order of texts and of the pictures that mark themselves.
-    std::vector<std::string> sequence;
 
 private:
     bool OnSurface(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }

@@ -11,8 +11,7 @@
 #include "common/geometry.h"
 #include "platform/gdi.h"
 #include "platform/unique_handle.h"
-#include "support/pixel_canvas.h"  // Where, shared with the portable pixel surface
-#include "support/test_printers.h"
+#include "support/pixel_canvas.h"  // Where and the value printers, shared with the portable surface
 
 namespace orvell::win::test_support {
 
@@ -31,10 +30,6 @@ public:
 
     bool IsValid() const { return m_bits != nullptr; }
     HDC Dc() const { return m_dc.Get(); }
-    // The font text is drawn with; false when the system refuses it.
-    bool SelectFont(unique_hfont font) { return m_dc.SelectFont(std::move(font)); }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
 
     Colour At(int x, int y) const {
         ::GdiFlush();
@@ -42,7 +37,6 @@ public:
         return Colour::Rgb(static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
                            static_cast<int>(pixel & 0xFF));
     }
-    Colour At(Point point) const { return At(point.x, point.y); }
 
     // Every pixel of the colour, row by row.
     std::vector<Point> PixelsOf(Colour colour) const {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "test_registry_key.h"
+#include "test_window.h"
 
 namespace orvell::win {
 namespace {
@@ -63,16 +64,8 @@ TEST(RegistrySettingsStore, AValueOfAnotherTypeOrSizeReadsZeroAndIsReplacedByAWr
 // The program's own writes and a change made by another program (here: straight into the registry)
 // both reach the next read; nothing needs the registry between changes.
 TEST(WatchedRegistrySettings, SeesChangesFromOutsideAtTheNextReadAfterTheSystemSaysSo) {
-    // The system's note arrives on a thread of its pool, with no message to wake this one: look often.
-    const auto soon = [](const auto& done) {
-        for (int tries = 0; tries < 200; ++tries) {
-            if (done()) {
-                return true;
-            }
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-        return false;
-    };
+    // The system's note arrives on a thread of its pool, with no message to wake this one.
+    using test_support::PumpUntil;
     const TestKey testKey(L"Watched");
     WatchedRegistrySettings settings(HKEY_CURRENT_USER, testKey.Path());
     EXPECT_EQ(settings.Read(L"HotKey"), 0) << "no key yet";
@@ -82,13 +75,13 @@ TEST(WatchedRegistrySettings, SeesChangesFromOutsideAtTheNextReadAfterTheSystemS
     for (const std::int32_t value : {65, 119}) {
         const DWORD data = static_cast<DWORD>(value);
         ASSERT_TRUE(testKey.SetRaw(L"HotKey", REG_DWORD, &data, sizeof data));
-        EXPECT_TRUE(soon([&] { return settings.Read(L"HotKey") == value; }))
+        EXPECT_TRUE(PumpUntil([&] { return settings.Read(L"HotKey") == value; }))
             << "changed outside to " << value;
     }
     settings.Write(L"Check", 1);
     ASSERT_EQ(settings.Read(L"Check"), 1);
     ASSERT_TRUE(testKey.SetRaw(L"Check", REG_SZ, L"1", 4));  // replaced by a value that reads as 0
-    EXPECT_TRUE(soon([&] { return settings.Read(L"Check") == 0; }));
+    EXPECT_TRUE(PumpUntil([&] { return settings.Read(L"Check") == 0; }));
 }
 
 }  // namespace

@@ -41,9 +41,6 @@ public:
                ::RegSetValueExW(key.Get(), name, 0, type, static_cast<const BYTE*>(bytes), size) ==
                    ERROR_SUCCESS;
     }
-    bool SetString(const wchar_t* name, const std::wstring& text) const {
-        return SetRaw(name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    }
 
     bool Has(const wchar_t* name) const {
         return ::RegGetValueW(HKEY_CURRENT_USER, m_path.c_str(), name, RRF_RT_ANY, nullptr, nullptr,

@@ -19,15 +19,15 @@ inline void PumpPending() {
     }
 }
 
-// Pumps until done() holds or about two seconds have passed; true when it held.
+// Pumps until done() holds or about two seconds have passed; true when it held. It looks again every
+// 10 ms as well: some conditions change on another thread without a message to wake this one.
 inline bool PumpUntil(const std::function<bool()>& done) {
     const ULONGLONG end = ::GetTickCount64() + 2000;
     while (!done()) {
-        const ULONGLONG now = ::GetTickCount64();
-        if (now >= end) {
+        if (::GetTickCount64() >= end) {
             return false;
         }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         PumpPending();
     }
     return true;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,43 +16,23 @@ namespace {
 
 // Not the shipped data file's name: that file lives in the same folder.
 constexpr wchar_t kTestFile[] = L"orvell-test-ASCⅡ.txt";
-constexpr wchar_t kKept[] = L"kept";
 
 // A file written beside the test program and removed again at scope exit.
-class FileBesideExe {
-public:
-    FileBesideExe(std::wstring_view name, std::string_view bytes)
-        : m_path(ExeFolder() + L"\\" + std::wstring(name)) {
-        const unique_hfile file(::CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                              FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD written = 0;
-        m_written =
-            file &&
-            ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != 0 &&
-            written == bytes.size();
+struct FileBesideExe {
+    explicit FileBesideExe(std::string_view bytes) : path(ExeFolder() + L"\\" + kTestFile) {
+        std::ofstream(path.c_str(), std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
-    ~FileBesideExe() { ::DeleteFileW(m_path.c_str()); }
-    FileBesideExe(const FileBesideExe&) = delete;
-    FileBesideExe& operator=(const FileBesideExe&) = delete;
-
-    bool Written() const { return m_written; }
-    const std::wstring& Path() const { return m_path; }
-
-private:
-    std::wstring m_path;
-    bool m_written = false;
+    ~FileBesideExe() { ::DeleteFileW(path.c_str()); }
+    const std::wstring path;
 };
 
 using Lines = std::array<std::wstring, 5>;
-
-Lines KeptLines() {
-    Lines lines;
-    lines.fill(kKept);
-    return lines;
-}
+const Lines kKept{L"kept", L"kept", L"kept", L"kept", L"kept"};
 
 // Line ends and UTF-8 are the portable reader's; here the files beside the program, the Chinese code
-// page, and one reader going from file to file as the lookup does on every search.
+// page, and one reader going from file to file as the lookup does on every search. A short or missing
+// file leaves the later entries as they were.
 TEST(ExeFolderTextFiles, ReadsTheFileBesideTheProgramInItsEncoding) {
     struct Case {
         const char* name;
@@ -75,36 +56,25 @@ TEST(ExeFolderTextFiles, ReadsTheFileBesideTheProgramInItsEncoding) {
     ExeFolderTextFiles files;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const FileBesideExe file(kTestFile, c.bytes);
-        ASSERT_TRUE(file.Written());
-        Lines lines = KeptLines();
-
+        const FileBesideExe file(c.bytes);
+        Lines lines = kKept;
         ASSERT_EQ(files.ReadLines(kTestFile, lines), c.expected.size());
-
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            // A short file leaves the later entries as they were.
-            EXPECT_EQ(lines[i], i < c.expected.size() ? c.expected[i] : kKept) << "entry " << i;
+            EXPECT_EQ(lines[i], i < c.expected.size() ? c.expected[i] : kKept[i]) << "entry " << i;
         }
     }
-}
-
-TEST(ExeFolderTextFiles, AMissingFileLeavesEveryEntry) {
-    ExeFolderTextFiles files;
-    Lines lines = KeptLines();
+    Lines lines = kKept;
     EXPECT_EQ(files.ReadLines(L"orvell-test-missing.txt", lines), 0u);
-    EXPECT_EQ(lines, KeptLines());
+    EXPECT_EQ(lines, kKept);
 }
 
 TEST(ExeFolderTextFiles, ReadsAFileThatAnotherProgramHasOpenForWriting) {
-    const FileBesideExe file(kTestFile, "065\r\n066\r\n");
-    ASSERT_TRUE(file.Written());
-    const unique_hfile editor(::CreateFileW(file.Path().c_str(), GENERIC_READ | GENERIC_WRITE,
-                                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                            nullptr));
+    const FileBesideExe file("065\r\n066\r\n");
+    const unique_hfile editor(::CreateFileW(file.path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(editor);
-    ExeFolderTextFiles files;
-    Lines lines = KeptLines();
-    EXPECT_EQ(files.ReadLines(kTestFile, lines), 2u);
+    Lines lines = kKept;
+    EXPECT_EQ(ExeFolderTextFiles().ReadLines(kTestFile, lines), 2u);
     EXPECT_EQ(lines[1], L"066");
 }
 

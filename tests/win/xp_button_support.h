@@ -5,15 +5,12 @@
 #include <cstdint>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "controls/gdi_picture.h"
 #include "controls/xp_button.h"
-#include "controls/xp_button_window.h"
 #include "dib_surface.h"
-#include "platform/gdi.h"
 #include "platform/gdi_canvas.h"
 #include "platform/unique_handle.h"
 #include "support/button_fixture.h"
@@ -22,34 +19,11 @@ namespace orvell::win::test_support {
 
 using controls::test::TestPictureSource;
 
-// A host for an XP button drawn straight into a DIB section: the caption font is selected into the
-// surface, the shape is kept, everything else is ignored.
-class DibHost final : public controls::XpButtonHost {
-public:
-    explicit DibHost(DibSurface& surface) : m_surface(surface) {}
-
-    void PropertyChanged(std::wstring_view) override {}
-    void ShowMessage(std::wstring_view, std::wstring_view, controls::MessageIcon) override {}
-    void ApplyEnabled(bool) override {}
-    void ApplyFont(const controls::FontDescription& font) override { m_surface.SelectFont(MakeFont(font)); }
-    void ApplyMousePointer(std::int32_t, const controls::Picture*) override {}
-    void ApplyRegion(const controls::WindowRegion& shape) override { region = shape; }
-    void Present() override {}
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    void PlaySoundFile(std::wstring_view) override {}
-    void MoveFocus(bool) override {}
-
-    std::optional<controls::WindowRegion> region;
-
-private:
-    DibSurface& m_surface;
-};
-
-// A new XP button of a type drawn by GDI into its own DIB section of the button's size.
+// A new XP button of a type drawn by GDI into its own DIB section of the button's size; the host keeps
+// the window's shape and what the button asked of it.
 struct GdiButton {
     GdiButton(int width, int height, std::int32_t type, Colour paper)
-        : surface(width, height, paper), host(surface), canvas(surface.Dc()), button(host, canvas) {
+        : surface(width, height, paper), canvas(surface.Dc()), button(host, canvas) {
         button.InitNew(L"Command1", controls::FontDescription{L"宋体", 9});
         button.OnResize(width, height);
         if (type != controls::xp_type::kXp) {
@@ -58,22 +32,20 @@ struct GdiButton {
     }
 
     DibSurface surface;
-    DibHost host;
+    controls::test::RecordingHost host;
     GdiCanvas canvas;
     controls::VelloXPButton button;
 };
 
-// A 16 x 16 icon: a square of one colour with a diagonal of another inside a transparent border of 2
-// pixels.
-inline std::shared_ptr<GdiPicture> MakeTestIcon(Colour fill = Colour::Rgb(0, 0, 255),
-                                                Colour stripe = Colour::Rgb(255, 255, 0)) {
+// A 16 x 16 icon: a square of one colour inside a transparent border of 2 pixels.
+inline std::shared_ptr<GdiPicture> MakeTestIcon(Colour fill) {
     constexpr int kSize = 16;
     std::vector<std::uint32_t> pixels(kSize * kSize, 0);
     // The mask: 1 where transparent, rows padded to 16 bits, bit 7 of a byte the leftmost pixel.
     std::vector<std::uint8_t> mask(kSize * 2, 0xFF);
     for (int y = 2; y < 14; ++y) {
         for (int x = 2; x < 14; ++x) {
-            pixels[y * kSize + x] = DibSurface::ToPixel(x == y ? stripe : fill);
+            pixels[y * kSize + x] = DibSurface::ToPixel(fill);
             mask[y * 2 + x / 8] = static_cast<std::uint8_t>(mask[y * 2 + x / 8] & ~(0x80u >> (x % 8)));
         }
     }
@@ -83,24 +55,19 @@ inline std::shared_ptr<GdiPicture> MakeTestIcon(Colour fill = Colour::Rgb(0, 0, 
     return GdiPicture::FromIcon(::CreateIconIndirect(&iconInfo), L"test:icon");
 }
 
-// A solid bitmap of one colour.
+// A solid bitmap of one colour, opaque, in memory or as a 32-bit BMP file.
+inline std::vector<std::uint32_t> SolidPixels(int width, int height, Colour colour) {
+    return std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height,
+                                      DibSurface::ToPixel(colour) | 0xFF000000u);
+}
 inline std::shared_ptr<GdiPicture> MakeTestBitmap(int width, int height, Colour colour) {
-    const std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height,
-                                            DibSurface::ToPixel(colour));
+    const std::vector<std::uint32_t> pixels = SolidPixels(width, height, colour);
     return GdiPicture::FromBitmap(::CreateBitmap(width, height, 1, 32, pixels.data()), L"test:bitmap");
 }
-
-// Writes a surface as a 32-bit BMP file.
-inline bool WriteBmp(const std::wstring& path, const DibSurface& surface) {
-    std::vector<std::uint32_t> pixels;  // opaque, rows from the bottom
-    for (int y = surface.Height() - 1; y >= 0; --y) {
-        for (int x = 0; x < surface.Width(); ++x) {
-            pixels.push_back(DibSurface::ToPixel(surface.At(x, y)) | 0xFF000000u);
-        }
-    }
+inline bool WriteBmp(const std::wstring& path, int width, int height, Colour colour) {
+    const std::vector<std::uint32_t> pixels = SolidPixels(width, height, colour);
     const auto size = static_cast<DWORD>(pixels.size() * sizeof pixels[0]);
-    const BITMAPINFOHEADER info{
-        sizeof info, surface.Width(), surface.Height(), 1, 32, BI_RGB, size, 0, 0, 0, 0};
+    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, size, 0, 0, 0, 0};
     const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
     const BITMAPFILEHEADER file{0x4D42, offset + size, 0, 0, offset};  // "BM"
     std::ofstream out(path.c_str(), std::ios::binary);

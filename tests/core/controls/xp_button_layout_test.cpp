@@ -126,26 +126,6 @@ TEST(XpButtonLayout, PicturePlacementByAlignment) {
     }
 }
 
-TEST(XpButtonLayout, WithoutANormalPictureTheHoverPictureIsPlacedInTheHotStates) {
-    ButtonFixture f;
-    f.button.SetHoverPicture(TestPicture::Solid(4, 4, Colour(0xFF)));
-    EXPECT_EQ(f.button.Layout().pictureRect.Width(), 0);
-    f.button.OnMouseMove(0, 0, 5, 5);
-    EXPECT_EQ(f.button.Layout().pictureRect.Width(), 18) << "the frame's 26 less its margins";
-    f.button.OnMouseMove(0, 0, 500, 5);
-    EXPECT_EQ(f.button.Layout().pictureRect.Width(), 0);
-
-    ButtonFixture scaled(35, 35);
-    scaled.button.SetCaptionPercent(0);
-    scaled.button.SetPictureScaled(true);
-    scaled.button.SetFrameWidth(20);
-    scaled.button.SetFrameHeight(20);
-    scaled.button.SetHoverPicture(TestPicture::Solid(16, 16, Colour(0xFF)));
-    EXPECT_EQ(scaled.button.Layout().pictureRect, (Rect{17, 17, 17, 17})) << "idle: empty, in the middle";
-    scaled.button.OnGotFocus();
-    EXPECT_EQ(scaled.button.Layout().pictureRect, (Rect{11, 11, 23, 23})) << "placed on focus";
-}
-
 TEST(XpButtonLayout, ChevronSeparatorAndGripNeedRoomForTheirGlyphs) {
     const XpButtonLayout chevron = ButtonFixture(75, 23, xp_type::kChevron).button.Layout();
     EXPECT_TRUE(chevron.valid && !chevron.hasCaptionArea && !chevron.hasPictureArea);
