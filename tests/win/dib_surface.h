@@ -30,6 +30,8 @@ public:
 
     bool IsValid() const { return m_bits != nullptr; }
     HDC Dc() const { return m_dc.Get(); }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
 
     Colour At(int x, int y) const {
         ::GdiFlush();
@@ -37,6 +39,8 @@ public:
         return Colour::Rgb(static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
                            static_cast<int>(pixel & 0xFF));
     }
+
+    Colour At(Point point) const { return At(point.x, point.y); }
 
     // Every pixel of the colour, row by row.
     std::vector<Point> PixelsOf(Colour colour) const {

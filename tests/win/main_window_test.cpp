@@ -302,7 +302,9 @@ TEST_F(MainWindowTest, ShortcutsAndAccessKeysComeBeforeTheInputBox) {
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowRemovesTheTrayIconAndEndsTheProgram) {
-    const HWND handle = Start().Handle();
+    MainWindow& window = Start();
+    const HWND handle = window.Handle();
+    ASSERT_TRUE(window.Tray().IsShown()) << "the first add, asked on the icon's own thread, answered";
     ASSERT_FALSE(g_trayCalls.empty());
     EXPECT_EQ(g_trayCalls.front(), static_cast<DWORD>(NIM_ADD));
     Command(menu_id::kExit);
