@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <map>
 #include <ostream>
 #include <string>
@@ -187,13 +186,6 @@ TEST(HotkeyRules, AKeyWithoutANamePutsBackF12) {
         EXPECT_EQ(KeyForKeyDown(code), named ? code : 123) << "code " << code;
     }
     EXPECT_EQ(KeyForKeyDown(16), 123);
-}
-
-TEST(HotkeyRules, TheEnglishWindowMakesRoomForItsLongerTexts) {
-    const HotkeyWindowLook look = HotkeyWindowLookFor(Language::English);
-    EXPECT_EQ(look.prompt, L"Please input the HotKey at the textbox(the default key is F12)");
-    EXPECT_EQ((std::array{look.promptTop, look.checkLeft, look.checkTop, look.checkWidth, look.buttonWidth}),
-              (std::array{620, 1260, 2020, 1800, 1040}));
 }
 
 }  // namespace
