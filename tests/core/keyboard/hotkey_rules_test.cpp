@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <map>
 #include <ostream>
 #include <string>
@@ -186,13 +185,6 @@ TEST(HotkeyRules, AKeyWithoutANamePutsBackF12) {
         const bool named = !HotkeyKeyName(code).empty();
         EXPECT_EQ(KeyForKeyDown(code), named ? code : 123) << "code " << code;
     }
-}
-
-TEST(HotkeyRules, TheEnglishWindowMakesRoomForItsLongerTexts) {
-    const HotkeyWindowLook look = HotkeyWindowLookFor(Language::English);
-    EXPECT_EQ(look.prompt, L"Please input the HotKey at the textbox(the default key is F12)");
-    EXPECT_EQ((std::array{look.promptTop, look.checkLeft, look.checkTop, look.checkWidth, look.buttonWidth}),
-              (std::array{620, 1260, 2020, 1800, 1040}));
 }
 
 }  // namespace

@@ -33,25 +33,17 @@ TEST(KeyNames, EachVocabularyNamesItsKeysWithItsOwnSpelling) {
         {19, L"Pause Break", L"Ctrl + Num Lock", L"Pause Break"},
         {20, L"Caps Lock", L"Ctrl + Caps Lock", L""},
         {37, L"←", L"Ctrl + ←", L"Left Arrow(←)"},
-        {38, L"↑", L"Ctrl + ↑", L"Up Arrow(↑)"},
-        {39, L"→", L"Ctrl + →", L"Right Arrow(→)"},
         {40, L"↓", L"Ctrl + ↓", L"Down Arrow(↓)"},
         {48, L"0", L"Ctrl + 0", L"0"},
-        {57, L"9", L"Ctrl + 9", L"9"},
         {65, nullptr, L"Ctrl + A", L"A"},
-        {90, nullptr, L"Ctrl + Z", L"Z"},
         {96, L"Num 0", L"Ctrl + Num 0", L"Num 0"},
-        {105, L"Num 9", L"Ctrl + Num 9", L"Num 9"},
         {110, nullptr, L"Ctrl + .(Del)", L""},
         {111, L"Num /", L"Ctrl + Num /", L"Num /"},
         {112, L"F1", L"Ctrl + F1", L"F1"},
-        {123, L"F12", L"Ctrl + F12", L"F12"},
         {145, L"Scrol Lock", L"Ctrl + Scroll Lock", L"Scroll Lock"},
         {186, nullptr, L"Ctrl + ;", L""},
         {189, nullptr, L"Ctrl + -", L""},
-        {192, nullptr, L"Ctrl + `", L""},
         {220, nullptr, L"Ctrl + \\", L""},
-        {222, nullptr, L"Ctrl + '", L""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PlainKeyName(c.code), c.plain ? Name(c.plain) : std::nullopt) << "code " << c.code;
@@ -85,10 +77,8 @@ TEST(KeyNames, TheMaskChangesOnlyTheNamesOfNumLockAndTheNumericPadDigits) {
     const Case cases[] = {
         {112, 7, L"Ctrl + Shift + Alt + F1"},
         {19, 4, L"Alt + Pause Break"},
-        {19, 6, L"Ctrl + Alt + Pause Break"},
         {97, 1, L"Shift + Num 1"},
         {96, 6, L"Ctrl + Alt + Num 0"},
-        {106, 5, L"Alt + Shift + Num *"},
         {111, 7, L"Ctrl + Shift + Alt + Num /"},
         {65, 10, L"Ctrl + A"},
         {65, 0, L"A"},  // no modifier bit: the key name alone

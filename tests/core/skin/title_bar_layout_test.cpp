@@ -35,17 +35,6 @@ TEST(TitleBarLayout, TheStripRepeatsItsMiddleUnderItsEndsAtAnyWidth) {
     EXPECT_EQ(CloseButtonPiece(3000).target, (Rect{2640, 70, 2925, 355}));
 }
 
-TEST(TitleBarLayout, TheHostBorderIsCutToTheSkin) {
-    const std::vector<ArtPiece> pieces = HostBorderPieces(4230, 4170);
-    ASSERT_EQ(pieces.size(), 15u + 14u + 14u + 2u);  // bottom, left, right, corners
-    for (const ArtPiece& piece : pieces) {
-        EXPECT_TRUE(piece.source.left >= 0 && piece.source.right <= 1410 && piece.source.bottom <= 1275);
-        EXPECT_EQ(piece.source.Height(), piece.target.Height()) << testing::PrintToString(piece.target);
-    }
-    EXPECT_EQ(pieces[0], (ArtPiece{{300, 1215, 600, 1275}, {300, 4110, 600, 4170}}));
-    EXPECT_EQ(pieces[29], (ArtPiece{{1350, 800, 1410, 1275}, {4170, 300, 4230, 775}}));
-}
-
 // Pixels: no gap at any DPI, the 96-dpi copy pixel for pixel, the buttons over the skin's idle
 // buttons (tools/make_skin.py draws them at (46, 5) and (70, 5)), Nomin's piece over the minimise one.
 TEST(TitleBarLayout, PixelPiecesLeaveNoGapAndLieOverTheIdleButtons) {
