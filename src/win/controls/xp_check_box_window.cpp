@@ -45,13 +45,7 @@ std::span<const Colour> ResourceCheckBoxArt::Strip(int index) {
         info.bmHeight != kCellSize) {
         return {};
     }
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = kStripWidth;
-    format.bmiHeader.biHeight = -kCellSize;  // top-down
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDown32(kStripWidth, kCellSize);
     std::vector<std::uint32_t> bits(static_cast<std::size_t>(kStripWidth * kCellSize));
     const ClientDc screen(nullptr);
     if (!screen || ::GetDIBits(screen.Get(), bitmap.Get(), 0, kCellSize, bits.data(), &format,

@@ -29,7 +29,7 @@ unique_hfont MakeFont(const controls::FontDescription& font) {
                                       DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
 }
 
-Dib32 MakeDib32(int width, int height) {
+BITMAPINFO TopDown32(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -37,6 +37,11 @@ Dib32 MakeDib32(int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+Dib32 MakeDib32(int width, int height) {
+    const BITMAPINFO info = TopDown32(width, height);
     void* bits = nullptr;
     Dib32 dib;
     dib.bitmap.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -20,6 +20,9 @@ unique_hfont MakeFont(const controls::FontDescription& font);
 // The height CreateFontW takes for a size in points on this screen (negative: character height).
 int FontHeight(double points);
 
+// The format of a 32-bit top-down bitmap of that size, for DIB sections and GetDIBits alike.
+BITMAPINFO TopDown32(int width, int height);
+
 // A 32-bit top-down DIB section: pixels 0x00RRGGBB, row after row, readable and writable in place.
 struct Dib32 {
     unique_hbitmap bitmap;
