@@ -84,5 +84,21 @@ TEST(WatchedRegistrySettings, SeesChangesFromOutsideAtTheNextReadAfterTheSystemS
     EXPECT_TRUE(PumpUntil([&] { return settings.Read(L"Check") == 0; }));
 }
 
+// A key that cannot be watched yet (not made) must not leave a waiting window asleep: every read tells it.
+TEST(WatchedRegistrySettings, AKeyThatCannotBeWatchedTellsTheWindowAtEveryRead) {
+    const TestKey testKey(L"NotYetMade");
+    test_support::HostWindow window;
+    ASSERT_TRUE(window.Open());
+    int told = 0;
+    window.onMessage = [&](UINT message) { told += message == WM_APP + 7 ? 1 : 0; };
+    WatchedRegistrySettings settings(HKEY_CURRENT_USER, testKey.Path());
+    settings.PostChangesTo(window.Handle(), WM_APP + 7);
+    EXPECT_EQ(settings.Read(L"HotKey"), 0);
+    EXPECT_EQ(settings.Read(L"HotKey"), 0);
+    test_support::PumpPending();
+    EXPECT_EQ(told, 2);
+    window.onMessage = nullptr;
+}
+
 }  // namespace
 }  // namespace orvell::win

@@ -92,7 +92,12 @@ bool RegistryChangeWatch::TakeChange() {
         return false;
     }
     if (!Start()) {
-        m_changed = true;  // not watched: every question is a change
+        // Not watched: every question is a change, and whoever waits for changes is told so now
+        // rather than never.
+        m_changed = true;
+        if (const HWND window = m_notifyWindow) {
+            ::PostMessageW(window, m_notifyMessage, 0, 0);
+        }
     }
     return true;
 }

@@ -45,7 +45,8 @@ public:
     // True when the key may have changed since the last call that returned true. The watch is renewed
     // before the answer, so a change made while the caller reads again is not lost.
     bool TakeChange();
-    // From now on each change also posts the message to the window (from another thread).
+    // From now on each change also posts the message to the window (from another thread); while the key
+    // cannot be watched, every TakeChange posts it.
     void PostChangesTo(HWND window, UINT message);
 
 private:
