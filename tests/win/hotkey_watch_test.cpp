@@ -156,16 +156,7 @@ TEST(HotkeyWatch, ARealKeyPressRaisesTheEventOnTheWatchesThread) {
     watch.Activate();
     ASSERT_TRUE(watch.IsRegistered());
 
-    const auto key = [](WORD code, bool up) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = code;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        return input;
-    };
-    INPUT inputs[] = {key(VK_CONTROL, false), key(static_cast<WORD>(kKey), false),
-                      key(static_cast<WORD>(kKey), true), key(VK_CONTROL, true)};
-    ASSERT_EQ(::SendInput(4, inputs, sizeof(INPUT)), 4u);
+    ASSERT_TRUE(test_support::SendChord({VK_CONTROL, static_cast<WORD>(kKey)}));
 
     EXPECT_TRUE(test_support::PumpUntil([&] { return presses > 0; }));
     EXPECT_EQ(presses, 1);

@@ -69,18 +69,8 @@ protected:
         PumpPending();
     }
     // Presses the keys in order and lets them go in reverse, as a user holds a combination.
-    void Type(std::vector<WORD> keys) {
-        std::vector<INPUT> inputs;
-        for (const bool up : {false, true}) {
-            for (std::size_t i = 0; i < keys.size(); ++i) {
-                INPUT input{};
-                input.type = INPUT_KEYBOARD;
-                input.ki.wVk = keys[up ? keys.size() - 1 - i : i];
-                input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-                inputs.push_back(input);
-            }
-        }
-        ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+    void Type(const std::vector<WORD>& keys) {
+        ASSERT_TRUE(test_support::SendChord(keys));
         PumpPending();
     }
 

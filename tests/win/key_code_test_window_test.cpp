@@ -42,19 +42,16 @@ protected:
         ::UpdateWindow(m_window.Handle());
         PumpPending();
     }
-    // Sends input as a user makes it: a chord's keys are pressed in order and let go in reverse.
+    // Sends input as a user makes it, to the window in front.
     void Send(std::vector<INPUT> inputs) {
         ::SetForegroundWindow(m_window.Handle());
         ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
         PumpPending();
     }
     void Chord(const std::vector<WORD>& keys) {
-        std::vector<INPUT> inputs(keys.size() * 2, INPUT{INPUT_KEYBOARD, {}});
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            inputs[i].ki.wVk = keys[i];
-            inputs[inputs.size() - 1 - i].ki = KEYBDINPUT{keys[i], 0, KEYEVENTF_KEYUP, 0, 0};
-        }
-        Send(inputs);
+        ::SetForegroundWindow(m_window.Handle());
+        ASSERT_TRUE(test_support::SendChord(keys));
+        PumpPending();
     }
     // name|down code|up code|character|down mask|up mask
     std::wstring Shown() const {

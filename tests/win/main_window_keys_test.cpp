@@ -46,18 +46,8 @@ protected:
             }
         }
     }
-    void Type(std::vector<WORD> keys) {
-        std::vector<INPUT> inputs;
-        for (const bool up : {false, true}) {
-            for (std::size_t i = 0; i < keys.size(); ++i) {
-                INPUT input{};
-                input.type = INPUT_KEYBOARD;
-                input.ki.wVk = keys[up ? keys.size() - 1 - i : i];
-                input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-                inputs.push_back(input);
-            }
-        }
-        ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+    void Type(const std::vector<WORD>& keys) {
+        ASSERT_TRUE(test_support::SendChord(keys));
         Pump();
     }
     HWND Child(Control control) const { return m_window->Child(control); }

@@ -33,6 +33,17 @@ inline bool PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
+// Types a chord as a user does, through the system's input queue: the keys pressed in order and let go
+// in reverse. True when the system took every event.
+inline bool SendChord(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs(keys.size() * 2, INPUT{INPUT_KEYBOARD, {}});
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        inputs[i].ki.wVk = keys[i];
+        inputs[inputs.size() - 1 - i].ki = KEYBDINPUT{keys[i], 0, KEYEVENTF_KEYUP, 0, 0};
+    }
+    return ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
 // A top-level window of the tests' own for controls and menus to report to: records each WM_COMMAND
 // (notification code and id) and shows every message to onMessage.
 class HostWindow final : public Window {

@@ -8,10 +8,11 @@
 #include <oleacc.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "controls/button_accessible.h"
+#include "accessible_probe.h"
 #include "platform/text_file.h"
 #include "test_window.h"
 #include "xp_button_support.h"
@@ -243,39 +244,19 @@ TEST_F(XpButtonWindowTest, TheWindowTextIsTheCaptionWithItsAccessKeyMarked) {
 }
 
 TEST_F(XpButtonWindowTest, ScreenReadersSeeANamedPushButtonThatPressClicks) {
-    const auto fromWindow = &::AccessibleObjectFromWindow;
-    const auto freeString = &::SysFreeString;
-    const auto text = [&](BSTR string) {
-        const std::wstring copy = string != nullptr ? string : L"(none)";
-        freeString(string);
-        return copy;
-    };
     const HWND window = Add(100, 10, L"Caption=ASCⅡ表\n热键=A").Handle();
-    IAccessible* object = nullptr;
-    ASSERT_EQ(fromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object)),
-              S_OK);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role{};
-    EXPECT_EQ(object->get_accRole(self, &role), S_OK);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
-    BSTR name = nullptr;
-    BSTR action = nullptr;
-    BSTR shortcut = nullptr;
-    object->get_accName(self, &name);
-    object->get_accDefaultAction(self, &action);
-    object->get_accKeyboardShortcut(self, &shortcut);
-    EXPECT_EQ(text(name), L"ASCⅡ表");
-    EXPECT_EQ(text(action), L"Press");
-    EXPECT_EQ(text(shortcut), L"Alt+A");
+    const test_support::AccessibleProbe probe(window);
+    ASSERT_TRUE(probe);
+    EXPECT_EQ(probe.Role(), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(probe.Name(), L"ASCⅡ表");
+    EXPECT_EQ(probe.DefaultAction(), L"Press");
+    EXPECT_EQ(probe.Shortcut(), L"Alt+A");
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    VARIANT state{};
-    EXPECT_EQ(object->get_accState(self, &state), S_OK);
-    EXPECT_NE(state.lVal & STATE_SYSTEM_PRESSED, 0);
-    EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+    const std::optional<LONG> state = probe.State();
+    ASSERT_TRUE(state);
+    EXPECT_NE(*state & STATE_SYSTEM_PRESSED, 0);
+    EXPECT_EQ(probe.DoDefaultAction(), S_OK);
     EXPECT_TRUE(test_support::PumpUntil([&] { return clicks == 1; }));
-    object->Release();
 }
 
 // Where the caption's face does not exist, a Chinese caption still finds a Chinese face: with a Latin

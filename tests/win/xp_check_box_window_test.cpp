@@ -7,9 +7,11 @@
 #include <oleacc.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "accessible_probe.h"
 #include "dib_surface.h"
 #include "platform/gdi.h"
 #include "test_window.h"
@@ -163,26 +165,11 @@ TEST_F(XpCheckBoxWindowTest, TheWindowTextIsTheCaptionAndItsAccessKeyClicks) {
 }
 
 TEST_F(XpCheckBoxWindowTest, ScreenReadersSeeANamedCheckBoxWithItsState) {
-    const auto freeString = &::SysFreeString;
-    const auto text = [&](BSTR string) {
-        const std::wstring copy = string != nullptr ? string : L"(none)";
-        freeString(string);
-        return copy;
-    };
     XpCheckBoxWindow& box = Add(L"&Key Combination");
-    IAccessible* object = nullptr;
-    ASSERT_EQ(::AccessibleObjectFromWindow(box.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
-                                           reinterpret_cast<void**>(&object)),
-              S_OK);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VARIANT role{};
-    EXPECT_EQ(object->get_accRole(self, &role), S_OK);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_CHECKBUTTON);
-    BSTR name = nullptr;
-    object->get_accName(self, &name);
-    EXPECT_EQ(text(name), L"Key Combination");
+    const test_support::AccessibleProbe probe(box.Handle());
+    ASSERT_TRUE(probe);
+    EXPECT_EQ(probe.Role(), ROLE_SYSTEM_CHECKBUTTON);
+    EXPECT_EQ(probe.Name(), L"Key Combination");
     const struct {
         std::int32_t value;
         LONG state;  // of the two below
@@ -191,17 +178,14 @@ TEST_F(XpCheckBoxWindowTest, ScreenReadersSeeANamedCheckBoxWithItsState) {
         {0, 0, L"Check"}, {1, STATE_SYSTEM_CHECKED, L"Uncheck"}, {2, STATE_SYSTEM_MIXED, L"Uncheck"}};
     for (const auto& s : states) {
         box.SetValue(s.value);
-        VARIANT state{};
-        EXPECT_EQ(object->get_accState(self, &state), S_OK);
-        EXPECT_EQ(state.lVal & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED), s.state) << s.value;
-        BSTR action = nullptr;
-        object->get_accDefaultAction(self, &action);
-        EXPECT_EQ(text(action), s.action);
+        const std::optional<LONG> state = probe.State();
+        ASSERT_TRUE(state);
+        EXPECT_EQ(*state & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED), s.state) << s.value;
+        EXPECT_EQ(probe.DefaultAction(), s.action);
     }
-    EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+    EXPECT_EQ(probe.DoDefaultAction(), S_OK);
     EXPECT_TRUE(test_support::PumpUntil([&] { return box.Value() == 0; }));
     EXPECT_EQ(changes, (std::vector<std::int32_t>{0}));
-    object->Release();
 }
 
 // The box shows the cell of the generated strip for its look, value and state, its transparent

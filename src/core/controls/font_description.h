@@ -16,4 +16,12 @@ struct FontDescription {
     friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 
+// The program's Chinese face, in which its windows write.
+inline FontDescription SongTi(float points, bool bold = false) {
+    FontDescription font;
+    font.size = points;
+    font.bold = bold;
+    return font;
+}
+
 }  // namespace orvell::controls

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/geometry.h"
+#include "controls/control_events.h"
 #include "controls/font_description.h"
 #include "controls/picture.h"
 
@@ -55,29 +56,10 @@ public:
     virtual void MoveFocus(bool forward) = 0;
 };
 
-// The events the button raises. Parameters are references: a handler may change them, and the
-// button goes on with the changed values. The default handlers do nothing.
-class XpButtonEvents {
+// The events the button raises: those of every drawn control, and the click on its drop-down arrow.
+class XpButtonEvents : public ControlEvents {
 public:
-    virtual ~XpButtonEvents() = default;
-
-    virtual void Click() {}
     virtual void DropDownClick() {}
-    virtual void KeyDown(std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}
-    virtual void KeyPress(std::int16_t& /*keyAscii*/) {}
-    virtual void KeyUp(std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}
-    virtual void MouseOut() {}
-    virtual void MouseDown(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
-    virtual void MouseMove(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
-    virtual void MouseUp(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
 };
-
-// Mouse buttons and modifier bits of the events.
-inline constexpr std::int16_t kLeftButton = 1;
-inline constexpr std::int16_t kRightButton = 2;
-inline constexpr std::int16_t kMiddleButton = 4;
-inline constexpr std::int16_t kShiftBit = 1;
-inline constexpr std::int16_t kCtrlBit = 2;
-inline constexpr std::int16_t kAltBit = 4;
 
 }  // namespace orvell::controls

@@ -8,6 +8,7 @@
 #include "common/canvas.h"
 #include "common/colour.h"
 #include "common/geometry.h"
+#include "controls/control_events.h"
 #include "controls/font_description.h"
 #include "controls/property_bag.h"
 
@@ -105,26 +106,13 @@ public:
     virtual void ValueClicked() = 0;
 };
 
-// The events the check box raises, in their declaration order. Parameters are references, as the
-// host may change them; the default handlers do nothing.
-class XpCheckBoxEvents {
-public:
-    virtual ~XpCheckBoxEvents() = default;
-
-    virtual void Click() {}
-    virtual void KeyDown(std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}
-    virtual void KeyPress(std::int16_t& /*keyAscii*/) {}
-    virtual void KeyUp(std::int16_t& /*keyCode*/, std::int16_t& /*shift*/) {}
-    virtual void MouseOut() {}
-    virtual void MouseDown(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
-    virtual void MouseMove(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
-    virtual void MouseUp(std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
-};
+// The events the check box raises: those of every drawn control.
+using XpCheckBoxEvents = ControlEvents;
 
 // The program's own check box: a box cut from an image strip and a caption beside it, three values
 // with four looks each. It keeps its properties, decides which cell shows, arranges and paints its
 // parts on the surface it is given, and turns the window's input into its value and events. Mouse
-// buttons and modifier bits are those of the XP button (xp_button_host.h).
+// buttons and modifier bits are those of control_events.h.
 class XpCheckBox {
 public:
     explicit XpCheckBox(XpCheckBoxHost& host) : m_host(host) {}

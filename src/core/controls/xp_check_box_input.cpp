@@ -1,6 +1,5 @@
 // How the check box answers the mouse, the keyboard, the focus and its hover timer: the cell it shows,
 // its value and the events it raises, in their order.
-#include "controls/xp_button_host.h"
 #include "controls/xp_check_box.h"
 
 namespace orvell::controls {

@@ -136,13 +136,13 @@ inline constexpr Colour kFrameShadow = Colour::Rgb(128, 128, 128);
 inline constexpr Colour kFrameLight = Colour::Rgb(255, 255, 255);
 // The window's font, which the grid is measured in.
 inline controls::FontDescription KeyCodeTestFont() {
-    return {L"宋体", 9.0f, true};
+    return controls::SongTi(9, true);
 }
 inline controls::FontDescription PromptFont() {
-    return {L"宋体", 10.5f};
+    return controls::SongTi(10.5f);
 }
 inline controls::FontDescription HeadingFont() {
-    return {L"宋体", 9.0f};
+    return controls::SongTi(9);
 }
 // The name and the numbers.
 inline controls::FontDescription NameFont() {

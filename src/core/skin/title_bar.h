@@ -25,7 +25,7 @@ inline constexpr std::wstring_view kDefaultCaption = L"NewForm";
 // The caption is printed in white on the blue strip, in the secondary windows' bold SimSun.
 inline constexpr Colour kCaptionColour = Colour::Rgb(255, 255, 255);
 inline controls::FontDescription CaptionFont() {
-    return controls::FontDescription{L"宋体", 9.0f, true};
+    return controls::SongTi(9, true);
 }
 
 struct BFormProperties {

@@ -55,14 +55,6 @@ constexpr ChildDesign kChildren[] = {
 };
 
 // The font of every caption and of the output box.
-controls::FontDescription SongTi(float points, bool bold = false) {
-    controls::FontDescription font;
-    font.name = L"宋体";
-    font.size = points;
-    font.bold = bold;
-    return font;
-}
-
 constexpr std::size_t Index(Control control) {
     return static_cast<std::size_t>(control);
 }
@@ -87,7 +79,7 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     m_childData = childData;
     m_background.Reset(::CreateSolidBrush(ToColorRef(app::kMainBackground)));
     m_white.Reset(::CreateSolidBrush(kWhite));
-    m_font = MakeFont(SongTi(9));
+    m_font = MakeFont(controls::SongTi(9));
 
     for (const ChildDesign& child : kChildren) {
         Make(child.control, child.className, child.text, child.style);
@@ -105,7 +97,7 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     GdiPictureSource pictures;
     const auto xpButton = [&](XpButtonWindow& button, Control control, const wchar_t* name,
                               const wchar_t* design) {
-        button.Create(window, Id(control), PixelBounds(control), name, SongTi(9),
+        button.Create(window, Id(control), PixelBounds(control), name, controls::SongTi(9),
                       controls::PropertyBag::Parse(std::wstring(design::kSmallPictureButton) + design),
                       pictures);
         button.SetClickHandler([this, control] { ReportClick(control); });
@@ -274,7 +266,7 @@ void MainControls::Stack(Control control) {
 HFONT MainControls::OutputFont(const lookup::OutputStyle& style) {
     auto& font = m_outputFonts[{style.fontSize, style.bold}];
     if (!font) {
-        font = MakeFont(SongTi(static_cast<float>(style.fontSize), style.bold));
+        font = MakeFont(controls::SongTi(static_cast<float>(style.fontSize), style.bold));
     }
     return font.Get();
 }

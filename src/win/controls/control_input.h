@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "controls/xp_button_host.h"
+#include "controls/control_events.h"
 
 namespace orvell::win {
 
@@ -45,6 +45,48 @@ inline float PointerX(LPARAM lParam) {
 }
 inline float PointerY(LPARAM lParam) {
     return static_cast<float>(GET_Y_LPARAM(lParam));
+}
+
+// The mouse button a button message is about, and whether it went down; nothing for other messages
+// (a double click's second press included).
+struct MouseButtonMessage {
+    std::int16_t button;
+    bool down;
+};
+inline std::optional<MouseButtonMessage> MouseButtonOf(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+            return MouseButtonMessage{controls::kLeftButton, message == WM_LBUTTONDOWN};
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            return MouseButtonMessage{controls::kRightButton, message == WM_RBUTTONDOWN};
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            return MouseButtonMessage{controls::kMiddleButton, message == WM_MBUTTONDOWN};
+        default:
+            return std::nullopt;
+    }
+}
+
+// The capture taken from the control, or its mode cancelled (a menu, a dialog): a left press on it no
+// longer ends in a click. True when the message was one of those.
+inline bool ForgetPressOnCaptureLoss(HWND control, bool& leftDown, UINT message, LPARAM lParam) {
+    switch (message) {
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != control) {
+                leftDown = false;
+            }
+            return true;
+        case WM_CANCELMODE:
+            leftDown = false;
+            if (::GetCapture() == control) {
+                ::ReleaseCapture();
+            }
+            return true;
+        default:
+            return false;
+    }
 }
 
 // The focus, keyboard and caption messages that the drawn controls hand to their models alike; nothing

@@ -151,6 +151,13 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     if (const std::optional<LRESULT> handled = ForwardToModel(m_button, message, wParam, lParam)) {
         return *handled;
     }
+    if (const std::optional<MouseButtonMessage> press = MouseButtonOf(message)) {
+        OnMouseButton(press->button, lParam, press->down);
+        return 0;
+    }
+    if (ForgetPressOnCaptureLoss(Handle(), m_leftDown, message, lParam)) {
+        return 0;
+    }
     switch (message) {
         case WM_SIZE:
             ResizeSurface(LOWORD(lParam), HIWORD(lParam));
@@ -164,39 +171,10 @@ LRESULT XpButtonWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_MOUSEMOVE:
             m_button.OnMouseMove(HeldButtons(wParam), ShiftState(), PointerX(lParam), PointerY(lParam));
             return 0;
-        case WM_LBUTTONDOWN:
-            OnMouseButton(controls::kLeftButton, lParam, true);
-            return 0;
-        case WM_RBUTTONDOWN:
-            OnMouseButton(controls::kRightButton, lParam, true);
-            return 0;
-        case WM_MBUTTONDOWN:
-            OnMouseButton(controls::kMiddleButton, lParam, true);
-            return 0;
-        case WM_LBUTTONUP:
-            OnMouseButton(controls::kLeftButton, lParam, false);
-            return 0;
-        case WM_RBUTTONUP:
-            OnMouseButton(controls::kRightButton, lParam, false);
-            return 0;
-        case WM_MBUTTONUP:
-            OnMouseButton(controls::kMiddleButton, lParam, false);
-            return 0;
         case WM_LBUTTONDBLCLK:
             // The second press of a double click: no MouseDown, and its release is no second click.
             TakeFocus();
             m_button.OnDoubleClick();
-            return 0;
-        case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != Handle()) {
-                m_leftDown = false;
-            }
-            return 0;
-        case WM_CANCELMODE:
-            m_leftDown = false;
-            if (::GetCapture() == Handle()) {
-                ::ReleaseCapture();
-            }
             return 0;
         case WM_GETDLGCODE:
             return OnGetDlgCode(lParam);

@@ -110,6 +110,13 @@ LRESULT XpCheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     if (const std::optional<LRESULT> handled = ForwardToModel(m_box, message, wParam, lParam)) {
         return *handled;
     }
+    if (const std::optional<MouseButtonMessage> press = MouseButtonOf(message)) {
+        OnMouseButton(press->button, wParam, lParam, press->down);
+        return 0;
+    }
+    if (ForgetPressOnCaptureLoss(Handle(), m_leftDown, message, lParam)) {
+        return 0;
+    }
     switch (message) {
         case WM_SIZE:
             // A surface of the client's size that the parts are painted on, then shown in one copy.
@@ -124,29 +131,6 @@ LRESULT XpCheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             return 1;  // the painting covers every pixel
         case WM_MOUSEMOVE:
             m_box.OnMouseMove(HeldButtons(wParam), ShiftState(), PointerX(lParam), PointerY(lParam));
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
-            OnMouseButton(controls::kLeftButton, wParam, lParam, message == WM_LBUTTONDOWN);
-            return 0;
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP:
-            OnMouseButton(controls::kRightButton, wParam, lParam, message == WM_RBUTTONDOWN);
-            return 0;
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONUP:
-            OnMouseButton(controls::kMiddleButton, wParam, lParam, message == WM_MBUTTONDOWN);
-            return 0;
-        case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != Handle()) {
-                m_leftDown = false;
-            }
-            return 0;
-        case WM_CANCELMODE:
-            m_leftDown = false;
-            if (::GetCapture() == Handle()) {
-                ::ReleaseCapture();
-            }
             return 0;
         case WM_TIMER:
             if (wParam == kHoverTimer) {

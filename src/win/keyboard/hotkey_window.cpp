@@ -46,10 +46,6 @@ constexpr int Id(Control control) {
     return kFirstControlId + static_cast<int>(control);
 }
 
-controls::FontDescription SongTi(float points) {
-    return controls::FontDescription{L"宋体", points};
-}
-
 bool Held(int key) {
     return ::GetKeyState(key) < 0;
 }
@@ -155,8 +151,8 @@ void HotkeyWindow::OnCreate() {
 
 void HotkeyWindow::CreateControls() {
     m_white.Reset(::CreateSolidBrush(RGB(255, 255, 255)));
-    m_font = MakeFont(SongTi(9));
-    m_labelFont = MakeFont(SongTi(10.5f));
+    m_font = MakeFont(controls::SongTi(9));
+    m_labelFont = MakeFont(controls::SongTi(10.5f));
     m_lastFocus = nullptr;
 
     // Made in the order Tab walks them. The prompt comes last, under the rest: it reaches down behind
@@ -164,7 +160,7 @@ void HotkeyWindow::CreateControls() {
     m_check1.emplace();
     m_check1->Create(Handle(), Id(Control::Check1),
                      m_scale.Bounds(m_look.checkLeft, m_look.checkTop, m_look.checkWidth, kCheckHeight),
-                     m_look.checkCaption, SongTi(9));
+                     m_look.checkCaption, controls::SongTi(9));
     // The box and its caption stand on the window's own grey, not on a patch of button face.
     m_check1->CheckBox().SetBackColor(kBackground);
     m_check1->SetChangeHandler([this](std::int32_t value) {
