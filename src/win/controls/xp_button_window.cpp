@@ -124,16 +124,8 @@ bool XpButtonWindow::CreateWindowFor(HWND parent, int id, const Rect& bounds) {
     windowClass.style = CS_DBLCLKS;
     windowClass.background = nullptr;
     const std::wstring text = WindowText(m_button.Properties().caption, m_button.AccessKeys());
-    WindowCreation creation;
-    creation.title = text.c_str();
-    creation.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-    creation.x = bounds.left;
-    creation.y = bounds.top;
-    creation.width = bounds.Width();
-    creation.height = bounds.Height();
-    creation.parent = parent;
-    creation.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    if (!Window::Create(windowClass, creation)) {
+    if (!Window::Create(windowClass,
+                        ChildCreation(parent, id, bounds, text.c_str(), WS_VISIBLE | WS_TABSTOP))) {
         return false;
     }
     // The properties were set before the window existed.

@@ -89,16 +89,8 @@ bool XpCheckBoxWindow::CreateWindowFor(HWND parent, int id, const Rect& bounds) 
     windowClass.name = kClassName;
     windowClass.style = 0;  // a second click in quick succession is a click of its own
     windowClass.background = nullptr;
-    WindowCreation creation;
-    creation.title = m_box.Properties().caption.c_str();
-    creation.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-    creation.x = bounds.left;
-    creation.y = bounds.top;
-    creation.width = bounds.Width();
-    creation.height = bounds.Height();
-    creation.parent = parent;
-    creation.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    if (!Window::Create(windowClass, creation)) {
+    if (!Window::Create(windowClass, ChildCreation(parent, id, bounds, m_box.Properties().caption.c_str(),
+                                                   WS_VISIBLE | WS_TABSTOP))) {
         return false;
     }
     // The properties were set before the window existed.

@@ -167,12 +167,7 @@ void KeyCodeTestWindow::CreateControls(const TwipsScale& scale, const keyboard::
 }
 
 void KeyCodeTestWindow::CreateTooltip(const keyboard::KeyCodeTestTexts& texts) {
-    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&classes);
-    m_tooltip.Reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                      WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                                      ::GetModuleHandleW(nullptr), nullptr));
+    m_tooltip.Reset(win::CreateTooltip(Handle()));
     std::wstring tip(texts.cellTip);
     for (int i = keyboard::kFirstNumberCell; i < keyboard::kCellCount; ++i) {
         TOOLINFOW tool{};

@@ -1,5 +1,7 @@
 #include "platform/window.h"
 
+#include <commctrl.h>
+
 namespace orvell::win {
 
 namespace {
@@ -78,6 +80,27 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
         self->m_window = nullptr;
     }
     return result;
+}
+
+WindowCreation ChildCreation(HWND parent, int id, const Rect& bounds, const wchar_t* title, DWORD style) {
+    WindowCreation creation;
+    creation.title = title;
+    creation.style = style | WS_CHILD;
+    creation.x = bounds.left;
+    creation.y = bounds.top;
+    creation.width = bounds.Width();
+    creation.height = bounds.Height();
+    creation.parent = parent;
+    creation.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    return creation;
+}
+
+HWND CreateTooltip(HWND owner) {
+    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
+    return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                             ThisModule(), nullptr);
 }
 
 HWND CreateChild(HWND parent, const wchar_t* className, std::wstring_view text, DWORD style, int id,

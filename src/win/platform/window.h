@@ -32,6 +32,14 @@ struct WindowCreation {
     HMENU menu = nullptr;
 };
 
+// A child control window of the program's own classes: at bounds in the parent's client pixels, known
+// to the parent by id.
+WindowCreation ChildCreation(HWND parent, int id, const Rect& bounds, const wchar_t* title, DWORD style);
+
+// A tooltip control for the tools of an owner window, made when a window that has tips is made (the
+// common-controls class is registered then, not at the program's start).
+HWND CreateTooltip(HWND owner);
+
 // Base of every window of the program. The object is bound to its window from WM_NCCREATE to
 // WM_NCDESTROY and receives its messages in HandleMessage. The object owns the window: destroying the
 // object destroys a window that is still there; a window destroyed first (closed, or with its parent)

@@ -91,16 +91,9 @@ bool BForm::Create(HWND host, int id, const controls::FontDescription& font) {
     windowClass.name = kClassName;
     windowClass.style = CS_DBLCLKS;
     windowClass.background = nullptr;  // the strip covers every pixel
-    WindowCreation creation;
-    creation.title = m_properties.caption.c_str();
-    creation.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    creation.x = 0;
-    creation.y = 0;
-    creation.width = m_width;
-    creation.height = m_plan.height;
-    creation.parent = host;
-    creation.menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    if (!Window::Create(windowClass, creation)) {
+    if (!Window::Create(windowClass,
+                        ChildCreation(host, id, Rect{0, 0, m_width, m_plan.height},
+                                      m_properties.caption.c_str(), WS_VISIBLE | WS_CLIPSIBLINGS))) {
         return false;
     }
     CreateTooltip();
@@ -403,13 +396,7 @@ void BForm::Raise(const skin::TitleBarEvent& event) {
 }
 
 void BForm::CreateTooltip() {
-    // Only the windows that carry a bar need the control, so it is registered here rather than at start.
-    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&classes);
-    m_tooltip.Reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                      WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                                      ::GetModuleHandleW(nullptr), nullptr));
+    m_tooltip.Reset(win::CreateTooltip(Handle()));
     for (const TitleButton button : {TitleButton::Min, TitleButton::Close}) {
         SendTool(TTM_ADDTOOLW, button, true);
     }
