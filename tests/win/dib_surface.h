@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,28 @@
 #include "support/pixel_canvas.h"  // Where and the value printers, shared with the portable surface
 
 namespace orvell::win::test_support {
+
+inline Colour PixelOf(HDC dc, int x, int y) {
+    return Colour(static_cast<std::uint32_t>(::GetPixel(dc, x, y)));
+}
+inline Colour SystemColour(int index) {
+    return Colour(static_cast<std::uint32_t>(::GetSysColor(index)));
+}
+
+// A bitmap of the test program's resources in a DC of its own, its pixels as the resource holds them.
+class ResourceBitmap {
+public:
+    explicit ResourceBitmap(const std::wstring& name)
+        : m_loaded(m_dc.SelectBitmap(unique_hbitmap(static_cast<HBITMAP>(::LoadImageW(
+              ::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))))) {}
+    bool Loaded() const { return m_loaded; }
+    HDC Dc() const { return m_dc.Get(); }
+    Colour At(int x, int y) const { return PixelOf(m_dc.Get(), x, y); }
+
+private:
+    MemoryDc m_dc;
+    bool m_loaded;
+};
 
 // A 32-bit top-down DIB section in a memory DC, so tests can read back exactly what GDI drew.
 class DibSurface {

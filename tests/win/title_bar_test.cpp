@@ -18,32 +18,13 @@ namespace orvell::win {
 namespace {
 
 using skin::TitleButton;
+using Art = test_support::ResourceBitmap;
 using test_support::DibSurface;
+using test_support::MouseAt;
 using test_support::PumpUntil;
 
 constexpr Colour kHostBack = Colour::Rgb(224, 220, 224);
 constexpr Colour kPaper = Colour::Rgb(1, 2, 3);  // what the tests' surfaces start with
-
-LPARAM At(Point p) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(p.x)), static_cast<WORD>(static_cast<SHORT>(p.y)));
-}
-
-// One of the bar's pictures, from the test program's resources as the bar loads it.
-class Art {
-public:
-    explicit Art(const wchar_t* name)
-        : m_bitmap(
-              static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, 0))),
-          m_dc(::CreateCompatibleDC(nullptr)),
-          m_selected(m_dc.Get(), m_bitmap.Get()) {}
-    bool Loaded() const { return static_cast<bool>(m_selected); }
-    Colour At(int x, int y) const { return Colour(static_cast<std::uint32_t>(::GetPixel(m_dc.Get(), x, y))); }
-
-private:
-    unique_hbitmap m_bitmap;
-    unique_hdc m_dc;
-    SelectGuard m_selected;
-};
 
 // A frameless 300 x 200 secondary window as the program's hosts are: the bar across its top, laid out
 // at every resize, the border painted with the rest of the client area. It keeps what reaches it.
@@ -105,7 +86,9 @@ protected:
     }
 
     BForm& Bar() { return m_host.bar; }
-    void Send(UINT message, WPARAM keys, Point at) { ::SendMessageW(Bar().Handle(), message, keys, At(at)); }
+    void Send(UINT message, WPARAM keys, Point at) {
+        ::SendMessageW(Bar().Handle(), message, keys, MouseAt(at));
+    }
     std::unique_ptr<DibSurface> Rendered(int width = 300) {
         auto surface = std::make_unique<DibSurface>(width, 27, kPaper);
         Bar().Render(surface->Dc());
@@ -148,7 +131,7 @@ TEST_F(TitleBarTest, TheBarIsTheSkinPieceForPieceWithTheCaptionBeforeTheButtons)
     ::UpdateWindow(Bar().Handle());
     // Read through the window's own DC: under Wine the screen's copy of a new window may lag behind.
     const ClientDc shown(Bar().Handle());
-    EXPECT_EQ(Colour(static_cast<std::uint32_t>(::GetPixel(shown.Get(), 20, 12))), captioned->At(20, 12))
+    EXPECT_EQ(test_support::PixelOf(shown.Get(), 20, 12), captioned->At(20, 12))
         << "the window shows the same";
 }
 
@@ -221,14 +204,9 @@ TEST_F(TitleBarTest, TooltipsReadTheLanguageSettingAtEveryHover) {
         m_settings.values[L"Language"] = language;
         Send(WM_MOUSEMOVE, 0, {60, 10});
         Send(WM_MOUSEMOVE, 0, button == TitleButton::Min ? m_min : m_close);
-        wchar_t text[80] = {};
-        TOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = Bar().Handle();
-        tool.uId = button == TitleButton::Min ? 1 : 2;
-        tool.lpszText = text;
-        ::SendMessageW(Bar().Tooltip(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_EQ(std::wstring(text), skin::TitleBarTooltip(button, language));
+        EXPECT_EQ(
+            test_support::TooltipText(Bar().Tooltip(), Bar().Handle(), button == TitleButton::Min ? 1 : 2),
+            skin::TitleBarTooltip(button, language));
     }
     EXPECT_EQ(::SendMessageW(Bar().Tooltip(), TTM_GETTOOLCOUNT, 0, 0), 2);
     Bar().Nomin();
@@ -259,25 +237,10 @@ protected:
     std::unique_ptr<StandardTitleBarEvents> m_handling;
 };
 
-VOID CALLBACK LetGo(HWND, UINT, UINT_PTR, DWORD) {
-    ::PostMessageW(nullptr, WM_LBUTTONUP, 0, 0);
-}
-
 TEST_F(StandardHandlingTest, APressOnTheBarDragsTheHost) {
-    // The system's move loop runs inside the press until the release, so the whole drag is queued
-    // first, each message with the pointer where it was then, as real input comes. Should the loop
-    // miss the release, a timer lets go.
-    ::SetCursorPos(160, 110);
-    ::PostMessageW(Bar().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At({60, 10}));
-    ::SetCursorPos(190, 130);
-    ::PostMessageW(Bar().Handle(), WM_MOUSEMOVE, MK_LBUTTON, At({90, 30}));
-    ::PostMessageW(Bar().Handle(), WM_LBUTTONUP, 0, At({90, 30}));
-    const UINT_PTR safety = ::SetTimer(nullptr, 0, 2000, &LetGo);
-    test_support::PumpPending();
-    ::KillTimer(nullptr, safety);
+    test_support::Drag(Bar().Handle(), {60, 10}, {90, 30});
     EXPECT_EQ(m_host.captionPresses, 1);
-    RECT moved{};
-    ::GetWindowRect(m_host.Handle(), &moved);
+    const Rect moved = test_support::BoundsIn(m_host.Handle());
     EXPECT_EQ((Point{moved.left, moved.top}), (Point{130, 120}));
 }
 
