@@ -58,12 +58,7 @@ protected:
     std::wstring Text(Control control) const { return GetText(Child(control)); }
     bool Ticked() const { return ::SendMessageW(Child(Control::Check1), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool ListEnabled() const { return ::IsWindowEnabled(Child(Control::Combo1)) != FALSE; }
-    Rect Bounds(Control control) const {
-        RECT r{};
-        ::GetWindowRect(Child(control), &r);
-        ::MapWindowPoints(nullptr, m_window.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        return Rect{r.left, r.top, r.right, r.bottom};
-    }
+    Rect Bounds(Control control) const { return test_support::BoundsIn(Child(control), m_window.Handle()); }
     void Click(Control control) {
         ::SendMessageW(Child(control), BM_CLICK, 0, 0);
         PumpPending();
@@ -125,11 +120,9 @@ TEST_F(HotkeyWindowTest, OpensCentredOnTheStoredChoiceInTheStoredLanguage) {
         EXPECT_EQ(Bounds(Control::Command1), scale.Bounds(3120, 1275, c.buttonWidth, 375));
         EXPECT_EQ(Bounds(Control::Command2), scale.Bounds(3120, 1740, c.buttonWidth, 375));
         EXPECT_EQ(Bounds(Control::Combo1), scale.Bounds(1260, 1320, 1695, 300)) << "the closed list";
-        RECT w{};
-        ::GetWindowRect(m_window.Handle(), &w);
         const int left = (::GetSystemMetrics(SM_CXSCREEN) - scale.X(4590)) / 2;
         const int top = (::GetSystemMetrics(SM_CYSCREEN) - scale.Y(2400)) / 2;
-        EXPECT_EQ((Rect{w.left, w.top, w.right, w.bottom}),
+        EXPECT_EQ(test_support::BoundsIn(m_window.Handle()),
                   (Rect{left, top, left + scale.X(4590), top + scale.Y(2400)}));
         m_window.Close();
         EXPECT_EQ(m_settings.writeCount, 0) << "opening and closing store nothing";
@@ -244,28 +237,13 @@ TEST_F(HotkeyWindowTest, TheSetButtonStoresTheKeyOrRefusesItWithF12AloneAndSaysW
     EXPECT_EQ(Stored(), (std::array<std::int32_t, 3>{123, 0, 0}));
 }
 
-VOID CALLBACK LetGo(HWND, UINT, UINT_PTR, DWORD) {
-    ::PostMessageW(nullptr, WM_LBUTTONUP, 0, 0);
-}
-
 TEST_F(HotkeyWindowTest, TheSurfaceDragsTheWindowAndADoubleClickThereAsksForHelp) {
     Open({0, 123, 0, 0});
     std::vector<HWND> helpOwners;
     m_window.SetHelpHandler([&](HWND owner) { helpOwners.push_back(owner); });
-    RECT before{};
-    ::GetWindowRect(m_window.Handle(), &before);
-    // The system's move loop runs inside the press until the release: the drag is queued first, each
-    // message with the pointer where it was then. Should the loop miss the release, a timer lets go.
-    ::SetCursorPos(before.left + 10, before.top + 40);
-    ::PostMessageW(m_window.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 40));
-    ::SetCursorPos(before.left + 40, before.top + 60);
-    ::PostMessageW(m_window.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 60));
-    ::PostMessageW(m_window.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(40, 60));
-    const UINT_PTR safety = ::SetTimer(nullptr, 0, 2000, &LetGo);
-    PumpPending();
-    ::KillTimer(nullptr, safety);
-    RECT after{};
-    ::GetWindowRect(m_window.Handle(), &after);
+    const Rect before = test_support::BoundsIn(m_window.Handle());
+    test_support::Drag(m_window.Handle(), {10, 40}, {40, 60});
+    const Rect after = test_support::BoundsIn(m_window.Handle());
     EXPECT_EQ((Point{after.left, after.top}), (Point{before.left + 30, before.top + 20}));
 
     ::SendMessageW(m_window.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 40));
