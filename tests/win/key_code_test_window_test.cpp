@@ -3,31 +3,24 @@
 #include "keyboard/key_code_test_window.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "dib_surface.h"
 #include "platform/gdi.h"
 #include "test_window.h"
 
 namespace orvell::win {
 namespace {
 
+using test_support::BoundsIn;
 using test_support::PumpPending;
 using test_support::PumpUntil;
 
-Rect Bounds(HWND window, HWND in = HWND_DESKTOP) {
-    RECT bounds{};
-    ::GetWindowRect(window, &bounds);
-    ::MapWindowPoints(HWND_DESKTOP, in, reinterpret_cast<POINT*>(&bounds), 2);
-    return Rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
-}
-
 Colour ScreenPixel(int x, int y) {
-    const ClientDc screen(nullptr);
-    return Colour(static_cast<std::uint32_t>(::GetPixel(screen.Get(), x, y)));
+    return test_support::PixelOf(ClientDc(nullptr).Get(), x, y);
 }
 
 class KeyCodeTestWindowTest : public ::testing::Test {
@@ -98,20 +91,16 @@ TEST_F(KeyCodeTestWindowTest, OpensCentredInTheStoredLanguageWithItsGridSizedFro
 
         const int left = (::GetSystemMetrics(SM_CXSCREEN) - scale.X(39 * w)) / 2;
         const int top = (::GetSystemMetrics(SM_CYSCREEN) - scale.Y(20 * h)) / 2;
-        EXPECT_EQ(Bounds(window), (Rect{left, top, left + scale.X(39 * w), top + scale.Y(20 * h)}))
+        EXPECT_EQ(BoundsIn(window), (Rect{left, top, left + scale.X(39 * w), top + scale.Y(20 * h)}))
             << "centred";
         for (int i = 0; i < keyboard::kCellCount; ++i) {
-            EXPECT_EQ(Bounds(m_window.Label1(i), window),
+            EXPECT_EQ(BoundsIn(m_window.Label1(i), window),
                       scale.Bounds(1020 + w + 7 * w * (i % 3), 1200 + h + 3 * h * (i / 3), 6 * w, 2 * h))
                 << "cell " << i;
-            wchar_t tip[100] = {};
-            TOOLINFOW tool{};
-            tool.cbSize = TTTOOLINFOW_V2_SIZE;
-            tool.hwnd = window;
-            tool.uId = reinterpret_cast<UINT_PTR>(m_window.Label1(i));
-            tool.lpszText = tip;
-            ::SendMessageW(m_window.Tooltip(), TTM_GETTEXTW, 100, reinterpret_cast<LPARAM>(&tool));
-            EXPECT_EQ(tip, i >= keyboard::kFirstNumberCell ? texts[2] : L"") << "cell " << i;
+            const auto tip = reinterpret_cast<UINT_PTR>(m_window.Label1(i));
+            EXPECT_EQ(test_support::TooltipText(m_window.Tooltip(), window, tip),
+                      i >= keyboard::kFirstNumberCell ? texts[2] : L"")
+                << "cell " << i;
         }
 
         // The title bar's close button closes it, the closing handler runs and the owner is back.
@@ -129,7 +118,7 @@ TEST_F(KeyCodeTestWindowTest, OpensCentredInTheStoredLanguageWithItsGridSizedFro
 // keys after F10 and Alt would go to a menu. Each key-down centres the window again.
 TEST_F(KeyCodeTestWindowTest, EveryKeyTypedIsNamedWithItsNumbersAndCentresTheWindow) {
     Open();
-    const Rect centred = Bounds(m_window.Handle());
+    const Rect centred = BoundsIn(m_window.Handle());
     const struct {
         std::vector<WORD> keys;
         const wchar_t* shown;
@@ -150,7 +139,7 @@ TEST_F(KeyCodeTestWindowTest, EveryKeyTypedIsNamedWithItsNumbersAndCentresTheWin
         ::SetWindowPos(m_window.Handle(), nullptr, 5, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         Chord(row.keys);
         EXPECT_EQ(Shown(), row.shown) << "after key " << row.keys.back();
-        EXPECT_EQ(Bounds(m_window.Handle()), centred);
+        EXPECT_EQ(BoundsIn(m_window.Handle()), centred);
     }
     Chord({VK_MENU, VK_F4});
     EXPECT_TRUE(PumpUntil([&] { return !m_window.IsOpen(); })) << "Alt+F4 closes";
@@ -162,12 +151,12 @@ TEST_F(KeyCodeTestWindowTest, EveryKeyTypedIsNamedWithItsNumbersAndCentresTheWin
 TEST_F(KeyCodeTestWindowTest, ClicksEmptyTheNameAndTheNumbersAsTheTooltipSays) {
     Open();
     const auto middle = [](HWND control) {
-        const Rect r = Bounds(control);
+        const Rect r = BoundsIn(control);
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     };
-    const Rect heading = Bounds(m_window.Label2(2));
+    const Rect heading = BoundsIn(m_window.Label2(2));
     const POINT onHeading{heading.left + 2, heading.top + 2};  // over the empty cell 0
-    const POINT surface{Bounds(m_window.Handle()).left + 12, Bounds(m_window.Handle()).bottom - 12};
+    const POINT surface{BoundsIn(m_window.Handle()).left + 12, BoundsIn(m_window.Handle()).bottom - 12};
     const struct {
         POINT at;
         DWORD down;
@@ -196,9 +185,9 @@ TEST_F(KeyCodeTestWindowTest, CellsAreFramedSunkenAndEveryHeadingShowsWhole) {
     Open();
     ::RedrawWindow(m_window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpPending();
-    const Colour inside(static_cast<std::uint32_t>(::GetSysColor(COLOR_WINDOW)));
+    const Colour inside = test_support::SystemColour(COLOR_WINDOW);
     for (int i = keyboard::kFirstNumberCell; i < keyboard::kCellCount; ++i) {
-        const Rect c = Bounds(m_window.Label1(i));
+        const Rect c = BoundsIn(m_window.Label1(i));
         const int x = (c.left + c.right) / 2;
         const int y = (c.top + c.bottom) / 2;
         const std::pair<POINT, Colour> pixels[] = {{{x, c.top - 1}, keyboard::kFrameShadow},
@@ -211,9 +200,9 @@ TEST_F(KeyCodeTestWindowTest, CellsAreFramedSunkenAndEveryHeadingShowsWhole) {
         }
     }
     // The first column of each heading's text lies at its left edge: no cell or heading covers it.
-    const Colour text(static_cast<std::uint32_t>(::GetSysColor(COLOR_BTNTEXT)));
+    const Colour text = test_support::SystemColour(COLOR_BTNTEXT);
     for (int i = 0; i < 5; ++i) {
-        const Rect r = Bounds(m_window.Label2(i));
+        const Rect r = BoundsIn(m_window.Label2(i));
         int first = r.right;
         for (int x = r.left; x < r.right && first == r.right; ++x) {
             for (int y = r.top; y < r.bottom && first == r.right; ++y) {
