@@ -74,12 +74,7 @@ protected:
         ASSERT_TRUE(test_support::PumpUntil([&] { return m_window->Hotkey().IsRegistered(); }));
         ::SendMessageW(m_window->Hotkey().Handle(), WM_HOTKEY, HotkeyWatch::kHotkeyId, MAKELPARAM(0, VK_F12));
     }
-    RECT Bounds(HWND child) const {
-        RECT rect{};
-        ::GetWindowRect(child, &rect);
-        ::MapWindowPoints(nullptr, m_window->Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    Rect Bounds(Control control) const { return test_support::BoundsIn(Child(control), m_window->Handle()); }
     // Every control where the layout puts it after these language switches (each with its mode).
     void ExpectPlacedAfter(std::initializer_list<std::pair<Language, SearchMode>> arrangements) const {
         app::MainLayout layout;
@@ -89,9 +84,8 @@ protected:
         const TwipsScale scale = TwipsScale::ForScreen();
         for (std::size_t i = 0; i < app::kMainControlCount; ++i) {
             const app::TwipsBox box = layout.Bounds(static_cast<Control>(i));
-            const Rect want = scale.Bounds(box.left, box.top, box.width, box.height);
-            const RECT is = Bounds(Child(static_cast<Control>(i)));
-            EXPECT_EQ((Rect{is.left, is.top, is.right, is.bottom}), want) << "control " << i;
+            EXPECT_EQ(Bounds(static_cast<Control>(i)), scale.Bounds(box.left, box.top, box.width, box.height))
+                << "control " << i;
         }
     }
 
@@ -268,7 +262,7 @@ TEST_F(MainWindowTest, RightClickOpensTheShortcutMenuOnlyWhereOffered) {
     ::SetForegroundWindow(window.Handle());
     EXPECT_TRUE(OpensShortcutMenu(Child(Control::Option1_1), {5, 5}));
     EXPECT_TRUE(OpensShortcutMenu(window.Handle(), {3, 3}));  // the bare window, as over a frame or label
-    const RECT frame3 = Bounds(Child(Control::Frame3));
+    const Rect frame3 = Bounds(Control::Frame3);
     EXPECT_FALSE(OpensShortcutMenu(window.Handle(), {frame3.left + 2, frame3.top + 20}));
     EXPECT_FALSE(OpensShortcutMenu(Child(Control::Text1), {2, 2}));
 }
