@@ -138,15 +138,9 @@ TEST_F(MainWindowKeysTest, AHotkeyChosenInTheSettingWindowIsTheOneTheWatchHolds)
     ::SendMessageW(setting.Child(HotkeyControl::Command2), BM_CLICK, 0, 0);
     Pump();
     EXPECT_FALSE(setting.IsOpen());
-    const auto taken = [](UINT modifiers, UINT key) {
-        if (::RegisterHotKey(nullptr, 0x7779, modifiers, key) != 0) {
-            ::UnregisterHotKey(nullptr, 0x7779);
-            return false;
-        }
-        return true;
-    };
-    EXPECT_TRUE(test_support::PumpUntil([&] { return taken(MOD_CONTROL, 'A'); })) << "Ctrl+A is held";
-    EXPECT_FALSE(taken(0, VK_F12)) << "F12 is free again";
+    using test_support::HotkeyTaken;
+    EXPECT_TRUE(test_support::PumpUntil([&] { return HotkeyTaken(MOD_CONTROL, 'A'); })) << "Ctrl+A is held";
+    EXPECT_FALSE(HotkeyTaken(0, VK_F12)) << "F12 is free again";
 }
 
 // With the settings watched the hotkey timer rests once the key is held; a key chosen by another
@@ -162,17 +156,11 @@ TEST(MainWindowSettingsWatch, AHotkeyStoredFromOutsideTakesOverWhileTheTimerRest
         settings, runKeys, files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray,
         [&settings](HWND target, UINT message) { settings.PostChangesTo(target, message); }});
     ASSERT_TRUE(window.Open());
-    const auto taken = [](UINT key) {
-        if (::RegisterHotKey(nullptr, 0x7778, MOD_NOREPEAT, key) != 0) {
-            ::UnregisterHotKey(nullptr, 0x7778);
-            return false;
-        }
-        return true;
-    };
-    ASSERT_TRUE(test_support::PumpUntil([&] { return taken(VK_F12); })) << "the default key";
+    using test_support::HotkeyTaken;
+    ASSERT_TRUE(test_support::PumpUntil([&] { return HotkeyTaken(0, VK_F12); })) << "the default key";
     const DWORD f9 = VK_F9;
     ASSERT_TRUE(settingsKey.SetRaw(L"HotKey", REG_DWORD, &f9, sizeof f9));
-    EXPECT_TRUE(test_support::PumpUntil([&] { return taken(VK_F9) && !taken(VK_F12); }));
+    EXPECT_TRUE(test_support::PumpUntil([&] { return HotkeyTaken(0, VK_F9) && !HotkeyTaken(0, VK_F12); }));
 }
 
 }  // namespace
