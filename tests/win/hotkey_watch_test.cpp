@@ -10,23 +10,13 @@
 namespace orvell::win {
 namespace {
 
+using test_support::HotkeyTaken;
 using test_support::PumpPending;
 
 constexpr UINT kKey = VK_F9;
 constexpr UINT kOtherKey = VK_F10;
 constexpr UINT kAltShift = MOD_ALT | MOD_SHIFT;
 constexpr int kProbeId = 0x7777;
-
-// Asks the window system itself whether some window holds the key: our own registration then fails
-// as a duplicate. The answer does not rest on what the watch believes.
-bool KeyIsTaken(UINT modifiers, UINT key) {
-    if (::RegisterHotKey(nullptr, kProbeId, modifiers, key) != 0) {
-        ::UnregisterHotKey(nullptr, kProbeId);
-        return false;
-    }
-    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_HOTKEY_ALREADY_REGISTERED));
-    return true;
-}
 
 // A watch with a counter of its events, set to Alt+Shift+F9.
 struct CountingWatch {
@@ -47,7 +37,7 @@ struct CountingWatch {
 // After each step the window system holds the wanted key, or none, and no longer the one before: a
 // new key or modifier is taken at once, the old one given back.
 TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
-    ASSERT_FALSE(KeyIsTaken(kAltShift, kKey)) << "another program holds the test's key";
+    ASSERT_FALSE(HotkeyTaken(kAltShift, kKey)) << "another program holds the test's key";
     struct Step {
         const char* name;
         std::function<void(HotkeyWatch&)> act;
@@ -91,15 +81,15 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
             step.act(counting.watch);
             EXPECT_EQ(counting.watch.IsRegistered(), step.key != 0);
             if (step.key != 0) {
-                EXPECT_TRUE(KeyIsTaken(step.modifiers, step.key));
+                EXPECT_TRUE(HotkeyTaken(step.modifiers, step.key));
             }
             if (previous->key != 0 && (previous->key != step.key || previous->modifiers != step.modifiers)) {
-                EXPECT_FALSE(KeyIsTaken(previous->modifiers, previous->key)) << "the old key is given back";
+                EXPECT_FALSE(HotkeyTaken(previous->modifiers, previous->key)) << "the old key is given back";
             }
             previous = &step;
         }
     }
-    EXPECT_FALSE(KeyIsTaken(0, kOtherKey)) << "the watch gives the key back when it goes";
+    EXPECT_FALSE(HotkeyTaken(0, kOtherKey)) << "the watch gives the key back when it goes";
 }
 
 TEST(HotkeyWatch, RaisesOneEventPerPressAndNoneWhileSuspendedOrDeactivated) {
@@ -139,7 +129,7 @@ TEST(HotkeyWatch, AKeyHeldByAnotherProgramIsTakenWhenItIsFree) {
     ::UnregisterHotKey(nullptr, kProbeId);
     counting.watch.Activate();
     EXPECT_TRUE(counting.watch.IsRegistered());
-    EXPECT_TRUE(KeyIsTaken(kAltShift, kKey));
+    EXPECT_TRUE(HotkeyTaken(kAltShift, kKey));
     counting.Press();
     EXPECT_EQ(counting.presses, 1);
 }
