@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "accessible_probe.h"
+#include "dib_surface.h"
 #include "platform/text_file.h"
 #include "test_window.h"
 #include "xp_button_support.h"
@@ -20,10 +21,11 @@
 namespace orvell::win {
 namespace {
 
+using test_support::Sent;
 using test_support::TestPictureSource;
 
 LPARAM At(int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
+    return test_support::MouseAt({x, y});
 }
 
 // The events a host's own sink sees, by name.
@@ -73,22 +75,17 @@ protected:
 };
 
 TEST_F(XpButtonWindowTest, EachWayOfClickingClicksOnceAndTheRightButtonNever) {
-    struct Message {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
     const LPARAM in = At(10, 10);
-    const Message down{WM_LBUTTONDOWN, MK_LBUTTON, in}, up{WM_LBUTTONUP, 0, in};
+    const Sent down{WM_LBUTTONDOWN, MK_LBUTTON, in}, up{WM_LBUTTONUP, 0, in};
     const LPARAM released = MAKELPARAM(1, KF_REPEAT | KF_UP);
-    const Message space{WM_KEYDOWN, VK_SPACE, 0}, spaceAgain{WM_KEYDOWN, VK_SPACE, MAKELPARAM(1, KF_REPEAT)};
-    const Message enter{WM_KEYDOWN, VK_RETURN, 0};
+    const Sent space{WM_KEYDOWN, VK_SPACE, 0}, spaceAgain{WM_KEYDOWN, VK_SPACE, MAKELPARAM(1, KF_REPEAT)};
+    const Sent enter{WM_KEYDOWN, VK_RETURN, 0};
     struct Case {
         const char* name;
         bool focusFirst;  // keys go to the button with the focus
         int clicks;
         bool pressedAfter;  // a double click leaves the face pressed until something else
-        std::vector<Message> messages;
+        std::vector<Sent> messages;
     };
     const Case cases[] = {
         {"mouse", false, 1, false, {{WM_MOUSEMOVE, 0, in}, down, up}},
@@ -105,9 +102,7 @@ TEST_F(XpButtonWindowTest, EachWayOfClickingClicksOnceAndTheRightButtonNever) {
         if (c.focusFirst) {
             ::SetFocus(button.Handle());
         }
-        for (const Message& m : c.messages) {
-            ::SendMessageW(button.Handle(), m.message, m.wParam, m.lParam);
-        }
+        test_support::SendAll(button.Handle(), c.messages);
         EXPECT_EQ(clicks, c.clicks);
         EXPECT_EQ(::GetFocus(), button.Handle());
         EXPECT_EQ(button.Button().Pressed(), c.pressedAfter);
@@ -211,9 +206,7 @@ TEST_F(XpButtonWindowTest, ADesignRestoresTheButtonWithItsPictureOnTheScreen) {
     ::UpdateWindow(button.Handle());
     POINT corner{q.left + 5, q.top + 3};
     ::ClientToScreen(button.Handle(), &corner);
-    const ClientDc screen(nullptr);
-    EXPECT_EQ(Colour(static_cast<std::uint32_t>(::GetPixel(screen.Get(), corner.x, corner.y))),
-              Colour::Rgb(0, 0, 255));
+    EXPECT_EQ(test_support::PixelOf(ClientDc(nullptr).Get(), corner.x, corner.y), Colour::Rgb(0, 0, 255));
 }
 
 TEST_F(XpButtonWindowTest, RefusedValuesGoToTheMessageHandler) {
