@@ -25,8 +25,10 @@ using controls::check_box_art::kCellSize;
 constexpr Rect kBounds{10, 10, 130, 27};  // 120 x 17
 constexpr Colour kBackground = Colour::Rgb(224, 220, 224);
 
+using test_support::Sent;
+
 LPARAM At(int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
+    return test_support::MouseAt({x, y});
 }
 
 // Whether the window gets a WM_TIMER within the time given; the message is left in the queue.
@@ -81,19 +83,14 @@ protected:
 };
 
 TEST_F(XpCheckBoxWindowTest, EachWayOfClickingTogglesOnceAndTheOthersNever) {
-    struct Message {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
     struct Case {
         const char* name;
         std::int32_t before;
         bool focusFirst;  // keys go to the control with the focus
-        std::vector<Message> messages;
+        std::vector<Sent> messages;
         std::vector<std::int32_t> changes;
     };
-    const Message down{WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)};
+    const Sent down{WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)};
     const Case cases[] = {
         {"mouse", 0, false, {{WM_MOUSEMOVE, 0, At(5, 5)}, down, {WM_LBUTTONUP, 0, At(5, 5)}}, {1}},
         {"caption", 1, false, {{WM_LBUTTONDOWN, MK_LBUTTON, At(60, 8)}, {WM_LBUTTONUP, 0, At(60, 8)}}, {0}},
@@ -112,9 +109,7 @@ TEST_F(XpCheckBoxWindowTest, EachWayOfClickingTogglesOnceAndTheOthersNever) {
         if (c.focusFirst) {
             ::SetFocus(box.Handle());
         }
-        for (const Message& m : c.messages) {
-            ::SendMessageW(box.Handle(), m.message, m.wParam, m.lParam);
-        }
+        test_support::SendAll(box.Handle(), c.messages);
         EXPECT_EQ(changes, c.changes);
         EXPECT_EQ(box.Value(), c.changes.empty() ? c.before : c.changes.back());
         EXPECT_EQ(::GetCapture(), nullptr);
@@ -213,26 +208,21 @@ TEST_F(XpCheckBoxWindowTest, TheScreenShowsTheCellOfTheGeneratedArt) {
         ASSERT_EQ(model.DisplayedCell(), CellOf(c.value, c.state));
 
         // The strip as the resource holds it, read by GDI on its own.
-        const std::wstring name = L"XPCHECKBOX" + std::to_wstring(c.look);
-        const unique_hbitmap strip(static_cast<HBITMAP>(::LoadImageW(
-            ::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-        ASSERT_TRUE(strip);
-        MemoryDc art;
-        const SelectGuard selected(art.Get(), strip.Get());
+        const test_support::ResourceBitmap art(L"XPCHECKBOX" + std::to_wstring(c.look));
+        ASSERT_TRUE(art.Loaded());
         test_support::DibSurface shown(kBounds.Width(), kBounds.Height(), Colour(0));
         CopyShown(box, shown);
         const Rect cell = model.Layout().box;
         for (int y = 0; y < kCellSize; ++y) {
             for (int x = 0; x < kCellSize; ++x) {
-                const Colour drawn(static_cast<std::uint32_t>(
-                    ::GetPixel(art.Get(), model.DisplayedCell() * kCellSize + x, y)));
+                const Colour drawn = art.At(model.DisplayedCell() * kCellSize + x, y);
                 const Colour expected = drawn == controls::check_box_art::kTransparent ? kBackground : drawn;
                 ASSERT_EQ(shown.At(cell.left + x, cell.top + y), expected) << x << ", " << y;
             }
         }
         const Rect label = model.Layout().label;
         const Colour caption = c.state == controls::BoxLook::Disabled
-                                   ? Colour(static_cast<std::uint32_t>(::GetSysColor(COLOR_GRAYTEXT)))
+                                   ? test_support::SystemColour(COLOR_GRAYTEXT)
                                    : Colour::Rgb(0, 0, 192);
         EXPECT_FALSE(Where(shown.Width(), shown.Height(), [&](int x, int y) {
                          return label.Contains(Point{x, y}) && shown.At(x, y) == caption;
