@@ -57,15 +57,6 @@ TEST(KeyNames, EachVocabularyNamesItsKeysWithItsOwnSpelling) {
         EXPECT_EQ(ModifiedKeyName(code, 2), L"Ctrl") << "code " << code;
         EXPECT_EQ(HotkeyKeyName(code), L"") << "code " << code;
     }
-    // No other code gains or loses a name unnoticed.
-    int plainCount = 0;
-    int hotkeyCount = 0;
-    for (int code = 0; code < 256; ++code) {
-        plainCount += PlainKeyName(code) ? 1 : 0;
-        hotkeyCount += HotkeyKeyName(code).empty() ? 0 : 1;
-    }
-    EXPECT_EQ(plainCount, 55);
-    EXPECT_EQ(hotkeyCount, 80);
 }
 
 TEST(KeyNames, TheMaskChangesOnlyTheNamesOfNumLockAndTheNumericPadDigits) {
@@ -104,11 +95,6 @@ TEST(KeyNames, TypedCharactersNameOnlyLettersAndTheUnsharedPunctuation) {
     for (const int character : unnamed) {
         EXPECT_EQ(TypedCharName(character), std::nullopt) << "character " << character;
     }
-    int count = 0;
-    for (int character = 0; character < 256; ++character) {
-        count += TypedCharName(character) ? 1 : 0;
-    }
-    EXPECT_EQ(count, 61);
 }
 
 TEST(KeyNames, ReleaseNamesPrintScreenWithoutModifiersAndF5Always) {
