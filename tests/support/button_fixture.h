@@ -17,9 +17,6 @@
 
 namespace orvell::controls::test {
 
-inline constexpr Colour kPaper = Colour::Rgb(1, 2, 3);
-inline const FontDescription kHostFont{L"宋体", 9.0f, false, false, false, false};
-
 // A host that records what the button asks of it and the events it raises. The log keeps the order of
 // everything that happens: host calls, events with their parameters and, on a pixel surface, each
 // finished drawing, as "draw full" when the middle of the face was painted since the previous drawing

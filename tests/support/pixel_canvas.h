@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/canvas.h"
+#include "controls/font_description.h"
 #include "support/test_printers.h"  // how failures print the core's value types, on both sides
 
 namespace orvell {
@@ -25,6 +26,10 @@ inline std::vector<Point> Where(int width, int height, const std::function<bool(
 }
 
 namespace controls::test {
+
+// What the controls' test surfaces start with, and the font of the host they are placed on.
+inline constexpr Colour kPaper = Colour::Rgb(1, 2, 3);
+inline const FontDescription kHostFont{L"宋体", 9.0f, false, false, false, false};
 
 // A drawing surface of plain pixels with the window system's rules: lines leave out their end point,
 // fills and frames their right column and bottom row, polygons fill a pixel whose top-left corner is

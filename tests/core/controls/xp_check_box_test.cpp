@@ -13,9 +13,6 @@
 namespace orvell::controls::test {
 namespace {
 
-constexpr Colour kPaper = Colour::Rgb(1, 2, 3);
-const FontDescription kHostFont{L"宋体", 9.0f, false, false, false, false};
-
 // Strips whose cells tell where they come from: cell c of strip s is Rgb(s, c, 100), but for its
 // top-left pixel, which is transparent. Strips listed as missing cannot be had.
 class FakeArt final : public CheckBoxArt {
