@@ -60,16 +60,6 @@ TEST(DispatchRules, ClientsJoinInOrderAndTheLastDetachRestoresTheWindowAndLeaves
     EXPECT_TRUE(store.properties.empty());
 }
 
-TEST(DispatchRules, OnlyTheNamesOfTheWindowsOwnStateAreTheDispatchers) {
-    for (const wchar_t* name : {L"-131074", L"-131074C", L"C133#-131074", L"3#133#-131074"}) {
-        EXPECT_TRUE(IsDispatcherProperty(name, kWindow)) << name;
-    }
-    for (const wchar_t* name :
-         {L"131074", L"3#133#-1310745", L"x#133#-131074", L"C#-131074", L"QuenCNCImplementation"}) {
-        EXPECT_FALSE(IsDispatcherProperty(name, kWindow)) << name;
-    }
-}
-
 // Clients answer MsgResponse from a script (a negative answer marks an empty place); the log shows
 // who ran in which order.
 class ScriptedDispatch final : public DispatchSteps {
