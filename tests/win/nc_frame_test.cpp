@@ -108,9 +108,11 @@ TEST_F(NcFrameTest, EachPointOfTheFrameHasItsCodeAndTheMenuBarIsClientAreaToTheS
         Point at;
         bool sizable;
         LRESULT code;
-    } cases[] = {{{1, 100}, true, HTLEFT},    {{298, 198}, true, HTBOTTOMRIGHT}, {{250, 7}, true, HTCAPTION},
-                 {{5, 7}, true, HTSYSMENU},   {{150, 10}, true, HTCLIENT},  // the painter's menu bar
-                 {{1, 100}, false, HTCLIENT}, {{150, 3}, false, HTCAPTION}};
+    } cases[] = {{{1, 100}, true, HTLEFT},     {{298, 100}, true, HTRIGHT}, {{150, 3}, true, HTTOP},
+                 {{150, 197}, true, HTBOTTOM}, {{1, 1}, true, HTTOPLEFT},   {{298, 198}, true, HTBOTTOMRIGHT},
+                 {{250, 7}, true, HTCAPTION},  {{5, 7}, true, HTSYSMENU},   {{150, 100}, true, HTCLIENT},
+                 {{150, 10}, true, HTCLIENT},  // the painter's menu bar
+                 {{1, 100}, false, HTCLIENT},  {{150, 3}, false, HTCAPTION}};
     const LONG_PTR style = ::GetWindowLongPtrW(Window(), GWL_STYLE);
     for (const auto& c : cases) {
         ::SetWindowLongPtrW(Window(), GWL_STYLE, c.sizable ? style : style & ~WS_THICKFRAME);
