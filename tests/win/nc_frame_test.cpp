@@ -101,6 +101,13 @@ TEST_F(NcFrameTest, ThePaintersMarginsShapeTheClientAreaAndItPaintsTheWholeWindo
               (Rect{bounds.left + 3, bounds.top + 40, bounds.right - 5, bounds.bottom - 6}));
     ::SendMessageW(Window(), WM_NCPAINT, 1, 0);
     EXPECT_EQ(m_painter.painted, (Rect{0, 0, 300, 200}));
+
+    // Asked for a plain rectangle, the window's own procedure answers, once.
+    RECT asked = Bounds();
+    RECT own = asked;
+    ::DefWindowProcW(Window(), WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&own));
+    ::SendMessageW(Window(), WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&asked));
+    EXPECT_TRUE(::EqualRect(&asked, &own));
 }
 
 TEST_F(NcFrameTest, EachPointOfTheFrameHasItsCodeAndTheMenuBarIsClientAreaToTheSystem) {
