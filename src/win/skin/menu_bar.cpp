@@ -1,7 +1,5 @@
 #include "skin/menu_bar.h"
 
-#include <windowsx.h>
-
 #include <optional>
 #include <string>
 #include <vector>
@@ -230,7 +228,7 @@ void cMenuBar::Impl::HoverCheck() {
 LRESULT cMenuBar::Impl::OnLeftButtonDown(HWND hWnd, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallOldWindowProc(hWnd, WM_LBUTTONDOWN, wParam, lParam);
     // The press's own point: the pointer may have moved on by the time the message is handled.
-    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     ::ClientToScreen(hWnd, &at);
     const int item = self.ItemFromPoint(at);
     if (item != down) {

@@ -128,12 +128,12 @@ TEST(MenuBarTracking, KeysAndThePointerWalkAlongTheBarWhileAPopupIsOpen) {
         PopupTracking::Decision decision;
         int next;  // the popup that opens after this one, -1 for none
     } cases[] = {
-        {"Right on a plain item", 0x0, true, {Kind::KeyDown, 0x27}, {true, true}, 2},
-        {"Right on a submenu opens it", 0x10, true, {Kind::KeyDown, 0x27}, {false, false}, -1},
-        {"Left in the root popup", 0x0, true, {Kind::KeyDown, 0x25}, {true, true}, 4},
-        {"Left in a submenu closes it", 0x0, false, {Kind::KeyDown, 0x25}, {false, false}, -1},
-        {"Esc closes as usual", 0x0, true, {Kind::KeyDown, 0x1B}, {false, false}, -1},
-        {"Down stays inside", 0x0, true, {Kind::KeyDown, 0x28}, {false, false}, -1},
+        {"Right on a plain item", 0x0, true, {Kind::KeyDown, 0x27, {}, 0}, {true, true}, 2},
+        {"Right on a submenu opens it", 0x10, true, {Kind::KeyDown, 0x27, {}, 0}, {false, false}, -1},
+        {"Left in the root popup", 0x0, true, {Kind::KeyDown, 0x25, {}, 0}, {true, true}, 4},
+        {"Left in a submenu closes it", 0x0, false, {Kind::KeyDown, 0x25, {}, 0}, {false, false}, -1},
+        {"Esc closes as usual", 0x0, true, {Kind::KeyDown, 0x1B, {}, 0}, {false, false}, -1},
+        {"Down stays inside", 0x0, true, {Kind::KeyDown, 0x28, {}, 0}, {false, false}, -1},
         {"onto another item", 0xFFFF, true, {Kind::MouseMove, 0, {5, 5}, 4}, {false, true}, 4},
         {"onto an item without popup", 0xFFFF, true, {Kind::MouseMove, 0, {5, 5}, 3}, {false, false}, -1},
         {"the pointer resting where it was",
