@@ -147,10 +147,12 @@ protected:
 // is open, so a test that goes wrong ends instead of hanging.
 class LoopDriver {
 public:
+    // A WM_MOUSEMOVE step moves the pointer to its point first: the loop reads where the pointer is.
     struct Step {
         std::size_t afterOpened;
         UINT message;
         WPARAM wParam;
+        POINT pointer{};
     };
 
     LoopDriver(MenuHost& host, std::vector<Step> steps) : m_host(host), m_steps(std::move(steps)) {
@@ -178,8 +180,11 @@ private:
             m_timedOut = true;
             ::PostMessageW(m_host.Handle(), WM_CANCELMODE, 0, 0);
         } else if (m_next < m_steps.size() && m_host.opened.size() >= m_steps[m_next].afterOpened) {
-            ::PostMessageW(m_host.Handle(), m_steps[m_next].message, m_steps[m_next].wParam, 0);
-            ++m_next;
+            const Step& step = m_steps[m_next++];
+            if (step.message == WM_MOUSEMOVE) {
+                ::SetCursorPos(step.pointer.x, step.pointer.y);
+            }
+            ::PostMessageW(m_host.Handle(), step.message, step.wParam, 0);
         }
     }
 
@@ -315,22 +320,52 @@ TEST_F(MenuBarTest, AltLetterOpensItsPopupAndTheCommandChosenThereArrives) {
     EXPECT_EQ(Snapshot(menu.Get()), before);
 }
 
-TEST_F(MenuBarTest, RightAndLeftWalkAlongTheBarAndEscEndsTheLoop) {
+POINT Centre(const RECT& r) {
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Puts the pointer back where it was, for the suites that follow.
+class PointerKeeper {
+public:
+    PointerKeeper() { ::GetCursorPos(&m_was); }
+    ~PointerKeeper() { ::SetCursorPos(m_was.x, m_was.y); }
+    PointerKeeper(const PointerKeeper&) = delete;
+    PointerKeeper& operator=(const PointerKeeper&) = delete;
+
+private:
+    POINT m_was{};
+};
+
+TEST_F(MenuBarTest, AClickOpensAPopupAndRightLeftAndThePointerWalkAlongTheBarUntilEsc) {
+    const PointerKeeper pointer;
     {
         LoopDriver driver(host, {{1, WM_KEYDOWN, VK_RIGHT},
                                  {2, WM_KEYDOWN, VK_RIGHT},
                                  {3, WM_KEYDOWN, VK_RIGHT},
                                  {4, WM_KEYDOWN, VK_LEFT},
-                                 {5, WM_KEYDOWN, VK_ESCAPE}});
-        EXPECT_TRUE(bar.HandleAltKey('F'));
+                                 {5, WM_MOUSEMOVE, 0, Centre(bar.ItemScreenRect(2))},
+                                 {6, WM_KEYDOWN, VK_ESCAPE}});
+        POINT click = Centre(bar.ItemScreenRect(1));
+        ::ScreenToClient(host.Handle(), &click);
+        ::SendMessageW(host.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(click.x, click.y));
         EXPECT_TRUE(driver.Done());
         EXPECT_FALSE(driver.TimedOut());
     }
-    EXPECT_EQ(host.opened, (std::vector<HMENU>{Popup(0), Popup(2), Popup(3), Popup(0), Popup(3)}));
+    EXPECT_EQ(host.opened, (std::vector<HMENU>{Popup(0), Popup(2), Popup(3), Popup(0), Popup(3), Popup(2)}));
     test_support::PumpPending();
     EXPECT_TRUE(host.commands.empty());
     EXPECT_LT(bar.DownItem(), 1);
     EXPECT_EQ(Snapshot(menu.Get()), before);
+}
+
+TEST_F(MenuBarTest, TheItemUnderThePointerIsHotUntilThePointerLeaves) {
+    const PointerKeeper pointer;
+    const RECT item = bar.ItemScreenRect(3);
+    ASSERT_TRUE(::SetCursorPos(Centre(item).x, Centre(item).y));
+    ::SendMessageW(host.Handle(), WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(bar.OverItem(), 3);
+    ASSERT_TRUE(::SetCursorPos(item.right + 300, item.bottom + 300));
+    EXPECT_TRUE(PumpUntil([&] { return bar.OverItem() == 0; }));  // the hover timer sees it go
 }
 
 TEST_F(MenuBarTest, PopupItemsAreMeasuredAndDrawnInTheSkinsColours) {
