@@ -333,7 +333,8 @@ HMENU cMenuBar::hMenu() const {
 }
 
 void cMenuBar::Attach(HWND lhWnd) {
-    ::LockWindowUpdate(lhWnd);
+    // No window-update lock here: attaching draws nothing, and releasing a lock would release the
+    // caption painter's, which holds one round its whole attach.
     Detach();
     try {
         m->window = lhWnd;
@@ -344,10 +345,8 @@ void cMenuBar::Attach(HWND lhWnd) {
         }
     } catch (...) {
         Detach();
-        ::LockWindowUpdate(nullptr);
         throw;
     }
-    ::LockWindowUpdate(nullptr);
 }
 
 void cMenuBar::Detach() {
@@ -452,6 +451,15 @@ void cMenuBar::PreparePopup(HMENU popup) {
     }
     const bool seen = m->entries.BeginPopup(MenuKey(popup));
     const SelectGuard font(dc, m->MenuFont());
+    // The item height follows the texts measured; a separator's missing text does not count.
+    const auto measure = [&](const std::wstring& text) {
+        if (text.empty()) {
+            return 0;
+        }
+        const skin::TextSize size = Measure(dc, text, 0);
+        m->itemHeight = size.height;
+        return size.width;
+    };
     for (int i = 0; i < count; ++i) {
         const std::optional<MenuItem> item = ReadItem(popup, static_cast<UINT>(i), TRUE);
         if (!item || (item->type & MFT_OWNERDRAW) != 0) {
@@ -464,14 +472,8 @@ void cMenuBar::PreparePopup(HMENU popup) {
         entry.separator = (item->type & MFT_SEPARATOR) != 0;
         if (HasText(item->type)) {
             entry.text = skin::ParsePopupText(item->text);
-            for (const std::wstring* part : {&entry.text.caption, &entry.text.shortcut}) {
-                if (!part->empty()) {
-                    const skin::TextSize size = Measure(dc, *part, 0);
-                    (part == &entry.text.caption ? entry.captionTextWidth : entry.shortcutTextWidth) =
-                        size.width;
-                    m->itemHeight = size.height;
-                }
-            }
+            entry.captionTextWidth = measure(entry.text.caption);
+            entry.shortcutTextWidth = measure(entry.text.shortcut);
         }
         const int number = m->entries.Record(entry, seen);
         m->saved.resize(static_cast<std::size_t>(m->entries.Count()));
