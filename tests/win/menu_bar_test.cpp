@@ -231,10 +231,7 @@ protected:
 };
 
 TEST_F(MenuBarTest, ItemsAreDrawnAndHitWhereTheirZonesAreRaisedWhenHotAndSunkenWhenPressed) {
-    ASSERT_EQ(bar.ItemCount(), 3);
-    EXPECT_EQ(bar.ItemPopup(1), Popup(0));
-    EXPECT_EQ(bar.ItemPopup(2), Popup(2));  // the plain command between them is not drawn
-    EXPECT_EQ(bar.ItemPopup(3), Popup(3));
+    ASSERT_EQ(bar.ItemCount(), 3);  // the plain command is not drawn
     // Every text pixel lies in a zone, every zone has text; the zones follow each other from x = 96.
     std::size_t inZones = 0;
     for (int i = 1; i <= 3; ++i) {
