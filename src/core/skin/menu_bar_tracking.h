@@ -24,7 +24,7 @@ inline constexpr int kKeyRight = 0x27;
 // decides.
 //
 //   if (tracking.Begin(item)) {
-//       for (int cur; (cur = tracking.OpenNext()) >= 0; tracking.Closed()) { ...open cur's popup... }
+//       for (int cur; (cur = tracking.OpenNext(pointer)) >= 0; tracking.Closed()) { ...open it... }
 //       tracking.End();
 //   }
 class PopupTracking {
