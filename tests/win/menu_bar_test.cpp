@@ -5,13 +5,13 @@
 
 #include <windows.h>
 #include <gtest/gtest.h>
-#include <winternl.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "dib_surface.h"
+#include "gui_objects.h"
 #include "platform/gdi.h"
 #include "test_window.h"
 
@@ -19,6 +19,7 @@ namespace orvell::win {
 namespace {
 
 using test_support::DibSurface;
+using test_support::GdiObjects;
 using test_support::PumpUntil;
 
 // The main window's caption: 48 pixels, the bar in its lower half from x = 90.
@@ -81,31 +82,6 @@ std::vector<std::wstring> Snapshot(HMENU menu) {
         }
     }
     return items;
-}
-
-// The GDI objects alive in this process. Wine's GetGuiResources counts nothing, so where it answers 0
-// they are counted in the GDI handle table the system maps into every process (the PEB's
-// GdiSharedHandleTable, at 0xF8 in a 64-bit PEB): 24-byte entries, in use while the type byte at 14
-// is set; Wine's table has 0x4000 of them.
-DWORD GdiObjects() {
-    if (const DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)) {
-        return counted;
-    }
-    using Query = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION basic{};
-    if (query == nullptr ||
-        query(::GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr)) {
-        return 0;
-    }
-    const BYTE* table =
-        *reinterpret_cast<const BYTE* const*>(reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0xF8);
-    DWORD used = 0;
-    for (int i = 0; table != nullptr && i < 0x4000; ++i) {
-        used += table[i * 24 + 14] != 0 ? 1 : 0;
-    }
-    return used;
 }
 
 // A popup window standing in for a skinned frame: it hands the bar its popups to draw, and keeps the

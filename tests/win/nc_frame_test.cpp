@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gui_objects.h"
 #include "platform/gdi.h"
 #include "skin/c_timer.h"
 #include "skin/mem_dc.h"
@@ -16,7 +17,9 @@
 namespace orvell::win {
 namespace {
 
+using test_support::GdiObjects;
 using test_support::PumpPending;
+using test_support::UserObjects;
 
 // Margins of 3, 40, 5 and 6; the strip (100..200, 8..20) of its caption is a drawn menu bar. It notes
 // the order it is asked for margins in, and the presses, releases and keys it gets.
@@ -236,20 +239,18 @@ TEST_F(NcFrameTest, ThePlainLookCoversTheMarginsAndManyAttachmentsAndPaintsLeave
     }
     EXPECT_EQ(surface.bits[100 * 300 + 150], 0u);  // the client area is left alone
 
-    const HANDLE process = ::GetCurrentProcess();
-    const DWORD gdi = ::GetGuiResources(process, GR_GDIOBJECTS);
-    const DWORD user = ::GetGuiResources(process, GR_USEROBJECTS);
-    if (gdi == 0) {
-        GTEST_SKIP() << "this system does not count a program's objects";
-    }
+    m_frame.Detach();  // its plain-look buffer goes with it, as at the end of every cycle below
+    const DWORD gdi = GdiObjects();
+    const DWORD user = UserObjects();
+    ASSERT_NE(gdi, 0u);
     for (int i = 0; i < 40; ++i) {
         m_frame.Attach(&m_painter);
         m_frame.RefreshFrame();
         m_frame.DefaultNCPaint(dc.Get(), 0, 0, 300, 200);
         m_frame.Detach();
     }
-    EXPECT_EQ(::GetGuiResources(process, GR_GDIOBJECTS), gdi);
-    EXPECT_EQ(::GetGuiResources(process, GR_USEROBJECTS), user);
+    EXPECT_EQ(GdiObjects(), gdi);
+    EXPECT_EQ(UserObjects(), user);
 }
 
 COLORREF PixelOf(const cMemDC& surface, int x, int y) {
