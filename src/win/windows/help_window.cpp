@@ -1,0 +1,216 @@
+#include "windows/help_window.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/access_key.h"
+#include "platform/dpi.h"
+#include "platform/gdi.h"
+
+namespace orvell::win {
+
+namespace {
+
+using help::HelpPage;
+using Control = HelpWindow::Control;
+
+constexpr wchar_t kClassName[] = L"OrvellHelp";
+constexpr int kFirstControlId = 100;
+constexpr int kBarId = 99;
+
+constexpr int Id(Control control) {
+    return kFirstControlId + static_cast<int>(control);
+}
+
+constexpr Control TextOf(HelpPage page) {
+    return static_cast<Control>(static_cast<int>(Control::Text1) + static_cast<int>(page) - 1);
+}
+
+Rect Pixels(const TwipsScale& scale, const Rect& twips) {
+    return scale.Bounds(twips.left, twips.top, twips.Width(), twips.Height());
+}
+
+}  // namespace
+
+HelpWindow::~HelpWindow() {
+    if (Handle() != nullptr) {
+        ::DestroyWindow(Handle());
+    }
+}
+
+bool HelpWindow::Open(HWND owner, const app::SettingsStore& settings, HelpPage page) {
+    if (IsOpen()) {
+        BringToFront();
+        return true;
+    }
+    // The tab control's class, registered when the first window that has one is made.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES};
+    ::InitCommonControlsEx(&classes);
+
+    m_settings = &settings;
+    m_captions = help::HelpCaptionsFor(settings.Read(app::setting::kLanguage));
+    m_page = page;
+    const TwipsScale scale = TwipsScale::ForScreen();
+    const int width = scale.X(help::kHelpClientWidth);
+    const int height = scale.Y(help::kHelpClientHeight);
+    WindowClass windowClass;
+    windowClass.name = kClassName;
+    WindowCreation creation;
+    const std::wstring caption(m_captions.caption);
+    creation.title = caption.c_str();
+    creation.style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
+    creation.x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    creation.y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    creation.width = width;
+    creation.height = height;
+    if (!OpenModal(owner, windowClass, creation)) {
+        return false;
+    }
+    ::SetFocus(Child(Control::TabStrip1));
+    return true;
+}
+
+LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_SIZE:
+            m_bform1.FitToHost();
+            return 0;
+        case WM_PAINT: {
+            const PaintDc paint(Handle());
+            m_bform1.Printform(paint.Get());
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;  // the paint clears it
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->hwndFrom == Child(Control::TabStrip1) && header->code == TCN_SELCHANGE) {
+                const auto selected = ::SendMessageW(header->hwndFrom, TCM_GETCURSEL, 0, 0);
+                ShowPage(help::HelpPageFromTab(static_cast<int>(selected) + 1));
+            }
+            return 0;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wParam) == Id(Control::Command1) && HIWORD(wParam) == BN_CLICKED) {
+                Close();
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_LBUTTONDOWN:
+            // The surface drags the window as the title bar does.
+            m_barEvents->MouseDown(skin::kLeftMouseButton, 0, Point{});
+            return 0;
+        case WM_SETFOCUS:
+            RestoreFocus(Handle(), Child(Control::TabStrip1));
+            return 0;
+        case WM_DESTROY:
+            m_children = {};
+            break;
+        default:
+            break;
+    }
+    return ModalWindow::HandleMessage(message, wParam, lParam);
+}
+
+void HelpWindow::OnCreate() {
+    m_barEvents.emplace(Handle());
+    m_bform1.Create(Handle(), kBarId);
+    m_bform1.SetCaption(m_captions.caption);
+    m_bform1.SetSettings(m_settings);
+    m_bform1.SetEvents(&*m_barEvents);
+    CreateControls();
+    ShowPage(m_page);
+}
+
+HWND HelpWindow::MakeChild(Control control, const wchar_t* className, DWORD style, DWORD exStyle) {
+    const TwipsScale scale = TwipsScale::ForScreen();
+    const Rect twips = control == Control::TabStrip1 ? help::kTabStrip1Box
+                       : control == Control::Frame1  ? help::kFrame1Box
+                                                     : help::kPageBox;
+    const HWND child = CreateChild(Handle(), className, L"", style | WS_CLIPSIBLINGS, Id(control),
+                                   Pixels(scale, twips), exStyle);
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    m_children[static_cast<std::size_t>(control)] = child;
+    return child;
+}
+
+void HelpWindow::CreateControls() {
+    m_font = MakeFont(controls::SongTi(9));
+    m_pageBrush.Reset(::CreateSolidBrush(ToColorRef(help::kPageBackground)));
+
+    // Made in the order Tab walks them.
+    const HWND tabs = MakeChild(Control::TabStrip1, WC_TABCONTROLW, WS_VISIBLE | WS_TABSTOP);
+    for (std::size_t i = 0; i < m_captions.tabs.size(); ++i) {
+        std::wstring text(m_captions.tabs[i]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        ::SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    MakeChild(Control::Frame1, L"BUTTON", WS_VISIBLE | BS_GROUPBOX);
+    for (int tab = 1; tab <= help::kPageCount; ++tab) {
+        const HelpPage page = help::HelpPageFromTab(tab);
+        const DWORD scroll = help::PageScrolls(page) ? WS_VSCROLL : 0;
+        const HWND text =
+            MakeChild(TextOf(page), L"EDIT",
+                      ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP | scroll, WS_EX_CLIENTEDGE);
+        SetText(text, help::HelpPageText(page));
+    }
+    m_command1.Create(Handle(), Id(Control::Command1), m_captions.exit,
+                      Pixels(TwipsScale::ForScreen(), help::kHelpCommand1Box), m_font.Get());
+    m_children[static_cast<std::size_t>(Control::Command1)] = m_command1.Handle();
+
+    // The tab strip and the frame lie under the pages they hold.
+    ::SetWindowPos(Child(Control::Frame1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const Control control :
+         {Control::TabStrip1, Control::Text1, Control::Text2, Control::Text3, Control::Command1}) {
+        Adopt(Child(control));
+    }
+}
+
+void HelpWindow::ShowPage(HelpPage page) {
+    m_page = page;
+    ::SendMessageW(Child(Control::TabStrip1), TCM_SETCURSEL, static_cast<WPARAM>(page) - 1, 0);
+    for (int tab = 1; tab <= help::kPageCount; ++tab) {
+        const HelpPage shown = help::HelpPageFromTab(tab);
+        const HWND text = Child(TextOf(shown));
+        if (shown != page && ::GetFocus() == text) {
+            ::SetFocus(Child(Control::TabStrip1));  // a page that goes takes no focus with it
+        }
+        ::ShowWindow(text, shown == page ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+bool HelpWindow::OnOwnKey(HWND /*control*/, UINT message, WPARAM key) {
+    if (message != WM_KEYDOWN || key != VK_TAB || ::GetKeyState(VK_CONTROL) >= 0) {
+        return false;
+    }
+    // Ctrl+Tab to the next page, with Shift to the one before, round the three.
+    const int step = ::GetKeyState(VK_SHIFT) < 0 ? help::kPageCount - 1 : 1;
+    ShowPage(help::HelpPageFromTab((static_cast<int>(m_page) - 1 + step) % help::kPageCount + 1));
+    return true;
+}
+
+HWND HelpWindow::ButtonFor(wchar_t letter) const {
+    return app::CaptionHasAccessKey(m_captions.exit, letter) ? Child(Control::Command1) : nullptr;
+}
+
+LRESULT HelpWindow::OnControlColour(HDC dc, HWND control) {
+    for (const Control text : {Control::Text1, Control::Text2, Control::Text3}) {
+        if (control == Child(text)) {
+            ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+            ::SetBkColor(dc, ToColorRef(help::kPageBackground));
+            return reinterpret_cast<LRESULT>(m_pageBrush.Get());
+        }
+    }
+    return ModalWindow::HandleMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                      reinterpret_cast<LPARAM>(control));
+}
+
+}  // namespace orvell::win
