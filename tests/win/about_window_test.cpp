@@ -14,6 +14,7 @@
 #include "platform/dpi.h"
 #include "platform/gdi.h"
 #include "platform/text_file.h"
+#include "skin/title_bar_layout.h"
 #include "test_window.h"
 
 namespace orvell::win {
@@ -42,6 +43,20 @@ Rect Bounds(HWND window, HWND in) {
     ::GetWindowRect(window, &r);
     ::MapWindowPoints(HWND_DESKTOP, in, reinterpret_cast<POINT*>(&r), 2);
     return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+// The credits' line height and last line as this screen draws them: the Chinese address follows them.
+help::CreditsMeasure MeasuredCredits(help::Language language) {
+    const unique_hfont font = MakeFont(controls::SongTi(9));
+    const ClientDc screen(nullptr);
+    const SelectGuard selected(screen.Get(), font.Get());
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(screen.Get(), &metrics);
+    const std::wstring line = help::CreditsLastLine(language);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(screen.Get(), line.c_str(), static_cast<int>(line.size()), &extent);
+    const Dpi dpi = ScreenDpi();
+    return {skin::PixelsToTwips(metrics.tmHeight, dpi.y), skin::PixelsToTwips(extent.cx, dpi.x)};
 }
 
 class AboutWindowTest : public ::testing::Test {
@@ -91,7 +106,7 @@ TEST_F(AboutWindowTest, TextsPicturesAndPlacesFollowTheStoredLanguage) {
         SCOPED_TRACE(testing::Message() << "Language " << language);
         const help::Language expected = language == 0 ? help::Language::Chinese : help::Language::English;
         const help::AboutTexts texts = help::AboutTextsFor(expected);
-        const help::AboutLayout layout = help::AboutLayoutFor(expected);
+        const help::AboutLayout layout = help::AboutLayoutFor(expected, MeasuredCredits(expected));
         Open(language);
         const HWND window = m_window.Handle();
         wchar_t name[32] = {};

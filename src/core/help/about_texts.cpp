@@ -1,5 +1,7 @@
 #include "help/about_texts.h"
 
+#include <algorithm>
+
 namespace orvell::help {
 
 namespace {
@@ -46,21 +48,37 @@ NoMailMessage NoMailMessageFor(Language language) {
                 address};
 }
 
-AboutLayout AboutLayoutFor(Language language) {
+std::wstring CreditsLastLine(Language language) {
+    const std::wstring credits = AboutTextsFor(language).label3;
+    std::wstring line = credits.substr(credits.rfind(L'\n') + 1);
+    line.resize(line.size() - kRoomForAddress.size());
+    return line;
+}
+
+AboutLayout AboutLayoutFor(Language language, CreditsMeasure measured) {
+    constexpr int kCreditsLeft = 240;
+    constexpr int kCreditsTop = 1500;
+    constexpr int kLastCreditsLine = 4;  // of the Chinese credits, counted from 0
+    const int lineHeight = measured.lineHeight > 0 ? measured.lineHeight : 180;
+    const int lastLineWidth = measured.lastLineWidth > 0 ? measured.lastLineWidth : 2970;
+    // Kept inside the window's border however wide the font draws the line.
+    const int addressLeft = std::min(kCreditsLeft + lastLineWidth, kAboutClientWidth - 60 - 1800);
+    const int addressTop = kCreditsTop + kLastCreditsLine * lineHeight;
     // As designed, which is the Chinese layout but for the exit button's top.
     AboutLayout layout{
         .image1 = {240, 600, 240 + 480, 600 + 480},
         .image2 = {2100, 600, 2100 + 2400, 600 + 360},
-        .label1 = {840, 660, 840 + 1140, 660 + 300},
-        .label2 = {840, 1140, 840 + 3600, 1140 + 300},
-        .label3 = {240, 1500, 240 + 4800, 1500 + 1200},
-        // On the credits' last line, in the room left there.
-        .label4 = {3210, 2220, 3210 + 1800, 2220 + 255},
+        .label1 = {780, 660, 780 + 1230, 660 + 300},
+        .label2 = {780, 1140, 780 + 3600, 1140 + 300},
+        .label3 = {kCreditsLeft, kCreditsTop, kCreditsLeft + 4800, kCreditsTop + 1200},
+        .label4 = {addressLeft, addressTop, addressLeft + 1800, addressTop + 255},
         .command1 = {3600, 2950, 3600 + 1000, 2950 + 375},
     };
     if (language == Language::Chinese) {
         return layout;
     }
+    // The address below the credits, where the design had it.
+    layout.label4 = Rect{3210, 2220, 3210 + 1800, 2220 + 255};
     const auto moveTo = [](Rect& box, int left, int top) {
         box = Rect{left, top, left + box.Width(), top + box.Height()};
     };

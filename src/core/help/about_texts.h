@@ -49,7 +49,18 @@ struct AboutLayout {
     Rect label4;
     Rect command1;
 };
-AboutLayout AboutLayoutFor(Language language);
+// How the credits' font measures on the screen, in twips: the height of a line, and the width of the
+// last line up to the room left for the address. Zero means as designed (9-point SimSun: lines of 180,
+// a last line of 2970 in Chinese).
+struct CreditsMeasure {
+    int lineHeight = 0;
+    int lastLineWidth = 0;
+};
+// The Chinese address stands in the room at the end of the credits' last line, wherever another font
+// puts that line; the English one at its fixed place below the credits.
+AboutLayout AboutLayoutFor(Language language, CreditsMeasure measured = {});
+// The credits' last line without its room, for measuring.
+std::wstring CreditsLastLine(Language language);
 
 inline constexpr int kAboutClientWidth = 5100;
 inline constexpr int kAboutClientHeight = 3600;

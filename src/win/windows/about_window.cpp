@@ -8,6 +8,7 @@
 #include "platform/gdi.h"
 #include "platform/system_library.h"
 #include "platform/text_file.h"
+#include "skin/title_bar_layout.h"
 
 namespace orvell::win {
 
@@ -21,6 +22,22 @@ constexpr int kBarId = 99;
 
 constexpr int Id(Control control) {
     return kFirstControlId + static_cast<int>(control);
+}
+
+// The credits as the screen draws them in their font: a substitute face (Wine's for SimSun) writes
+// taller lines and wider characters, and the address must still end the last line.
+help::CreditsMeasure MeasureCredits(HFONT font, help::Language language) {
+    const ClientDc screen(nullptr);
+    const SelectGuard selected(screen.Get(), font);
+    TEXTMETRICW metrics{};
+    const std::wstring line = help::CreditsLastLine(language);
+    SIZE extent{};
+    if (!selected || !::GetTextMetricsW(screen.Get(), &metrics) ||
+        !::GetTextExtentPoint32W(screen.Get(), line.c_str(), static_cast<int>(line.size()), &extent)) {
+        return {};
+    }
+    const Dpi dpi = ScreenDpi();
+    return {skin::PixelsToTwips(metrics.tmHeight, dpi.y), skin::PixelsToTwips(extent.cx, dpi.x)};
 }
 
 Rect Pixels(const TwipsScale& scale, const Rect& twips) {
@@ -127,9 +144,9 @@ void AboutWindow::OnCreate() {
 
 void AboutWindow::CreateControls() {
     const help::AboutTexts texts = help::AboutTextsFor(m_language);
-    const help::AboutLayout layout = help::AboutLayoutFor(m_language);
     m_font = MakeFont(controls::SongTi(9));
-    m_nameFont = MakeFont(controls::SongTi(9, true));
+    const help::AboutLayout layout =
+        help::AboutLayoutFor(m_language, MeasureCredits(m_font.Get(), m_language));
     controls::FontDescription link = controls::SongTi(9);
     link.underline = true;
     m_linkFont = MakeFont(link);
@@ -140,8 +157,8 @@ void AboutWindow::CreateControls() {
     m_children[static_cast<std::size_t>(Control::Command1)] = m_command1.Handle();
     MakeLabel(Control::Label4, layout.label4, help::kContactAddress, SS_NOTIFY | WS_TABSTOP,
               m_linkFont.Get());
-    MakeLabel(Control::Label1, layout.label1, texts.label1, 0, m_nameFont.Get());
-    MakeLabel(Control::Label2, layout.label2, texts.label2, 0, m_font.Get());
+    MakeLabel(Control::Label1, layout.label1, texts.label1, SS_LEFTNOWORDWRAP, m_font.Get());
+    MakeLabel(Control::Label2, layout.label2, texts.label2, SS_LEFTNOWORDWRAP, m_font.Get());
     MakeLabel(Control::Label3, layout.label3, texts.label3, 0, m_font.Get());
     MakePicture(Control::Image1, layout.image1, L"ABOUTKEY", m_image1);
     MakePicture(Control::Image2, layout.image2, L"ABOUTKEYS", m_image2);

@@ -76,7 +76,6 @@ private:
     BForm m_bform1;
     std::optional<StandardTitleBarEvents> m_barEvents;
     unique_hfont m_font;
-    unique_hfont m_nameFont;
     unique_hfont m_linkFont;
     unique_hbrush m_background;
     unique_hbitmap m_image1;

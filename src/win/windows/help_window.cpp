@@ -152,7 +152,8 @@ void HelpWindow::CreateControls() {
         item.pszText = text.data();
         ::SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
-    MakeChild(Control::Frame1, L"BUTTON", WS_VISIBLE | BS_GROUPBOX);
+    // A frame that fills what it holds: the pages stand on it and the tab strip's page lies beneath.
+    MakeChild(Control::Frame1, L"STATIC", WS_VISIBLE | SS_LEFT, WS_EX_STATICEDGE);
     for (int tab = 1; tab <= help::kPageCount; ++tab) {
         const HelpPage page = help::HelpPageFromTab(tab);
         const DWORD scroll = help::PageScrolls(page) ? WS_VSCROLL : 0;

@@ -186,6 +186,15 @@ TEST(AboutLayout, EnglishMovesWhatItNamesAndChineseLowersOnlyTheButtonTop) {
         EXPECT_EQ(english.*row.box,
                   (Rect{row.left, row.top, row.left + was.Width(), row.top + was.Height()}));
     }
+    // Another font: the Chinese address follows the credits' last line; the English one stays.
+    EXPECT_EQ(CreditsLastLine(Language::Chinese), L"对本程序有任何建议或改进请E-Mail:");
+    EXPECT_EQ(chinese.label4, (Rect{3210, 2220, 5010, 2475})) << "as designed";
+    const CreditsMeasure wider{240, 3000};
+    EXPECT_EQ(AboutLayoutFor(Language::Chinese, wider).label4, (Rect{3240, 2460, 5040, 2715}));
+    EXPECT_EQ(AboutLayoutFor(Language::Chinese, CreditsMeasure{240, 4000}).label4.right,
+              kAboutClientWidth - 60)
+        << "kept inside the border";
+    EXPECT_EQ(AboutLayoutFor(Language::English, wider).label4, english.label4);
     for (const AboutLayout& layout : {chinese, english}) {
         for (const Rect& box : {layout.image1, layout.image2, layout.label1, layout.label2, layout.label3,
                                 layout.label4, layout.command1}) {
