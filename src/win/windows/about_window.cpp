@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "app/access_key.h"
 #include "app/language.h"
 #include "platform/dpi.h"
 #include "platform/gdi.h"
@@ -18,7 +17,6 @@ using Control = AboutWindow::Control;
 
 constexpr wchar_t kClassName[] = L"OrvellAbout";
 constexpr int kFirstControlId = 100;
-constexpr int kBarId = 99;
 
 constexpr int Id(Control control) {
     return kFirstControlId + static_cast<int>(control);
@@ -66,47 +64,17 @@ bool AboutWindow::Open(HWND owner, const app::SettingsStore& settings) {
         BringToFront();
         return true;
     }
-    m_settings = &settings;
     m_language = app::LanguageFromSetting(settings.Read(app::setting::kLanguage));
     m_linkHot = false;
     m_background.Reset(::CreateSolidBrush(ToColorRef(help::kAboutBackground)));
-
-    const TwipsScale scale = TwipsScale::ForScreen();
-    const int width = scale.X(help::kAboutClientWidth);
-    const int height = scale.Y(help::kAboutClientHeight);
-    WindowClass windowClass;
-    windowClass.name = kClassName;
-    windowClass.background = m_background.Get();
-    WindowCreation creation;
-    const std::wstring caption(help::AboutTextsFor(m_language).caption);
-    creation.title = caption.c_str();
-    creation.style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
-    creation.x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    creation.y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    creation.width = width;
-    creation.height = height;
-    if (!OpenModal(owner, windowClass, creation)) {
-        return false;
-    }
-    ::SetFocus(Child(Control::Command1));
-    return true;
+    const help::AboutTexts texts = help::AboutTextsFor(m_language);
+    return OpenCentred(owner, settings,
+                       {kClassName, texts.caption, texts.barCaption, help::kAboutClientWidth,
+                        help::kAboutClientHeight, m_background.Get()});
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            OnCreate();
-            return 0;
-        case WM_SIZE:
-            m_bform1.FitToHost();
-            return 0;
-        case WM_PAINT: {
-            const PaintDc paint(Handle());
-            m_bform1.Printform(paint.Get());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;  // the paint clears it
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
@@ -117,29 +85,13 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CTLCOLORSTATIC:
             return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_LBUTTONDOWN:
-            // The surface drags the window as the title bar does.
-            m_barEvents->MouseDown(skin::kLeftMouseButton, 0, Point{});
-            return 0;
-        case WM_SETFOCUS:
-            RestoreFocus(Handle(), Child(Control::Command1));
-            return 0;
         case WM_DESTROY:
             m_children = {};
             break;
         default:
             break;
     }
-    return ModalWindow::HandleMessage(message, wParam, lParam);
-}
-
-void AboutWindow::OnCreate() {
-    m_barEvents.emplace(Handle());
-    m_bform1.Create(Handle(), kBarId);
-    m_bform1.SetCaption(help::AboutTextsFor(m_language).barCaption);
-    m_bform1.SetSettings(m_settings);
-    m_bform1.SetEvents(&*m_barEvents);
-    CreateControls();
+    return InfoWindow::HandleMessage(message, wParam, lParam);
 }
 
 void AboutWindow::CreateControls() {
@@ -229,11 +181,6 @@ bool AboutWindow::OnOwnKey(HWND control, UINT message, WPARAM key) {
         return true;
     }
     return message == WM_CHAR && key == L' ';
-}
-
-HWND AboutWindow::ButtonFor(wchar_t letter) const {
-    return app::CaptionHasAccessKey(help::AboutTextsFor(m_language).exit, letter) ? Child(Control::Command1)
-                                                                                  : nullptr;
 }
 
 void AboutWindow::OpenMail() {

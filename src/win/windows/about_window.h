@@ -4,16 +4,13 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "app/push_button.h"
 #include "app/settings.h"
 #include "help/about_texts.h"
-#include "platform/modal_window.h"
 #include "platform/unique_handle.h"
-#include "skin/title_bar_window.h"
-#include "windows/info_keys.h"
+#include "windows/info_window.h"
 
 namespace orvell::win {
 
@@ -23,7 +20,7 @@ namespace orvell::win {
 // e-mail to it in the user's mail program. Without one the address is shown in a message box, to be
 // copied from there. The texts and layout follow the stored "Language" as the window opens. The
 // window and its controls are made at each opening and go at its closing.
-class AboutWindow final : public ModalWindow, private InfoKeys {
+class AboutWindow final : public InfoWindow {
 public:
     enum class Control { Image1, Image2, Label1, Label2, Label3, Label4, Command1 };
 
@@ -37,9 +34,8 @@ public:
     // Closes a window still open while its fonts, brushes and pictures are there.
     ~AboutWindow() override;
 
-    // Opens the window over owner, centred on the screen. The store must outlive the window: its title
-    // bar's tooltips read it at every hover. On an open window it only brings it to the front. False
-    // when the system refuses the window.
+    // Opens the window over owner, centred on the screen. The store must outlive the window. On an open
+    // window it only brings it to the front. False when the system refuses the window.
     bool Open(HWND owner, const app::SettingsStore& settings);
 
     // The shell's (loaded when first used) and the system's message box, unless replaced.
@@ -47,17 +43,15 @@ public:
     void SetMessageBox(MessageBoxFunction show) { m_messageBox = std::move(show); }
 
     HWND Child(Control control) const { return m_children[static_cast<std::size_t>(control)]; }
-    const BForm& BForm1() const { return m_bform1; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void CreateControls() override;
+    HWND FirstFocus() const override { return Child(Control::Command1); }
     bool OnOwnKey(HWND control, UINT message, WPARAM key) override;
-    HWND ButtonFor(wchar_t letter) const override;
 
-    void OnCreate();
-    void CreateControls();
     HWND MakeLabel(Control control, const Rect& twips, std::wstring_view text, DWORD style, HFONT font);
     HWND MakePicture(Control control, const Rect& twips, const wchar_t* resource, unique_hbitmap& picture);
     void OnCommand(UINT id, UINT notification);
@@ -65,7 +59,6 @@ private:
     LRESULT OnControlColour(HDC dc, HWND control);
     void OpenMail();
 
-    const app::SettingsStore* m_settings = nullptr;
     help::Language m_language = help::Language::Chinese;
     ShellExecuteFunction m_shellExecute;
     MessageBoxFunction m_messageBox;
@@ -73,8 +66,6 @@ private:
 
     std::array<HWND, 7> m_children{};  // by Control
     PushButton m_command1;
-    BForm m_bform1;
-    std::optional<StandardTitleBarEvents> m_barEvents;
     unique_hfont m_font;
     unique_hfont m_linkFont;
     unique_hbrush m_background;

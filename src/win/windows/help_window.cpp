@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/access_key.h"
 #include "platform/dpi.h"
 #include "platform/gdi.h"
 
@@ -17,7 +16,6 @@ using Control = HelpWindow::Control;
 
 constexpr wchar_t kClassName[] = L"OrvellHelp";
 constexpr int kFirstControlId = 100;
-constexpr int kBarId = 99;
 
 constexpr int Id(Control control) {
     return kFirstControlId + static_cast<int>(control);
@@ -47,45 +45,15 @@ bool HelpWindow::Open(HWND owner, const app::SettingsStore& settings, HelpPage p
     // The tab control's class, registered when the first window that has one is made.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&classes);
-
-    m_settings = &settings;
     m_captions = help::HelpCaptionsFor(settings.Read(app::setting::kLanguage));
     m_page = page;
-    const TwipsScale scale = TwipsScale::ForScreen();
-    const int width = scale.X(help::kHelpClientWidth);
-    const int height = scale.Y(help::kHelpClientHeight);
-    WindowClass windowClass;
-    windowClass.name = kClassName;
-    WindowCreation creation;
-    const std::wstring caption(m_captions.caption);
-    creation.title = caption.c_str();
-    creation.style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
-    creation.x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    creation.y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    creation.width = width;
-    creation.height = height;
-    if (!OpenModal(owner, windowClass, creation)) {
-        return false;
-    }
-    ::SetFocus(Child(Control::TabStrip1));
-    return true;
+    return OpenCentred(owner, settings,
+                       {kClassName, m_captions.caption, m_captions.caption, help::kHelpClientWidth,
+                        help::kHelpClientHeight, nullptr});
 }
 
 LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            OnCreate();
-            return 0;
-        case WM_SIZE:
-            m_bform1.FitToHost();
-            return 0;
-        case WM_PAINT: {
-            const PaintDc paint(Handle());
-            m_bform1.Printform(paint.Get());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;  // the paint clears it
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header->hwndFrom == Child(Control::TabStrip1) && header->code == TCN_SELCHANGE) {
@@ -101,30 +69,13 @@ LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_LBUTTONDOWN:
-            // The surface drags the window as the title bar does.
-            m_barEvents->MouseDown(skin::kLeftMouseButton, 0, Point{});
-            return 0;
-        case WM_SETFOCUS:
-            RestoreFocus(Handle(), Child(Control::TabStrip1));
-            return 0;
         case WM_DESTROY:
             m_children = {};
             break;
         default:
             break;
     }
-    return ModalWindow::HandleMessage(message, wParam, lParam);
-}
-
-void HelpWindow::OnCreate() {
-    m_barEvents.emplace(Handle());
-    m_bform1.Create(Handle(), kBarId);
-    m_bform1.SetCaption(m_captions.caption);
-    m_bform1.SetSettings(m_settings);
-    m_bform1.SetEvents(&*m_barEvents);
-    CreateControls();
-    ShowPage(m_page);
+    return InfoWindow::HandleMessage(message, wParam, lParam);
 }
 
 HWND HelpWindow::MakeChild(Control control, const wchar_t* className, DWORD style, DWORD exStyle) {
@@ -144,7 +95,7 @@ void HelpWindow::CreateControls() {
     m_pageBrush.Reset(::CreateSolidBrush(ToColorRef(help::kPageBackground)));
 
     // Made in the order Tab walks them.
-    const HWND tabs = MakeChild(Control::TabStrip1, WC_TABCONTROLW, WS_VISIBLE | WS_TABSTOP);
+    const HWND tabs = MakeChild(Control::TabStrip1, WC_TABCONTROLW, WS_VISIBLE | WS_TABSTOP, 0);
     for (std::size_t i = 0; i < m_captions.tabs.size(); ++i) {
         std::wstring text(m_captions.tabs[i]);
         TCITEMW item{};
@@ -173,6 +124,7 @@ void HelpWindow::CreateControls() {
          {Control::TabStrip1, Control::Text1, Control::Text2, Control::Text3, Control::Command1}) {
         Adopt(Child(control));
     }
+    ShowPage(m_page);
 }
 
 void HelpWindow::ShowPage(HelpPage page) {
@@ -198,10 +150,6 @@ bool HelpWindow::OnOwnKey(HWND /*control*/, UINT message, WPARAM key) {
     return true;
 }
 
-HWND HelpWindow::ButtonFor(wchar_t letter) const {
-    return app::CaptionHasAccessKey(m_captions.exit, letter) ? Child(Control::Command1) : nullptr;
-}
-
 LRESULT HelpWindow::OnControlColour(HDC dc, HWND control) {
     for (const Control text : {Control::Text1, Control::Text2, Control::Text3}) {
         if (control == Child(text)) {
@@ -210,8 +158,8 @@ LRESULT HelpWindow::OnControlColour(HDC dc, HWND control) {
             return reinterpret_cast<LRESULT>(m_pageBrush.Get());
         }
     }
-    return ModalWindow::HandleMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                      reinterpret_cast<LPARAM>(control));
+    return InfoWindow::HandleMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(control));
 }
 
 }  // namespace orvell::win

@@ -3,15 +3,12 @@
 #include <windows.h>
 
 #include <array>
-#include <optional>
 
 #include "app/push_button.h"
 #include "app/settings.h"
 #include "help/help_texts.h"
-#include "platform/modal_window.h"
 #include "platform/unique_handle.h"
-#include "skin/title_bar_window.h"
-#include "windows/info_keys.h"
+#include "windows/info_window.h"
 
 namespace orvell::win {
 
@@ -23,44 +20,38 @@ namespace orvell::win {
 // The tab strip has the focus first: the arrow keys, or Ctrl+Tab and Ctrl+Shift+Tab anywhere in the
 // window, switch the pages. The window and its controls are made at each opening and go at its
 // closing.
-class HelpWindow final : public ModalWindow, private InfoKeys {
+class HelpWindow final : public InfoWindow {
 public:
     enum class Control { TabStrip1, Frame1, Text1, Text2, Text3, Command1 };
 
     HelpWindow() = default;
-    // Closes a window still open while its fonts and brushes are there.
+    // Closes a window still open while its font and brush are there.
     ~HelpWindow() override;
 
-    // Opens the window over owner on a page, centred on the screen. The store must outlive the window:
-    // its title bar's tooltips read it at every hover. On an open window it only brings it to the
-    // front. False when the system refuses the window.
+    // Opens the window over owner on a page, centred on the screen. The store must outlive the window.
+    // On an open window it only brings it to the front. False when the system refuses the window.
     bool Open(HWND owner, const app::SettingsStore& settings,
               help::HelpPage page = help::HelpPage::Description);
 
     HWND Child(Control control) const { return m_children[static_cast<std::size_t>(control)]; }
-    const BForm& BForm1() const { return m_bform1; }
     help::HelpPage Page() const { return m_page; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void CreateControls() override;
+    HWND FirstFocus() const override { return Child(Control::TabStrip1); }
     bool OnOwnKey(HWND control, UINT message, WPARAM key) override;
-    HWND ButtonFor(wchar_t letter) const override;
 
-    void OnCreate();
-    void CreateControls();
-    HWND MakeChild(Control control, const wchar_t* className, DWORD style, DWORD exStyle = 0);
+    HWND MakeChild(Control control, const wchar_t* className, DWORD style, DWORD exStyle);
     void ShowPage(help::HelpPage page);
     LRESULT OnControlColour(HDC dc, HWND control);
 
-    const app::SettingsStore* m_settings = nullptr;
     help::HelpCaptions m_captions = help::HelpCaptionsFor(0);
     help::HelpPage m_page = help::HelpPage::Description;
     std::array<HWND, 6> m_children{};  // by Control
     PushButton m_command1;
-    BForm m_bform1;
-    std::optional<StandardTitleBarEvents> m_barEvents;
     unique_hfont m_font;
     unique_hbrush m_pageBrush;
 };
