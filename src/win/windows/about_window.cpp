@@ -38,6 +38,12 @@ help::CreditsMeasure MeasureCredits(HFONT font, help::Language language) {
     return {skin::PixelsToTwips(metrics.tmHeight, dpi.y), skin::PixelsToTwips(extent.cx, dpi.x)};
 }
 
+// One brush for the class, as long as the class is registered: the process's life.
+HBRUSH BackgroundBrush() {
+    static const unique_hbrush brush(::CreateSolidBrush(ToColorRef(help::kAboutBackground)));
+    return brush.Get();
+}
+
 Rect Pixels(const TwipsScale& scale, const Rect& twips) {
     return scale.Bounds(twips.left, twips.top, twips.Width(), twips.Height());
 }
@@ -66,11 +72,10 @@ bool AboutWindow::Open(HWND owner, const app::SettingsStore& settings) {
     }
     m_language = app::LanguageFromSetting(settings.Read(app::setting::kLanguage));
     m_linkHot = false;
-    m_background.Reset(::CreateSolidBrush(ToColorRef(help::kAboutBackground)));
     const help::AboutTexts texts = help::AboutTextsFor(m_language);
     return OpenCentred(owner, settings,
                        {kClassName, texts.caption, texts.barCaption, help::kAboutClientWidth,
-                        help::kAboutClientHeight, m_background.Get()});
+                        help::kAboutClientHeight, BackgroundBrush()});
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -169,7 +174,7 @@ LRESULT AboutWindow::OnControlColour(HDC dc, HWND control) {
                               : Colour::Rgb(0, 0, 0);
     ::SetTextColor(dc, ToColorRef(colour));
     ::SetBkColor(dc, ToColorRef(help::kAboutBackground));
-    return reinterpret_cast<LRESULT>(m_background.Get());
+    return reinterpret_cast<LRESULT>(BackgroundBrush());
 }
 
 bool AboutWindow::OnOwnKey(HWND control, UINT message, WPARAM key) {

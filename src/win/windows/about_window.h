@@ -31,7 +31,7 @@ public:
         std::function<int(HWND owner, const std::wstring& text, const std::wstring& title, UINT flags)>;
 
     AboutWindow();
-    // Closes a window still open while its fonts, brushes and pictures are there.
+    // Closes a window still open while its fonts and pictures are there.
     ~AboutWindow() override;
 
     // Opens the window over owner, centred on the screen. The store must outlive the window. On an open
@@ -68,7 +68,6 @@ private:
     PushButton m_command1;
     unique_hfont m_font;
     unique_hfont m_linkFont;
-    unique_hbrush m_background;
     unique_hbitmap m_image1;
     unique_hbitmap m_image2;
 };
