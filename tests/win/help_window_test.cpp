@@ -214,6 +214,21 @@ TEST_F(SecondaryWindowsTest, EachWayInWithEachWayOutOfHelpAndAbout) {
     }
 }
 
+// From the tray menu while the other is open: over it, so they close in turn.
+TEST_F(SecondaryWindowsTest, OneOpensOverTheOther) {
+    Command(menu_id::kHelpTopic0);
+    Command(menu_id::kHelpTopic1);
+    ASSERT_TRUE(m_window->About().IsOpen());
+    EXPECT_EQ(::GetWindow(m_window->About().Handle(), GW_OWNER), m_window->Help().Handle());
+    EXPECT_FALSE(::IsWindowEnabled(m_window->Help().Handle()));
+    m_window->About().Close();
+    EXPECT_TRUE(::IsWindowEnabled(m_window->Help().Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(m_window->Handle())) << "Help is still open";
+    EXPECT_FALSE(m_window->Hotkey().IsRegistered());
+    m_window->Help().Close();
+    EXPECT_TRUE(::IsWindowEnabled(m_window->Handle()));
+}
+
 // A double click on the hotkey setting window opens the shortcuts over it; the hotkey stays off until
 // the setting window has closed too.
 TEST_F(SecondaryWindowsTest, TheHotkeyWindowOpensTheShortcutsOverItself) {

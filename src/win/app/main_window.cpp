@@ -265,9 +265,9 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
                                  [this] { return m_hotkeySetting.Open(Handle(), m_services.settings); });
         case kNew:
             m_menus.SetOpenedElsewhere(kHelpTopic0, true);
-            return OpenHelp(Handle(), help::HelpPage::Description);
+            return OpenHelp(::GetLastActivePopup(Handle()), help::HelpPage::Description);
         case kHelpTopic0:
-            return OpenHelp(Handle(), help::HelpPage::Description);
+            return OpenHelp(::GetLastActivePopup(Handle()), help::HelpPage::Description);
         case kAbout:
             m_menus.SetOpenedElsewhere(kHelpTopic1, true);
             return OpenAbout();
@@ -306,8 +306,11 @@ void MainWindow::OpenHelp(HWND owner, help::HelpPage page) {
 }
 
 void MainWindow::OpenAbout() {
+    // Over the secondary window open already, if any (the tray menu still works then), so that the
+    // windows close in the order they opened and the main window stays blocked until the last.
+    const HWND owner = ::GetLastActivePopup(Handle());
     OpenSecondary(
-        m_about, [this] { return m_about.Open(Handle(), m_services.settings); },
+        m_about, [this, owner] { return m_about.Open(owner, m_services.settings); },
         [this] { m_menus.SetOpenedElsewhere(menu_id::kHelpTopic1, false); });
 }
 
