@@ -106,6 +106,13 @@ TEST_F(HelpWindowTest, CaptionsPagesAndPlacesFollowTheStoredLanguage) {
 TEST_F(HelpWindowTest, TheTabStripShowsThePageItNames) {
     Open(1, HelpPage::Shortcuts);
     EXPECT_EQ(Shown(), (std::pair{2, 2}));
+    // The action after a Ctrl key's tab stands where the one after the spaces does, in any font.
+    const std::wstring& table = help::HelpPageText(HelpPage::Shortcuts);
+    const auto x = [&](const wchar_t* text) {
+        const auto at = ::SendMessageW(Text(2), EM_POSFROMCHAR, table.find(text), 0);
+        return static_cast<short>(LOWORD(at));
+    };
+    EXPECT_NEAR(x(L"显示 Delphi"), x(L"打开“文件”"), 1);
     const std::pair<std::vector<WORD>, int> rows[] = {{{VK_RIGHT}, 3},
                                                       {{VK_LEFT}, 2},
                                                       {{VK_CONTROL, VK_TAB}, 3},

@@ -127,6 +127,10 @@ const std::wstring& HelpPageText(HelpPage page) {
     }
 }
 
+std::wstring ShortcutKeysColumn() {
+    return ShortcutLine(kShortcuts[0]).substr(0, kKeysColumn);
+}
+
 HelpPage HelpPageFromTab(int tab) {
     return tab >= 1 && tab <= kPageCount ? static_cast<HelpPage>(tab) : HelpPage::Description;
 }

@@ -27,6 +27,10 @@ HelpCaptions HelpCaptionsFor(std::int32_t languageSetting);
 // The text of a page (Text1 to Text3), lines ended by CR LF.
 const std::wstring& HelpPageText(HelpPage page);
 
+// The keys column of the shortcut table as its space-filled lines fill it ("  Alt+ F" and spaces): the
+// tab after the Ctrl keys must reach as far, whatever the font's widths of spaces and letters.
+std::wstring ShortcutKeysColumn();
+
 // The tab a number names; numbers outside 1 to 3 show the first page.
 HelpPage HelpPageFromTab(int tab);
 

@@ -29,6 +29,25 @@ Rect Pixels(const TwipsScale& scale, const Rect& twips) {
     return scale.Bounds(twips.left, twips.top, twips.Width(), twips.Height());
 }
 
+// The text box's tab stop where the shortcut table's spaces end, so the actions after a Ctrl key line up
+// with the others also in a font whose spaces and letters differ in width. A text box counts its tab
+// stops in quarters of its font's average Latin letter.
+void AlignShortcutTab(HWND text, HFONT font) {
+    const ClientDc dc(text);
+    const SelectGuard selected(dc.Get(), font);
+    const std::wstring column = help::ShortcutKeysColumn();
+    constexpr wchar_t kLetters[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    SIZE extent{};
+    SIZE letters{};
+    if (selected &&
+        ::GetTextExtentPoint32W(dc.Get(), column.c_str(), static_cast<int>(column.size()), &extent) &&
+        ::GetTextExtentPoint32W(dc.Get(), kLetters, 52, &letters) && letters.cx > 0) {
+        const int average = (letters.cx / 26 + 1) / 2;
+        int stop = ::MulDiv(extent.cx, 4, average);
+        ::SendMessageW(text, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&stop));
+    }
+}
+
 }  // namespace
 
 HelpWindow::~HelpWindow() {
@@ -113,6 +132,7 @@ void HelpWindow::CreateControls() {
                       ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP | scroll, WS_EX_CLIENTEDGE);
         SetText(text, help::HelpPageText(page));
     }
+    AlignShortcutTab(Child(TextOf(HelpPage::Shortcuts)), m_font.Get());
     m_command1.Create(Handle(), Id(Control::Command1), m_captions.exit,
                       Pixels(TwipsScale::ForScreen(), help::kHelpCommand1Box), m_font.Get());
     m_children[static_cast<std::size_t>(Control::Command1)] = m_command1.Handle();
