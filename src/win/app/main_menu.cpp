@@ -167,6 +167,16 @@ bool MainMenus::IsChecked(UINT id) const {
     return state != kNoSuchItem && (state & MF_CHECKED) != 0;
 }
 
+bool MainMenus::IsEnabled(UINT id) const {
+    const UINT state = ::GetMenuState(MenuOf(id), id, MF_BYCOMMAND);
+    return state != kNoSuchItem && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+void MainMenus::SetOpenedElsewhere(UINT id, bool opened) {
+    Check(id, opened);
+    ::EnableMenuItem(MenuOf(id), id, MF_BYCOMMAND | (opened ? MF_GRAYED : MF_ENABLED));
+}
+
 void MainMenus::SetLanguage(app::Language language) {
     const bool chinese = language == app::Language::Chinese;
     Check(menu_id::kChinese, chinese);

@@ -60,7 +60,10 @@ public:
     void SetTableLayout(bool eightHundred);
     void SetRunAtStartup(bool on);
     bool RunAtStartup() const;
+    // A shortcut-menu item whose window the menu bar has opened: checked and greyed until it closes.
+    void SetOpenedElsewhere(UINT id, bool opened);
     bool IsChecked(UINT id) const;
+    bool IsEnabled(UINT id) const;
 
     // Puts the language file's captions on the items each line names; items keep their shortcut text.
     void ApplyCaptions(const app::LanguageLines& lines);

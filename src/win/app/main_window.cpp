@@ -89,6 +89,8 @@ bool MainWindow::Open() {
     if (m_services.watchSettings) {
         m_services.watchSettings(Handle(), kSettingsChanged);
     }
+    // A double click on the hotkey setting window opens the list of the program's keys over it.
+    m_hotkeySetting.SetHelpHandler([this](HWND owner) { OpenHelp(owner, help::HelpPage::Shortcuts); });
     StartHotkeyTimer();
     return true;
 }
@@ -261,25 +263,55 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
         case kHideKeySetting0:
             return OpenSecondary(m_hotkeySetting,
                                  [this] { return m_hotkeySetting.Open(Handle(), m_services.settings); });
+        case kNew:
+            m_menus.SetOpenedElsewhere(kHelpTopic0, true);
+            return OpenHelp(::GetLastActivePopup(Handle()), help::HelpPage::Description);
+        case kHelpTopic0:
+            return OpenHelp(::GetLastActivePopup(Handle()), help::HelpPage::Description);
+        case kAbout:
+            m_menus.SetOpenedElsewhere(kHelpTopic1, true);
+            return OpenAbout();
+        case kHelpTopic1:
+            return OpenAbout();
         default:
-            // The Help and About windows come with their own commands.
             return;
     }
 }
 
-void MainWindow::OpenSecondary(ModalWindow& window, const std::function<bool()>& open) {
+void MainWindow::OpenSecondary(ModalWindow& window, const std::function<bool()>& open,
+                               const std::function<void()>& afterClosing) {
     if (window.IsOpen()) {
         return window.BringToFront();
     }
     m_tray->SecondaryWindowOpened();
-    window.SetOnClosed([this] {
+    const auto closed = [this, afterClosing] {
+        if (afterClosing) {
+            afterClosing();
+        }
         if (m_tray) {
             m_tray->SecondaryWindowClosed();
         }
-    });
+    };
+    window.SetOnClosed(closed);
     if (!open()) {
-        m_tray->SecondaryWindowClosed();
+        closed();
     }
+}
+
+void MainWindow::OpenHelp(HWND owner, help::HelpPage page) {
+    // However it was opened, its closing frees the shortcut menu's item.
+    OpenSecondary(
+        m_help, [this, owner, page] { return m_help.Open(owner, m_services.settings, page); },
+        [this] { m_menus.SetOpenedElsewhere(menu_id::kHelpTopic0, false); });
+}
+
+void MainWindow::OpenAbout() {
+    // Over the secondary window open already, if any (the tray menu still works then), so that the
+    // windows close in the order they opened and the main window stays blocked until the last.
+    const HWND owner = ::GetLastActivePopup(Handle());
+    OpenSecondary(
+        m_about, [this, owner] { return m_about.Open(owner, m_services.settings); },
+        [this] { m_menus.SetOpenedElsewhere(menu_id::kHelpTopic1, false); });
 }
 
 void MainWindow::OnControlClicked(Control control) {

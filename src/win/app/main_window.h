@@ -21,6 +21,8 @@
 #include "platform/system_library.h"
 #include "platform/window.h"
 #include "text/text_files.h"
+#include "windows/about_window.h"
+#include "windows/help_window.h"
 
 namespace orvell::win {
 
@@ -67,6 +69,8 @@ public:
     TrayIcon& Tray() { return m_tray->Icon(); }
     const KeyCodeTestWindow& KeyCodeTest() const { return m_keyCodeTest; }
     HotkeyWindow& HotkeySetting() { return m_hotkeySetting; }
+    HelpWindow& Help() { return m_help; }
+    AboutWindow& About() { return m_about; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -111,8 +115,12 @@ private:
     void TurnRunAtStartupOff();
     void ShowShortcutMenu();
     // A secondary window over this one, or the open one brought to the front; the hotkey is off while
-    // any is open.
-    void OpenSecondary(ModalWindow& window, const std::function<bool()>& open);
+    // any is open. afterClosing runs when it closes, or at once when it could not open.
+    void OpenSecondary(ModalWindow& window, const std::function<bool()>& open,
+                       const std::function<void()>& afterClosing = nullptr);
+    // Help and About; the menu bar's items mark the shortcut menu's as taken while their window is open.
+    void OpenHelp(HWND owner, help::HelpPage page);
+    void OpenAbout();
 
     MainWindowServices m_services;
     lookup::Lookup m_lookup;
@@ -124,6 +132,8 @@ private:
     // Owned by this window: the system closes them before it.
     KeyCodeTestWindow m_keyCodeTest;
     HotkeyWindow m_hotkeySetting;
+    HelpWindow m_help;
+    AboutWindow m_about;
 };
 
 }  // namespace orvell::win

@@ -9,6 +9,13 @@ BOOL WINAPI ShellNotifyIcon(DWORD message, PNOTIFYICONDATAW data) {
     return notify != nullptr ? notify(message, data) : FALSE;
 }
 
+HINSTANCE WINAPI ShellExecuteFile(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder,
+                                  INT show) {
+    static const auto execute = SystemFunction<decltype(&::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    return execute != nullptr ? execute(owner, verb, file, parameters, folder, show)
+                              : reinterpret_cast<HINSTANCE>(SE_ERR_NOASSOC);
+}
+
 bool PlaySoundFile(const wchar_t* path, DWORD flags) {
     using PlaySoundFunction = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
     static const auto play = SystemFunction<PlaySoundFunction>(L"winmm.dll", "PlaySoundW");

@@ -28,6 +28,10 @@ Function SystemFunction(const wchar_t* dll, const char* name) {
 
 // Shell_NotifyIconW through a shell loaded on first use (by the tray icon's own thread at start-up).
 BOOL WINAPI ShellNotifyIcon(DWORD message, PNOTIFYICONDATAW data);
+// ShellExecuteW through the shell loaded on first use; above 32 when the file or link was opened, else
+// an error code (SE_ERR_NOASSOC when nothing opens it).
+HINSTANCE WINAPI ShellExecuteFile(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder,
+                                  INT show);
 // PlaySoundW through the multimedia library loaded on first use; false when it cannot play.
 bool PlaySoundFile(const wchar_t* path, DWORD flags);
 
