@@ -1,0 +1,104 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/unique_handle.h"
+#include "skin/frame_rules.h"
+#include "skin/subclass.h"
+
+namespace orvell::win {
+
+// The painter of a skinned frame: it sizes the margins, draws the non-client area and answers for its
+// own parts of it (buttons, logo, menu bar). Coordinates are relative to the window's top-left
+// corner; the rectangle passed is the whole window, (0, 0, width, height), and hdc is the whole
+// window's DC.
+class INCAreaModifier {
+public:
+    virtual ~INCAreaModifier() = default;
+
+    virtual HWND hWnd() = 0;
+    // Each margin starts at the system's own; the painter may change it.
+    virtual void GetTopMarginHeight(int& cy) = 0;
+    virtual void GetLeftMarginWidth(int& cx) = 0;
+    virtual void GetRightMarginWidth(int& cx) = 0;
+    virtual void GetBottomMarginHeight(int& cy) = 0;
+    virtual void NCPaint(HDC hdc, int lLeft, int lTop, int lRight, int lBottom) = 0;
+    // eHitTest holds the frame's own answer (skin::hit codes) and may be changed.
+    virtual void HitTest(int X, int Y, int& eHitTest) = 0;
+    virtual void NCMouseDown(int X, int Y, bool& bHandled, HDC hdc, int lLeft, int lTop, int lRight,
+                             int lBottom) = 0;
+    virtual void NCMouseUp(int X, int Y, HDC hdc, int lLeft, int lTop, int lRight, int lBottom) = 0;
+    // For a popup of the window's own menus, not its system menu.
+    virtual void InitMenuPopup(WPARAM wParam, LPARAM lParam) = 0;
+    virtual void ExitMenuLoop() = 0;
+    // Non-zero when the Alt+key was used.
+    virtual LRESULT AltKeyAccelerator(int vKey) = 0;
+};
+
+// Takes over the non-client area of one top-level window for a painter: margins, hit-testing, its own
+// caption drag (no system move loop), and painting through the painter or, without one, plainly. The
+// painter is reachable from the window handle alone (GetImplementation). Detaches by itself when the
+// window is destroyed, and when it is destroyed itself.
+class cNCCalcSize final : public ISubclass, public IKeyboardClient {
+public:
+    cNCCalcSize() = default;
+    ~cNCCalcSize() override;
+    cNCCalcSize(const cNCCalcSize&) = delete;
+    cNCCalcSize& operator=(const cNCCalcSize&) = delete;
+
+    // Repaints hWnd with its children, now.
+    void ReDraw(HWND hWnd);
+    // Repaints form (the frame's window when null) and has the system ask for the margins again.
+    void RefreshFrame(HWND form = nullptr);
+    bool WindowActive() const override { return m_windowActive; }
+    bool AppActive() const noexcept { return m_appActive; }
+    // Starts a caption drag from the current cursor position, as a press on the caption does.
+    void TitleBarMouseDown();
+    // Posts a system command (SC_CLOSE ...) to the window: it acts after the current message.
+    void SysCommand(WPARAM eCmd);
+    // Takes over iTo->hWnd() for iTo (after letting go of any earlier window). Throws SubclassError
+    // from the dispatcher; nothing stays attached then.
+    void Attach(INCAreaModifier* iTo);
+    // The window's menu as it was at Attach; the window itself loses it once the pointer is over it,
+    // because the painter draws the menu bar.
+    HMENU hMenu() const noexcept { return m_menu; }
+    void Detach() noexcept;
+    // The plain system look of the frame, for a window without a painter.
+    void DefaultNCPaint(HDC hdc, int lLeft, int lTop, int lRight, int lBottom);
+    // The painter of the frame's window, if one is attached.
+    bool GetImplementation(INCAreaModifier*& iTo) const;
+
+    EMsgResponse MsgResponse() override;
+    LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnAltKey(int vKey) override;
+
+private:
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    void OnNcPaint(WPARAM wParam, LPARAM lParam);
+    void OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    void OnNcLButtonUp(LPARAM lParam);
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+    int NCHitTest(Point screen);
+    void DragWindow();
+    void NudgePointer();
+    bool MaximisedMdiChild() const;
+    Point InWindow(Point screen) const;
+
+    HWND m_window = nullptr;
+    HMENU m_menu = nullptr;
+    bool m_mdiChild = false;
+    bool m_windowActive = false;
+    bool m_appActive = false;
+    skin::Margins m_margins;
+    int m_lastHitCode = skin::hit::kNowhere;
+    int m_nudgeX = 0;
+    int m_nudgeY = 0;
+    bool m_settingCursor = false;
+    // The caption is composed here first for the plain look: DrawCaption straight onto the window
+    // flickers.
+    std::optional<MemoryDc> m_captionBuffer;
+};
+
+}  // namespace orvell::win
