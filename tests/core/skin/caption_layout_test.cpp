@@ -43,7 +43,7 @@ TEST(CaptionLayout, MiddleTilesRunFromTheLeftEndToTheRightEndInTheArtOfTheState)
     } cases[] = {{436, true, {90, 142, 194, 246, 298}, 38},
                  {436, false, {90, 142, 194, 246, 298}, 38},
                  {150, true, {90}, 11},
-                 {246, true, {90, 142}, 52}};
+                 {294, true, {90, 142}, 52}};  // the last tile ends at the right end exactly
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << (c.active ? " active" : " inactive"));
         const CaptionLayout layout = LayoutCaption(kArt, c.width, kMainStyle, c.active);
