@@ -157,8 +157,10 @@ struct Hooks {
 };
 Hooks g_hooks;
 
+// Ctrl as it was when the key being handled was typed: the keys may have waited in the queue while
+// the user let go of Ctrl.
 bool CtrlDown() {
-    return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+    return (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {

@@ -1,0 +1,104 @@
+#include "skin/menu_bar_popups.h"
+
+#include <algorithm>
+
+namespace orvell::skin {
+
+bool PopupEntries::BeginPopup(std::uintptr_t menu) {
+    if (std::find(m_seen.begin(), m_seen.end(), menu) != m_seen.end()) {
+        return true;
+    }
+    m_seen.push_back(menu);
+    return false;
+}
+
+int PopupEntries::Record(const PopupEntry& entry, bool seen) {
+    if (seen) {
+        for (std::size_t i = 0; i < m_entries.size(); ++i) {
+            if (m_entries[i].menu == entry.menu && m_entries[i].position == entry.position) {
+                m_entries[i] = entry;
+                return static_cast<int>(i) + 1;
+            }
+        }
+    }
+    m_entries.push_back(entry);
+    return Count();
+}
+
+void PopupEntries::FinishPopup(std::uintptr_t menu) {
+    int caption = 0;
+    int shortcut = 0;
+    for (const PopupEntry& entry : m_entries) {
+        if (entry.menu == menu) {
+            caption = std::max(caption, entry.captionTextWidth);
+            shortcut = std::max(shortcut, entry.shortcutTextWidth);
+        }
+    }
+    for (PopupEntry& entry : m_entries) {
+        if (entry.menu == menu) {
+            entry.captionWidth = caption;
+            entry.shortcutWidth = shortcut;
+        }
+    }
+}
+
+const PopupEntry* PopupEntries::Entry(std::uintptr_t number) const {
+    if (number < 1 || number > m_entries.size()) {
+        return nullptr;
+    }
+    return &m_entries[number - 1];
+}
+
+void PopupEntries::Clear() {
+    m_entries.clear();
+    m_seen.clear();
+}
+
+std::uint32_t PopupEntries::MenuChar(std::uintptr_t menu, wchar_t ch) const {
+    const wchar_t key = UpperKey(ch);
+    for (const PopupEntry& entry : m_entries) {
+        if (entry.menu == menu && entry.text.accelerator != 0 && entry.text.accelerator == key) {
+            return static_cast<std::uint32_t>(entry.position) | menu_bits::kMenuCharExecute;
+        }
+    }
+    return 0;
+}
+
+ItemSize MeasurePopupItem(const PopupEntry& entry, int itemHeight) {
+    ItemSize size;
+    size.width =
+        entry.text.shortcut.empty() ? entry.captionWidth + 30 : entry.captionWidth + entry.shortcutWidth + 38;
+    size.height = entry.separator ? 6 : itemHeight + 8;
+    return size;
+}
+
+PopupItemLook PopupItemLookOf(std::uint32_t type, std::uint32_t state) {
+    PopupItemLook look;
+    look.separator = (type & menu_bits::kSeparator) != 0;
+    look.radio = (type & menu_bits::kRadioCheck) != 0;
+    look.disabled = (state & menu_bits::kGrayed) != 0;
+    look.checked = (state & menu_bits::kChecked) != 0;
+    look.highlighted = (state & menu_bits::kHilite) != 0;
+    return look;
+}
+
+PopupItemPlaces PlacePopupItem(int width, int height, int captionWidth) {
+    constexpr int kCaptionLeft = 24;
+    constexpr int kShortcutGap = 8;
+    PopupItemPlaces places;
+    const int bandTop = (height - 2) / 2;
+    places.separatorBand = Rect{8, bandTop, width - 8, bandTop + 2};
+    const int boxLeft = 4 + 2;
+    const int boxHeight = height - 8;
+    places.checkBox = Rect{boxLeft, 4, boxLeft + boxHeight + 1, height - 4};
+    places.caption = Rect{kCaptionLeft, 0, width, height};
+    places.shortcut = Rect{kCaptionLeft + captionWidth + kShortcutGap, 0, width, height};
+    places.edge = Rect{2, 0, width - 2, height};
+    return places;
+}
+
+std::wstring_view CheckGlyph(bool radio) {
+    return radio ? L"h" : L"b";
+}
+
+}  // namespace orvell::skin
