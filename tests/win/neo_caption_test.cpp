@@ -7,7 +7,12 @@
 
 #include <vector>
 
+#include "app/main_window.h"
+#include "app/registry_store.h"
+#include "app/run_keys.h"
 #include "dib_surface.h"
+#include "platform/text_file.h"
+#include "test_registry_key.h"
 #include "test_window.h"
 
 namespace orvell::win {
@@ -182,6 +187,88 @@ TEST_F(NeoCaptionTest, TheComposedFrameIsTheArtOfTheStateWithTheTitleInItsColour
         };
         EXPECT_EQ(inTitle(Colour(0xFFFFFF)) > 0, active);
         EXPECT_EQ(inTitle(Colour(0xC0C0C0)) > 0, !active);
+    }
+}
+
+BOOL WINAPI NoTray(DWORD, PNOTIFYICONDATAW) {
+    return TRUE;
+}
+
+// The main window as the program runs it: skinned, its keys through the program's own loop.
+class SkinnedMainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_window = std::make_unique<MainWindow>(MainWindowServices{
+            m_settings, m_runKeys, m_files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray});
+        ASSERT_TRUE(m_window->Open());
+        ::SetForegroundWindow(m_window->Handle());
+        Pump();
+    }
+    void Pump() {
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!m_window->PreTranslate(message)) {
+                ::TranslateMessage(&message);
+                ::DispatchMessageW(&message);
+            }
+        }
+    }
+    HWND Child(MainWindow::Control control) const { return m_window->Child(control); }
+    std::vector<RECT> BarItems() const {
+        std::vector<RECT> items;
+        const cMenuBar* bar = m_window->Caption().MenuBar();
+        for (int i = 1; bar != nullptr && i <= bar->ItemCount(); ++i) {
+            items.push_back(bar->ItemRect(i));
+        }
+        return items;
+    }
+
+    test_support::TestKey m_settingsKey{L"SkinnedMainWindowSettings"};
+    test_support::TestKey m_machineRun{L"SkinnedMainWindowMachineRun"};
+    test_support::TestKey m_userRun{L"SkinnedMainWindowUserRun"};
+    RegistrySettingsStore m_settings{HKEY_CURRENT_USER, m_settingsKey.Path()};
+    RegistryRunKeys m_runKeys{HKEY_CURRENT_USER, m_machineRun.Path(), HKEY_CURRENT_USER, m_userRun.Path()};
+    ExeFolderTextFiles m_files;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+TEST_F(SkinnedMainWindowTest, TheFrameGrowsByTheSkinsMarginsAndTheBarFollowsTheLanguage) {
+    RECT window{};
+    RECT client{};
+    ::GetWindowRect(m_window->Handle(), &window);
+    ::GetClientRect(m_window->Handle(), &client);
+    EXPECT_EQ(window.right - window.left - client.right, 20);
+    EXPECT_EQ(window.bottom - window.top - client.bottom, 58);
+
+    const std::vector<RECT> chinese = BarItems();
+    ASSERT_EQ(chinese.size(), 3u) << "文件, 设置, 帮助";
+    ::SendMessageW(m_window->Handle(), WM_COMMAND, menu_id::kEnglish, 0);
+    const std::vector<RECT> english = BarItems();
+    ASSERT_EQ(english.size(), 3u);
+    EXPECT_NE(english[0].right - english[0].left, chinese[0].right - chinese[0].left)
+        << "\"&File \" is drawn";
+}
+
+// "A" and Enter choose the first list of the File menu's ASCII submenu when a key opened the File menu.
+TEST_F(SkinnedMainWindowTest, AltAloneF10AndAltLetterOpenTheDrawnMenusAfterTheButtonsAccessKeys) {
+    using Control = MainWindow::Control;
+    const struct {
+        std::vector<WORD> chord;
+        bool listShown;
+    } cases[] = {{{VK_MENU, 'F'}, true}, {{VK_F10}, true}, {{VK_MENU}, true}, {{VK_MENU, 'S'}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "chord of " << c.chord.size() << " ending in " << c.chord.back());
+        ::ShowWindow(Child(Control::Text3), SW_HIDE);
+        SetText(Child(Control::Text1), L"a");
+        ASSERT_TRUE(test_support::SendChord(c.chord));
+        ASSERT_TRUE(test_support::SendChord({'A'}) && test_support::SendChord({VK_RETURN}));
+        // A menu loop the keys did not end is closed, so the test fails instead of hanging.
+        const UINT_PTR guard = ::SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+        Pump();
+        ::KillTimer(nullptr, guard);
+        EXPECT_EQ(::IsWindowVisible(Child(Control::Text3)) != FALSE, c.listShown);
+        // The search button's "&S" went to the button, not to the Settings menu's.
+        EXPECT_EQ(GetText(Child(Control::Text1)).empty(), !c.listShown);
     }
 }
 
