@@ -49,7 +49,7 @@ protected:
         m_window = std::make_unique<MainWindow>(MainWindowServices{
             m_settings, m_runKeys, m_files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray});
         ASSERT_TRUE(m_window->Open());
-        ::SetWindowSubclass(m_window->Handle(), &KeepCommands, 0, reinterpret_cast<DWORD_PTR>(&m_commands));
+        ::SetWindowSubclass(m_window->Handle(), &KeepCommands, 0, reinterpret_cast<DWORD_PTR>(this));
         ::SetForegroundWindow(m_window->Handle());
         Pump();
         RECT bounds{};
@@ -59,9 +59,11 @@ protected:
     void TearDown() override { ::RemoveWindowSubclass(m_window->Handle(), &KeepCommands, 0); }
 
     static LRESULT CALLBACK KeepCommands(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR commands) {
+                                         DWORD_PTR self) {
+        auto* test = reinterpret_cast<SkinnedMainWindowTest*>(self);
+        test->m_popups += message == WM_INITMENUPOPUP ? 1 : 0;
         if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) != SC_KEYMENU) {
-            reinterpret_cast<std::vector<WPARAM>*>(commands)->push_back(wParam & 0xFFF0);
+            test->m_commands.push_back(wParam & 0xFFF0);
             return 0;
         }
         return ::DefSubclassProc(window, message, wParam, lParam);
@@ -104,6 +106,7 @@ protected:
     ExeFolderTextFiles m_files;
     std::unique_ptr<MainWindow> m_window;
     std::vector<WPARAM> m_commands;
+    int m_popups = 0;
     Rect m_bounds;
     Art m_captionArt{L"FRAMECAPTION"};
     Art m_borderArt{L"FRAMEBORDER"};
@@ -127,6 +130,13 @@ TEST_F(SkinnedMainWindowTest, MarginsComeFromThePicturesAndTheLogoAndButtonsAnsw
     for (const auto& c : cases) {
         EXPECT_EQ(::SendMessageW(Handle(), WM_NCHITTEST, 0, Screen(c.x, c.y)), c.code) << c.x << ", " << c.y;
     }
+    // The drawn menu bar counts as client area above the client's top: no shortcut menu there.
+    for (const int y : {-10, 5}) {
+        ::PostMessageW(Handle(), WM_CANCELMODE, 0, 0);  // closes a menu that opens
+        ::SendMessageW(Handle(), WM_RBUTTONDOWN, 0, MAKELPARAM(5, y));
+        Pump();
+    }
+    EXPECT_EQ(m_popups, 1) << "only on the bare window below the bar";
 }
 
 TEST_F(SkinnedMainWindowTest, AButtonPostsItsCommandWhenReleasedOverTheButtonItWentDownOn) {
