@@ -185,7 +185,7 @@ bool MainWindow::PreTranslate(MSG& message) {
         m_altKeyUsed = false;  // a fresh Alt
     }
     // A button's access key beats a menu's with the same letter ("查询(&S)" and "设置(&S)"); the drawn
-    // menu bar asks first too.
+    // menu bar's keyboard hook, which sees the key before this, asks the buttons first as well.
     return message.message == WM_SYSKEYDOWN && (HIWORD(message.lParam) & KF_ALTDOWN) != 0 &&
            ClickByAltKey(static_cast<UINT>(message.wParam));
 }
