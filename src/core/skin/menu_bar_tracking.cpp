@@ -21,7 +21,6 @@ int PopupTracking::OpenNext(Point pointer) {
     m_current = m_next;
     m_next = -1;
     m_open = true;
-    m_escape = false;
     m_noSubmenu = true;
     m_inRoot = true;
     m_lastPoint = pointer;
@@ -66,8 +65,6 @@ PopupTracking::Decision PopupTracking::MenuInput(const MenuLoopInput& input, int
             } else if (input.key == kKeyRight && m_noSubmenu) {
                 decision.closePopup = SwitchToItem(NextItem(m_current, false, count), hasPopup);
                 decision.consumed = true;
-            } else if (input.key == kKeyEscape) {
-                m_escape = true;
             }
             break;
         case MenuLoopInput::Kind::MouseMove:

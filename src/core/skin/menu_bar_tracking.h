@@ -16,7 +16,6 @@ struct MenuLoopInput {
     int itemAtPoint = 0;  // the bar item under the pointer, 0 for none
 };
 
-inline constexpr int kKeyEscape = 0x1B;
 inline constexpr int kKeyLeft = 0x25;
 inline constexpr int kKeyRight = 0x27;
 
@@ -25,7 +24,7 @@ inline constexpr int kKeyRight = 0x27;
 // decides.
 //
 //   if (tracking.Begin(item)) {
-//       for (int cur; (cur = tracking.OpenNext()) >= 0; tracking.Closed()) { ...open cur's popup... }
+//       for (int cur; (cur = tracking.OpenNext(pointer)) >= 0; tracking.Closed()) { ...open it... }
 //       tracking.End();
 //   }
 class PopupTracking {
@@ -41,7 +40,6 @@ public:
     bool Busy() const { return m_busy; }
     bool PopupOpen() const { return m_open; }
     int Current() const { return m_current; }
-    bool Escaped() const { return m_escape; }
 
     // WM_MENUSELECT while a popup is open: the selected item's flags (0xFFFF with no menu when the loop
     // closes) and whether it lies in the popup opened from the bar.
@@ -64,7 +62,6 @@ private:
     bool m_open = false;
     int m_current = 0;
     int m_next = -1;
-    bool m_escape = false;
     bool m_noSubmenu = true;
     bool m_inRoot = true;
     Point m_lastPoint;

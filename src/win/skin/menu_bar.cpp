@@ -36,18 +36,17 @@ struct MenuItem {
     UINT state = 0;
     UINT id = 0;
     ULONG_PTR data = 0;
-    HMENU submenu = nullptr;
     std::wstring text;
 };
 
 std::optional<MenuItem> ReadItem(HMENU menu, UINT item, BOOL byPosition) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_SUBMENU | MIIM_STRING;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_STRING;
     if (!::GetMenuItemInfoW(menu, item, byPosition, &info)) {
         return std::nullopt;
     }
-    MenuItem read{info.fType, info.fState, info.wID, info.dwItemData, info.hSubMenu, {}};
+    MenuItem read{info.fType, info.fState, info.wID, info.dwItemData, {}};
     if (info.cch > 0) {
         std::wstring text(info.cch + 1, L'\0');
         info.fMask = MIIM_STRING;
@@ -159,8 +158,8 @@ struct cMenuBar::Impl final : ISubclass {
         return entry != nullptr && entry->commandId == id ? entry : nullptr;
     }
     LRESULT OnLeftButtonDown(HWND hWnd, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMeasureItem(MEASUREITEMSTRUCT& measure);
-    LRESULT OnDrawItem(const DRAWITEMSTRUCT& draw);
+    LRESULT OnMeasureItem(const skin::PopupEntry& entry, MEASUREITEMSTRUCT& measure) const;
+    LRESULT OnDrawItem(const skin::PopupEntry& entry, const DRAWITEMSTRUCT& draw);
 };
 
 LRESULT cMenuBar::Impl::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
@@ -172,18 +171,23 @@ LRESULT cMenuBar::Impl::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM l
             HoverCheck();
             return result;
         }
+        // Only the items the bar made owner-drawn are its own: controls and the window's own owner-drawn
+        // items stay the window's.
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (measure != nullptr && measure->CtlType == ODT_MENU &&
-                EntryFor(measure->itemData, measure->itemID) != nullptr) {
-                return OnMeasureItem(*measure);
+            if (measure != nullptr && measure->CtlType == ODT_MENU) {
+                if (const skin::PopupEntry* entry = EntryFor(measure->itemData, measure->itemID)) {
+                    return OnMeasureItem(*entry, *measure);
+                }
             }
             return CallOldWindowProc(hWnd, iMsg, wParam, lParam);
         }
         case WM_DRAWITEM: {
             const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (draw != nullptr && draw->CtlType == ODT_MENU) {
-                return OnDrawItem(*draw);
+                if (const skin::PopupEntry* entry = EntryFor(draw->itemData, draw->itemID)) {
+                    return OnDrawItem(*entry, *draw);
+                }
             }
             return CallOldWindowProc(hWnd, iMsg, wParam, lParam);
         }
@@ -241,15 +245,14 @@ LRESULT cMenuBar::Impl::OnLeftButtonDown(HWND hWnd, WPARAM wParam, LPARAM lParam
     return result;
 }
 
-LRESULT cMenuBar::Impl::OnMeasureItem(MEASUREITEMSTRUCT& measure) {
-    const skin::ItemSize size =
-        skin::MeasurePopupItem(*EntryFor(measure.itemData, measure.itemID), itemHeight);
+LRESULT cMenuBar::Impl::OnMeasureItem(const skin::PopupEntry& entry, MEASUREITEMSTRUCT& measure) const {
+    const skin::ItemSize size = skin::MeasurePopupItem(entry, itemHeight);
     measure.itemWidth = static_cast<UINT>(size.width);
     measure.itemHeight = static_cast<UINT>(size.height);
     return TRUE;
 }
 
-LRESULT cMenuBar::Impl::OnDrawItem(const DRAWITEMSTRUCT& draw) {
+LRESULT cMenuBar::Impl::OnDrawItem(const skin::PopupEntry& entry, const DRAWITEMSTRUCT& draw) {
     const int width = draw.rcItem.right - draw.rcItem.left;
     const int height = draw.rcItem.bottom - draw.rcItem.top;
     const HDC dc = Surface(width, height);
@@ -262,18 +265,15 @@ LRESULT cMenuBar::Impl::OnDrawItem(const DRAWITEMSTRUCT& draw) {
     ::FillRect(dc, &whole, background.Get());
     ::SetBkMode(dc, TRANSPARENT);
 
-    const skin::PopupEntry* entry = EntryFor(draw.itemData, draw.itemID);
     const std::optional<MenuItem> item =
-        entry != nullptr
-            ? ReadItem(reinterpret_cast<HMENU>(entry->menu), static_cast<UINT>(entry->position), TRUE)
-            : ReadItem(reinterpret_cast<HMENU>(draw.hwndItem), draw.itemID, FALSE);
+        ReadItem(reinterpret_cast<HMENU>(entry.menu), static_cast<UINT>(entry.position), TRUE);
     // What the system says about this drawing counts as well as the item's stored state.
     UINT state = item ? item->state : 0;
     state |= (draw.itemState & ODS_SELECTED) != 0 ? MFS_HILITE : 0;
     state |= (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0 ? MFS_GRAYED : 0;
     state |= (draw.itemState & ODS_CHECKED) != 0 ? MFS_CHECKED : 0;
     const skin::PopupItemLook look = skin::PopupItemLookOf(item ? item->type : 0, state);
-    const skin::PopupItemPlaces places = skin::PlacePopupItem(width, height, entry ? entry->captionWidth : 0);
+    const skin::PopupItemPlaces places = skin::PlacePopupItem(width, height, entry.captionWidth);
 
     if (look.separator) {
         RECT band = ToRECT(places.separatorBand);
@@ -287,27 +287,25 @@ LRESULT cMenuBar::Impl::OnDrawItem(const DRAWITEMSTRUCT& draw) {
             ::SetTextColor(dc, text);
             DrawLine(dc, skin::CheckGlyph(look.radio), box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         }
-        if (entry != nullptr) {
-            const auto drawTexts = [&](int dx, int dy) {
-                const UINT flags = DT_SINGLELINE | DT_VCENTER;
-                RECT caption = ToRECT(places.caption);
-                ::OffsetRect(&caption, dx, dy);
-                DrawLine(dc, entry->text.caption, caption, flags);
-                if (!entry->text.shortcut.empty()) {
-                    RECT shortcut = ToRECT(places.shortcut);
-                    ::OffsetRect(&shortcut, dx, dy);
-                    DrawLine(dc, entry->text.shortcut, shortcut, flags);
-                }
-            };
-            if (look.disabled) {
-                ::SetTextColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-                drawTexts(1, 1);
-                ::SetTextColor(dc, ::GetSysColor(COLOR_BTNSHADOW));
-                drawTexts(0, 0);
-            } else {
-                ::SetTextColor(dc, text);
-                drawTexts(0, 0);
+        const auto drawTexts = [&](int dx, int dy) {
+            const UINT flags = DT_SINGLELINE | DT_VCENTER;
+            RECT caption = ToRECT(places.caption);
+            ::OffsetRect(&caption, dx, dy);
+            DrawLine(dc, entry.text.caption, caption, flags);
+            if (!entry.text.shortcut.empty()) {
+                RECT shortcut = ToRECT(places.shortcut);
+                ::OffsetRect(&shortcut, dx, dy);
+                DrawLine(dc, entry.text.shortcut, shortcut, flags);
             }
+        };
+        if (look.disabled) {
+            ::SetTextColor(dc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+            drawTexts(1, 1);
+            ::SetTextColor(dc, ::GetSysColor(COLOR_BTNSHADOW));
+            drawTexts(0, 0);
+        } else {
+            ::SetTextColor(dc, text);
+            drawTexts(0, 0);
         }
         if (look.Edge()) {
             RECT edge = ToRECT(places.edge);
