@@ -131,6 +131,11 @@ bool IsSystemMenuArea(const CaptionLayout& layout, Point at) {
     return kCaptionLogo.Contains(at) || ButtonAt(layout, at).has_value();
 }
 
+bool IsMenuBarArea(const CaptionLayout& layout, Point at) {
+    const MenuBarPlacement& bar = layout.menuBar;
+    return Rect{bar.left, bar.top, bar.left + bar.width, bar.top + bar.height}.Contains(at);
+}
+
 std::optional<CaptionButton> CaptionButtonPress::Press(const CaptionLayout& layout, Point at) {
     const auto button = ButtonAt(layout, at);
     if (button) {

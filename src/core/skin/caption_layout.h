@@ -108,6 +108,9 @@ inline constexpr Rect kCaptionLogo{12, 11, 42, 43};
 std::optional<CaptionButton> ButtonAt(const CaptionLayout& layout, Point at);
 // True where the frame answers the hit test with the window menu's code: the logo and the buttons.
 bool IsSystemMenuArea(const CaptionLayout& layout, Point at);
+// True on the drawn menu bar, the caption's lower half between the ends: there the frame answers with
+// the menu's code (the window gets the clicks as client clicks) instead of dragging the window.
+bool IsMenuBarArea(const CaptionLayout& layout, Point at);
 
 // The caption buttons' pressed flags. The frame reports a release as a press followed by the release
 // at the same point, so a release posts a command only for a button that was held before the release

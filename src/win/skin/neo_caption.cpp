@@ -244,6 +244,9 @@ void cNeoCaption::HitTest(int X, int Y, int& eHitTest) {
     const Point at{X, Y};
     if (skin::IsSystemMenuArea(layout, at)) {
         eHitTest = skin::hit::kSysMenu;
+    } else if (eHitTest == skin::hit::kCaption && skin::IsMenuBarArea(layout, at)) {
+        // The frame's caption band reaches into the bar's top rows, where its items' hot zones start.
+        eHitTest = skin::hit::kMenu;
     }
     // A held button shows pressed only while the pointer is on it.
     const auto hovered = skin::ButtonAt(layout, at);

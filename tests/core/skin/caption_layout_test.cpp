@@ -58,10 +58,14 @@ TEST(CaptionLayout, ButtonsStandFromTheRightByStyleAndTheyAndTheLogoAnswerAsTheW
         const CaptionLayout layout = LayoutCaption(kArt, 436, c.style, true);
         EXPECT_EQ(layout.buttons, (std::array<R, 3>{c.close, c.maximise, c.minimise})) << std::hex << c.style;
     }
-    // The logo's last pixel and the one beyond it; no maximise button, so nothing left of minimise.
+    // The logo's last pixel and the one beyond it; no maximise button, so nothing left of minimise; the
+    // menu bar's corners and beyond.
     const CaptionLayout layout = LayoutCaption(kArt, 436, kMainStyle, true);
     EXPECT_TRUE(IsSystemMenuArea(layout, {41, 42}) && !IsSystemMenuArea(layout, {42, 20}));
     EXPECT_TRUE(IsSystemMenuArea(layout, {391, 24}) && !IsSystemMenuArea(layout, {390, 10}));
+    EXPECT_TRUE(IsMenuBarArea(layout, {90, 24}) && IsMenuBarArea(layout, {335, 47}));
+    EXPECT_FALSE(IsMenuBarArea(layout, {89, 30}) || IsMenuBarArea(layout, {336, 30}) ||
+                 IsMenuBarArea(layout, {200, 23}));
     // The window suite reads the close and minimise images; maximised, the maximise slot shows restore.
     EXPECT_EQ(ButtonImage(kArt, CaptionButton::Maximise, kAllButtons, true), (Point{278, 20}));
     EXPECT_EQ(ButtonImage(kArt, CaptionButton::Maximise, kAllButtons | kMaximised, false), (Point{259, 0}));
