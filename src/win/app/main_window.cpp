@@ -423,8 +423,8 @@ void MainWindow::OnRightButtonDown(POINT at) {
 
 void MainWindow::OnDestroy() {
     ::KillTimer(Handle(), kHotkeyTimer);
-    // Gives the window its menu back, so that the window destroys it with itself.
-    m_caption.Detach();
+    // The window destroys its menu with itself only while it holds it; the frame took it off.
+    m_caption.RestoreMenu();
     m_tray.reset();  // the icon leaves the notification area with the window
 }
 

@@ -44,24 +44,28 @@ cNeoCaption::~cNeoCaption() {
 }
 
 void cNeoCaption::Detach() noexcept {
-    // The frame took the real menu off the window; the bar only drew it.
-    HMENU menu = m_frame ? m_frame->hMenu() : nullptr;
+    RestoreMenu();
     if (m_frame) {
         m_frame->Detach();
         m_frame.reset();
     }
     if (m_menuBar) {
-        if (menu == nullptr) {
-            menu = m_menuBar->hMenu();
-        }
         m_menuBar->Detach();
         m_menuBar.reset();
+    }
+    m_window = nullptr;
+    m_press = {};
+}
+
+void cNeoCaption::RestoreMenu() noexcept {
+    // The frame took the real menu off the window; the bar only drew it.
+    HMENU menu = m_frame ? m_frame->hMenu() : nullptr;
+    if (menu == nullptr && m_menuBar) {
+        menu = m_menuBar->hMenu();
     }
     if (menu != nullptr && m_window != nullptr && ::IsWindow(m_window) && ::GetMenu(m_window) != menu) {
         ::SetMenu(m_window, menu);
     }
-    m_window = nullptr;
-    m_press = {};
 }
 
 void cNeoCaption::Attach(HWND form, HBITMAP PicCaption, HBITMAP PicBorder, int lButtonWidth,

@@ -30,7 +30,11 @@ public:
     cNeoCaption(const cNeoCaption&) = delete;
     cNeoCaption& operator=(const cNeoCaption&) = delete;
 
+    // Not while the window handles its WM_DESTROY: the frame is still being dispatched that message.
     void Detach() noexcept;
+    // Gives the window its real menu back without letting go of it, so that a window being destroyed
+    // destroys the menu with itself (the frame lets go by itself then).
+    void RestoreMenu() noexcept;
     // Takes over form's frame with the two pictures (copied; the caller keeps its bitmaps) and the
     // regions of the caption picture. The dispatcher's SubclassError reaches the caller; nothing stays
     // attached then.
