@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/clipboard.h"
+#include "app/main_layout.h"
 #include "app/shell_texts.h"
 #include "lookup/messages.h"
 
@@ -59,7 +60,8 @@ MainWindow::~MainWindow() {
 bool MainWindow::Open() {
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const TwipsScale scale = TwipsScale::ForScreen();
-    RECT frame{0, 0, scale.X(app::kMainClientWidth), scale.Y(app::kMainClientHeight)};
+    const SIZE client{scale.X(app::kMainClientWidth), scale.Y(app::kMainClientHeight)};
+    RECT frame{0, 0, client.cx, client.cy};
     ::AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -82,6 +84,7 @@ bool MainWindow::Open() {
         return false;
     }
     m_menus.AttachBar(Handle());
+    AttachSkin(client);
     m_controls.Create(Handle(), &MainWindow::ChildProc, reinterpret_cast<DWORD_PTR>(this));
     m_tray = std::make_unique<TrayPresence>(Handle(), Child(Control::Label3), m_menus.Shortcut(),
                                             m_services.trayNotify);
@@ -93,6 +96,41 @@ bool MainWindow::Open() {
     m_hotkeySetting.SetHelpHandler([this](HWND owner) { OpenHelp(owner, help::HelpPage::Shortcuts); });
     StartHotkeyTimer();
     return true;
+}
+
+void MainWindow::AttachSkin(SIZE client) {
+    const auto load = [](const wchar_t* name) {
+        return unique_hbitmap(static_cast<HBITMAP>(
+            ::LoadImageW(::GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    };
+    const unique_hbitmap caption = load(L"FRAMECAPTION");
+    const unique_hbitmap border = load(L"FRAMEBORDER");
+    m_caption.ActiveCaptionColor(Colour(0xFFFFFF));
+    m_caption.InActiveCaptionColor(Colour(0xC0C0C0));
+    m_caption.ActiveMenuColor(Colour(0));
+    m_caption.ActiveMenuColorOver(Colour(0));
+    m_caption.InActiveMenuColor(Colour(0));
+    m_caption.MenuBackgroundColor(app::kMainBackground);
+    m_caption.CaptionFont(controls::SongTi(9));
+    m_caption.MenuFont(controls::SongTi(9));
+    m_caption.SetHostAltKey([this](int vKey) { return ClickByAltKey(static_cast<UINT>(vKey)); });
+    const skin::CaptionArt& art = skin::kMainWindowArt;
+    try {
+        m_caption.Attach(Handle(), caption.Get(), border.Get(), art.buttonWidth, art.buttonHeight,
+                         art.activeLeftEnd, art.activeRightStart, art.activeRightEnd, art.inactiveOffset);
+    } catch (const SubclassError&) {
+        return;  // the system's own frame stays
+    }
+    // The client area keeps its size: the window grows or shrinks by the new margins, still centred.
+    RECT window{};
+    RECT skinned{};
+    ::GetWindowRect(Handle(), &window);
+    ::GetClientRect(Handle(), &skinned);
+    const int width = client.cx + (window.right - window.left) - skinned.right;
+    const int height = client.cy + (window.bottom - window.top) - skinned.bottom;
+    ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::StartUp() {
@@ -144,12 +182,21 @@ bool MainWindow::PreTranslate(MSG& message) {
         m_controls.MoveFocusByTab(::GetKeyState(VK_SHIFT) < 0);
         return true;
     }
-    // A button's access key beats a menu's with the same letter ("查询(&S)" and "设置(&S)").
-    if (message.message == WM_SYSKEYDOWN && (HIWORD(message.lParam) & KF_ALTDOWN) != 0) {
-        const UINT character = ::MapVirtualKeyW(static_cast<UINT>(message.wParam), MAPVK_VK_TO_CHAR);
-        if (character != 0 && m_controls.ClickByAccessKey(static_cast<wchar_t>(LOWORD(character)))) {
-            return true;
-        }
+    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_MENU &&
+        (HIWORD(message.lParam) & KF_REPEAT) == 0) {
+        m_altKeyUsed = false;  // a fresh Alt
+    }
+    // A button's access key beats a menu's with the same letter ("查询(&S)" and "设置(&S)"); the drawn
+    // menu bar's keyboard hook, which sees the key before this, asks the buttons first as well.
+    return message.message == WM_SYSKEYDOWN && (HIWORD(message.lParam) & KF_ALTDOWN) != 0 &&
+           ClickByAltKey(static_cast<UINT>(message.wParam));
+}
+
+bool MainWindow::ClickByAltKey(UINT vKey) {
+    const UINT character = ::MapVirtualKeyW(vKey, MAPVK_VK_TO_CHAR);
+    if (character != 0 && m_controls.ClickByAccessKey(static_cast<wchar_t>(LOWORD(character)))) {
+        m_altKeyUsed = true;
+        return true;
     }
     return false;
 }
@@ -197,6 +244,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
             OnRightButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
+        case WM_SYSCOMMAND:
+            if (OnSysCommand(wParam, lParam)) {
+                return 0;
+            }
+            return Window::HandleMessage(message, wParam, lParam);
         case WM_SETFOCUS:
             ::SetFocus(Child(Control::Text1));
             return 0;
@@ -376,7 +428,22 @@ LRESULT MainWindow::OnEraseBackground(HDC dc) {
     return 1;
 }
 
+bool MainWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
+    // Alt alone, F10 and Alt+letters reach the window as the keyboard's menu command: the menus are
+    // drawn, so the drawn bar opens them. Letting go of an Alt that a button took opens none.
+    if ((command & 0xFFF0) != SC_KEYMENU) {
+        return false;
+    }
+    if (lParam == 0 && std::exchange(m_altKeyUsed, false)) {
+        return true;
+    }
+    return m_caption.KeyMenu(lParam);
+}
+
 void MainWindow::OnRightButtonDown(POINT at) {
+    if (at.y < 0) {
+        return;  // on the drawn menu bar, which the system counts as client area
+    }
     // The output frame is not one of the places that offer the shortcut menu.
     RECT frame3{};
     ::GetWindowRect(Child(Control::Frame3), &frame3);
@@ -388,6 +455,8 @@ void MainWindow::OnRightButtonDown(POINT at) {
 
 void MainWindow::OnDestroy() {
     ::KillTimer(Handle(), kHotkeyTimer);
+    // The window destroys its menu with itself only while it holds it; the frame took it off.
+    m_caption.RestoreMenu();
     m_tray.reset();  // the icon leaves the notification area with the window
 }
 
@@ -400,7 +469,11 @@ void MainWindow::SwitchLanguage(Language language) {
 
     m_languageLines.Load(m_services.files, language);
     m_menus.ApplyCaptions(m_languageLines);
-    ::DrawMenuBar(Handle());
+    if (m_caption.Attached()) {
+        m_caption.Repaint();
+    } else {
+        ::DrawMenuBar(Handle());
+    }
     for (const app::CaptionLine& caption : app::kCaptionLines) {
         if (const auto& text = m_languageLines.Line(caption.line)) {
             m_controls.SetCaption(caption.control, *text);

@@ -20,6 +20,7 @@
 #include "platform/modal_window.h"
 #include "platform/system_library.h"
 #include "platform/window.h"
+#include "skin/neo_caption.h"
 #include "text/text_files.h"
 #include "windows/about_window.h"
 #include "windows/help_window.h"
@@ -71,12 +72,15 @@ public:
     HotkeyWindow& HotkeySetting() { return m_hotkeySetting; }
     HelpWindow& Help() { return m_help; }
     AboutWindow& About() { return m_about; }
+    const cNeoCaption& Caption() const { return m_caption; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void AttachSkin(SIZE client);
     bool TranslateShortcutUnderCapture(const MSG& message);
+    bool ClickByAltKey(UINT vKey);
     static LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
     LRESULT OnChildMessage(Control control, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
@@ -88,6 +92,7 @@ private:
     void StartHotkeyTimer();
     LRESULT OnEraseBackground(HDC dc);
     void OnRightButtonDown(POINT at);
+    bool OnSysCommand(WPARAM command, LPARAM lParam);
     void OnDestroy();
 
     // The controls' events.
@@ -127,6 +132,10 @@ private:
     lookup::LookupView m_view;
     app::LanguageLines m_languageLines;
     MainMenus m_menus;
+    // The drawn caption, borders and menu bar in place of the system's frame.
+    cNeoCaption m_caption;
+    // An Alt that a button's access key used opens no menu when it is let go.
+    bool m_altKeyUsed = false;
     MainControls m_controls;
     std::unique_ptr<TrayPresence> m_tray;  // from Open until the window goes
     // Owned by this window: the system closes them before it.
