@@ -38,6 +38,12 @@ enum class MainControl {
 };
 inline constexpr std::size_t kMainControlCount = 19;
 
+// The five option buttons: the search type's three and the search mode's two.
+constexpr bool IsOption(MainControl control) {
+    return control >= MainControl::Option1_0 && control <= MainControl::Option2_1 &&
+           control != MainControl::Frame2 && control != MainControl::Label1;
+}
+
 // Where a control stands, in twips: left and top in the window's client area, width and height.
 struct TwipsBox {
     int left = 0;

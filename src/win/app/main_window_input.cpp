@@ -1,0 +1,151 @@
+#include "app/main_window.h"
+
+// The main window's keyboard before the controls see it, and the messages of its controls.
+
+#include <utility>
+
+#include "app/clipboard.h"
+
+namespace orvell::win {
+
+using lookup::LookupView;
+using Control = MainWindow::Control;
+
+bool MainWindow::PreTranslate(MSG& message) {
+    if (!Handle() || (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
+        return false;
+    }
+    if (TranslateShortcutUnderCapture(message) ||
+        ::TranslateAcceleratorW(Handle(), m_menus.Accelerators(), &message)) {
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0 &&
+        ::GetKeyState(VK_MENU) >= 0) {
+        m_controls.MoveFocusByTab(::GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_MENU &&
+        (HIWORD(message.lParam) & KF_REPEAT) == 0) {
+        m_altKeyUsed = false;  // a fresh Alt
+    }
+    // A button's access key beats a menu's with the same letter ("查询(&S)" and "设置(&S)"); the drawn
+    // menu bar's keyboard hook, which sees the key before this, asks the buttons first as well.
+    return message.message == WM_SYSKEYDOWN && (HIWORD(message.lParam) & KF_ALTDOWN) != 0 &&
+           ClickByAltKey(static_cast<UINT>(message.wParam));
+}
+
+bool MainWindow::ClickByAltKey(UINT vKey) {
+    const UINT character = ::MapVirtualKeyW(vKey, MAPVK_VK_TO_CHAR);
+    if (character != 0 && m_controls.ClickByAccessKey(static_cast<wchar_t>(LOWORD(character)))) {
+        m_altKeyUsed = true;
+        return true;
+    }
+    return false;
+}
+
+bool MainWindow::TranslateShortcutUnderCapture(const MSG& message) {
+    // The system sends no menu command while a window holds the mouse capture (it still reports the key
+    // as translated), and an XP button holds it all the while the pointer rests on it: then the
+    // shortcut keys are matched here, so they work wherever the pointer is.
+    if (::GetCapture() == nullptr || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) {
+        return false;
+    }
+    ACCEL shortcuts[64];
+    const int count = ::CopyAcceleratorTableW(m_menus.Accelerators(), shortcuts, 64);
+    const auto held = [](int key) { return ::GetKeyState(key) < 0; };
+    for (int i = 0; i < count; ++i) {
+        const ACCEL& shortcut = shortcuts[i];
+        if ((shortcut.fVirt & FVIRTKEY) != 0 && shortcut.key == message.wParam &&
+            held(VK_CONTROL) == ((shortcut.fVirt & FCONTROL) != 0) &&
+            held(VK_SHIFT) == ((shortcut.fVirt & FSHIFT) != 0) &&
+            held(VK_MENU) == ((shortcut.fVirt & FALT) != 0)) {
+            ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(shortcut.cmd, 1), 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MainWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
+    // Alt alone, F10 and Alt+letters reach the window as the keyboard's menu command: the menus are
+    // drawn, so the drawn bar opens them. Letting go of an Alt that a button took opens none.
+    if ((command & 0xFFF0) != SC_KEYMENU) {
+        return false;
+    }
+    if (lParam == 0 && std::exchange(m_altKeyUsed, false)) {
+        return true;
+    }
+    return m_caption.KeyMenu(lParam);
+}
+
+LRESULT CALLBACK MainWindow::ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        // The child's last message: nothing may reach the window through it after this.
+        ::RemoveWindowSubclass(child, &MainWindow::ChildProc, id);
+        return ::DefSubclassProc(child, message, wParam, lParam);
+    }
+    return reinterpret_cast<MainWindow*>(self)->OnChildMessage(static_cast<Control>(id), child, message,
+                                                               wParam, lParam);
+}
+
+LRESULT MainWindow::OnChildMessage(Control control, HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool input = control == Control::Text1;
+    switch (message) {
+        case WM_CHAR:
+            if (input) {
+                return OnInputCharacter(child, wParam, lParam);
+            }
+            break;
+        case WM_KEYDOWN:
+            if (input && wParam == VK_DELETE) {
+                RunOperation(lookup::ClearInput);
+            }
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            if (input) {
+                RunOperation(lookup::ClearInput);
+            }
+            break;
+        case WM_RBUTTONDOWN:
+            if (input) {
+                RunOperation(lookup::ClearInput);
+            } else if (app::IsOption(control)) {
+                ShowShortcutMenu();
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            if (input) {
+                return 0;  // the input box offers no menu
+            }
+            break;
+        case WM_LBUTTONDBLCLK:
+            if (control == Control::Text2) {
+                return OnOutputDoubleClick(child, wParam, lParam);
+            }
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(child, message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnInputCharacter(HWND text1, WPARAM wParam, LPARAM lParam) {
+    const int key = static_cast<int>(wParam);
+    RunOperation([key](LookupView& view) { lookup::KeyPress(view, key); });
+    if (key == VK_RETURN) {
+        return 0;  // the box is empty already; a single-line box would only beep
+    }
+    return ::DefSubclassProc(text1, WM_CHAR, wParam, lParam);
+}
+
+LRESULT MainWindow::OnOutputDoubleClick(HWND text2, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = ::DefSubclassProc(text2, WM_LBUTTONDBLCLK, wParam, lParam);
+    ::SendMessageW(text2, EM_SETSEL, 0, -1);
+    CopyToClipboard(Handle(), GetText(text2));
+    return result;
+}
+
+}  // namespace orvell::win
