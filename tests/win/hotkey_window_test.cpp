@@ -277,6 +277,15 @@ TEST_F(HotkeyWindowTest, EveryWayOutClosesTheWindowWithoutStoringAnything) {
         EXPECT_TRUE(::IsWindowEnabled(m_owner.Handle()));
         EXPECT_EQ(m_settings.writeCount, 0);
     }
+    // Opened again, the window still erases with a live brush of its colour (the class keeps the
+    // brush it was first registered with).
+    Open({0, 65, 0, 0});
+    LOGBRUSH brush{};
+    ASSERT_NE(
+        ::GetObjectW(reinterpret_cast<HBRUSH>(::GetClassLongPtrW(m_window.Handle(), GCLP_HBRBACKGROUND)),
+                     sizeof brush, &brush),
+        0);
+    EXPECT_EQ(brush.lbColor, RGB(224, 220, 224));
 }
 
 }  // namespace

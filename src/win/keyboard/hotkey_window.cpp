@@ -72,14 +72,13 @@ bool HotkeyWindow::Open(HWND owner, app::SettingsStore& settings) {
     m_language = app::LanguageFromSetting(settings.Read(app::setting::kLanguage));
     m_look = keyboard::HotkeyWindowLookFor(m_language);
     m_scale = TwipsScale::ForScreen();
-    m_background.Reset(::CreateSolidBrush(ToColorRef(kBackground)));
 
     const int width = m_scale.X(kClientWidth);
     const int height = m_scale.Y(kClientHeight);
     WindowClass windowClass;
     windowClass.name = kClassName;
     windowClass.style = CS_DBLCLKS;
-    windowClass.background = m_background.Get();
+    windowClass.background = ClassBrush(kBackground);
     WindowCreation creation;
     const std::wstring caption(m_look.caption);
     creation.title = caption.c_str();
@@ -288,7 +287,7 @@ LRESULT HotkeyWindow::OnControlColour(UINT message, HDC dc, HWND child) {
     if (child == Child(Control::Label1)) {
         ::SetTextColor(dc, ToColorRef(kPromptColour));
         ::SetBkColor(dc, ToColorRef(kBackground));
-        return reinterpret_cast<LRESULT>(m_background.Get());
+        return reinterpret_cast<LRESULT>(ClassBrush(kBackground));
     }
     // The key field is read-only but keeps the white of a box the user works in. The list's field and
     // its dropped items (the only parts to ask for edit and list colours) share its blue.

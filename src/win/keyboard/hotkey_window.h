@@ -94,7 +94,6 @@ private:
     BForm m_bar;
     std::optional<StandardTitleBarEvents> m_barEvents;
 
-    unique_hbrush m_background;
     unique_hbrush m_white;
     unique_hfont m_font;
     unique_hfont m_labelFont;

@@ -21,12 +21,6 @@ constexpr int kFirstHeadingId = 200;
 constexpr int kLabel3Id = 300;
 constexpr int kLabel4Id = 301;
 
-// One brush for the class, as long as the class is registered: the process's life.
-HBRUSH BackgroundBrush() {
-    static const unique_hbrush brush(::CreateSolidBrush(ToColorRef(keyboard::kKeyCodeTestBackground)));
-    return brush.Get();
-}
-
 // The grid is sized from the letter "W" of the window's font, in twips at the screen's DPI.
 keyboard::KeyCodeTestLayout MeasuredLayout(Dpi dpi) {
     const unique_hfont font = MakeFont(keyboard::KeyCodeTestFont());
@@ -95,7 +89,7 @@ bool KeyCodeTestWindow::Open(HWND owner, const app::SettingsStore& settings) {
     WindowClass windowClass;
     windowClass.name = kClassName;
     windowClass.style = 0;  // a second click is one more press, not a double click
-    windowClass.background = BackgroundBrush();
+    windowClass.background = ClassBrush(keyboard::kKeyCodeTestBackground);
     const std::wstring caption(texts.caption);
     WindowCreation creation;
     creation.title = caption.c_str();
@@ -319,7 +313,7 @@ LRESULT KeyCodeTestWindow::OnControlColour(HDC dc, HWND control) const {
         // would draw the new name over the old one.
         ::SetTextColor(dc, ToColorRef(keyboard::kNameColour));
         ::SetBkColor(dc, ToColorRef(keyboard::kKeyCodeTestBackground));
-        return reinterpret_cast<LRESULT>(BackgroundBrush());
+        return reinterpret_cast<LRESULT>(ClassBrush(keyboard::kKeyCodeTestBackground));
     }
     // The prompt, the headings and the empty top row: fixed texts over the window's own paint.
     ::SetTextColor(dc,

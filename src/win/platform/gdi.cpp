@@ -1,6 +1,8 @@
 #include "platform/gdi.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace orvell::win {
 
@@ -9,6 +11,19 @@ COLORREF ToColorRef(Colour colour) {
         return ::GetSysColor(colour.SystemIndex());
     }
     return RGB(colour.Red(), colour.Green(), colour.Blue());
+}
+
+HBRUSH ClassBrush(Colour colour) {
+    // Few colours (one per window class), so a short list serves; never freed on purpose.
+    static std::vector<std::pair<COLORREF, unique_hbrush>> brushes;
+    const COLORREF wanted = ToColorRef(colour);
+    for (const auto& [made, brush] : brushes) {
+        if (made == wanted) {
+            return brush.Get();
+        }
+    }
+    brushes.emplace_back(wanted, unique_hbrush(::CreateSolidBrush(wanted)));
+    return brushes.back().second.Get();
 }
 
 int FontHeight(double points) {

@@ -13,6 +13,11 @@ namespace orvell::win {
 // A stored colour as GDI takes it; a system colour is looked up now.
 COLORREF ToColorRef(Colour colour);
 
+// A solid brush of that colour for the rest of the program's life, one per colour. A window class
+// keeps the brush it was registered with after the window that registered it is gone, so its
+// background brush must outlive every window of the class.
+HBRUSH ClassBrush(Colour colour);
+
 // The font a FontDescription names, at the screen's real DPI. A face name with characters outside
 // ASCII ("宋体") asks for the GB2312 character set, so font substitution and linking find a Chinese
 // face where that name does not exist; a plain Latin name keeps the default set.

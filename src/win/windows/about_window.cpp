@@ -38,12 +38,6 @@ help::CreditsMeasure MeasureCredits(HFONT font, help::Language language) {
     return {skin::PixelsToTwips(metrics.tmHeight, dpi.y), skin::PixelsToTwips(extent.cx, dpi.x)};
 }
 
-// One brush for the class, as long as the class is registered: the process's life.
-HBRUSH BackgroundBrush() {
-    static const unique_hbrush brush(::CreateSolidBrush(ToColorRef(help::kAboutBackground)));
-    return brush.Get();
-}
-
 Rect Pixels(const TwipsScale& scale, const Rect& twips) {
     return scale.Bounds(twips.left, twips.top, twips.Width(), twips.Height());
 }
@@ -75,7 +69,7 @@ bool AboutWindow::Open(HWND owner, const app::SettingsStore& settings) {
     const help::AboutTexts texts = help::AboutTextsFor(m_language);
     return OpenCentred(owner, settings,
                        {kClassName, texts.caption, texts.barCaption, help::kAboutClientWidth,
-                        help::kAboutClientHeight, BackgroundBrush()});
+                        help::kAboutClientHeight, ClassBrush(help::kAboutBackground)});
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -174,7 +168,7 @@ LRESULT AboutWindow::OnControlColour(HDC dc, HWND control) {
                               : Colour::Rgb(0, 0, 0);
     ::SetTextColor(dc, ToColorRef(colour));
     ::SetBkColor(dc, ToColorRef(help::kAboutBackground));
-    return reinterpret_cast<LRESULT>(BackgroundBrush());
+    return reinterpret_cast<LRESULT>(ClassBrush(help::kAboutBackground));
 }
 
 bool AboutWindow::OnOwnKey(HWND control, UINT message, WPARAM key) {
