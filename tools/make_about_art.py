@@ -12,9 +12,10 @@ Both stand on the window's grey (224, 220, 224), so their corners melt into it. 
 the pictures' boxes in the window at 96 dpi. The output is the same bytes on every run.
 """
 
-import struct
 import sys
 from pathlib import Path
+
+from bitmap_art import bmp, mix, write_or_check
 
 OUT = Path("res") / "about"
 
@@ -33,9 +34,6 @@ FONT = {
     "I": ["11111", "00100", "00100", "00100", "00100", "00100", "11111"],
 }
 
-
-def mix(a, b, t):
-    return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
 
 
 def key_cap(pixels, left, top, width, height, letter, scale):
@@ -87,42 +85,13 @@ def ascii_keys():
     return pixels
 
 
-def bmp(pixels):
-    """A bottom-up 24-bit BMP; rows padded to four bytes."""
-    height, width = len(pixels), len(pixels[0])
-    stride = (width * 3 + 3) & ~3
-    body = bytearray()
-    for row in reversed(pixels):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        line += b"\0" * (stride - len(line))
-        body += line
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 3780, 3780, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
-    return header + info + bytes(body)
-
 
 def pictures():
     return {"key.bmp": bmp(program_key()), "keys.bmp": bmp(ascii_keys())}
 
 
 def main():
-    check = sys.argv[1:] == ["--check"]
-    stale = []
-    for name, data in pictures().items():
-        path = OUT / name
-        if check:
-            if not path.exists() or path.read_bytes() != data:
-                stale.append(str(path))
-            continue
-        path.parent.mkdir(parents=True, exist_ok=True)
-        path.write_bytes(data)
-        print("wrote", path)
-    if stale:
-        print("not what tools/make_about_art.py writes:", ", ".join(stale))
-        return 1
-    return 0
+    return write_or_check(pictures(), OUT, "make_about_art.py")
 
 
 if __name__ == "__main__":

@@ -28,8 +28,9 @@ on every run.
 import sys
 from pathlib import Path
 
+from bitmap_art import bmp, mix, write_or_check
 from make_icon import GLYPHS
-from make_skin import OUTLINE, STRIP_STOPS, WHITE, bmp, mix
+from make_skin import OUTLINE, STRIP_STOPS, WHITE
 
 OUT = Path("res") / "skin"
 
@@ -216,21 +217,7 @@ def pictures():
 
 
 def main():
-    check = sys.argv[1:] == ["--check"]
-    stale = []
-    for name, data in pictures().items():
-        path = OUT / name
-        if check:
-            if not path.exists() or path.read_bytes() != data:
-                stale.append(str(path))
-            continue
-        path.parent.mkdir(parents=True, exist_ok=True)
-        path.write_bytes(data)
-        print("wrote", path)
-    if stale:
-        print("not what tools/make_frame_skin.py writes:", ", ".join(stale))
-        return 1
-    return 0
+    return write_or_check(pictures(), OUT, "make_frame_skin.py")
 
 
 if __name__ == "__main__":
