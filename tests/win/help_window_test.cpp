@@ -14,10 +14,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/registry_store.h"
-#include "app/run_keys.h"
-#include "platform/text_file.h"
-#include "test_registry_key.h"
+#include "main_window_world.h"
 #include "test_window.h"
 
 namespace orvell::win {
@@ -134,15 +131,10 @@ TEST_F(HelpWindowTest, TheTabStripShowsThePageItNames) {
     }
 }
 
-BOOL WINAPI NoTray(DWORD, PNOTIFYICONDATAW) {
-    return TRUE;
-}
-
 class SecondaryWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_window = std::make_unique<MainWindow>(MainWindowServices{
-            m_settings, m_runKeys, m_files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray});
+        m_window = std::make_unique<MainWindow>(m_world.Services());
         ASSERT_TRUE(m_window->Open());
         ASSERT_TRUE(PumpUntil([&] { return m_window->Hotkey().IsRegistered(); }));
     }
@@ -163,12 +155,7 @@ protected:
         return {m_window->Menus().IsChecked(id), !m_window->Menus().IsEnabled(id)};
     }
 
-    test_support::TestKey m_settingsKey{L"SecondaryWindowsSettings"};
-    test_support::TestKey m_machineRun{L"SecondaryWindowsMachineRun"};
-    test_support::TestKey m_userRun{L"SecondaryWindowsUserRun"};
-    RegistrySettingsStore m_settings{HKEY_CURRENT_USER, m_settingsKey.Path()};
-    RegistryRunKeys m_runKeys{HKEY_CURRENT_USER, m_machineRun.Path(), HKEY_CURRENT_USER, m_userRun.Path()};
-    ExeFolderTextFiles m_files;
+    test_support::MainWindowWorld m_world{L"SecondaryWindows"};
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -12,6 +12,7 @@
 #include "app/run_keys.h"
 #include "keyboard/hotkey_window.h"
 #include "keyboard/key_code_test_window.h"
+#include "main_window_world.h"
 #include "platform/text_file.h"
 #include "test_registry_key.h"
 #include "test_window.h"
@@ -22,15 +23,10 @@ namespace {
 using Control = MainWindow::Control;
 using test_support::TestKey;
 
-BOOL WINAPI NoTray(DWORD, PNOTIFYICONDATAW) {
-    return TRUE;
-}
-
 class MainWindowKeysTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_window = std::make_unique<MainWindow>(MainWindowServices{
-            m_settings, m_runKeys, m_files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray});
+        m_window = std::make_unique<MainWindow>(m_world.Services());
         ASSERT_TRUE(m_window->Open());
         ::SetForegroundWindow(m_window->Handle());
         Pump();
@@ -52,12 +48,7 @@ protected:
     }
     HWND Child(Control control) const { return m_window->Child(control); }
 
-    TestKey m_settingsKey{L"MainWindowKeysSettings"};
-    TestKey m_machineRun{L"MainWindowKeysMachineRun"};
-    TestKey m_userRun{L"MainWindowKeysUserRun"};
-    RegistrySettingsStore m_settings{HKEY_CURRENT_USER, m_settingsKey.Path()};
-    RegistryRunKeys m_runKeys{HKEY_CURRENT_USER, m_machineRun.Path(), HKEY_CURRENT_USER, m_userRun.Path()};
-    ExeFolderTextFiles m_files;
+    test_support::MainWindowWorld m_world{L"MainWindowKeys"};
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -132,9 +123,9 @@ TEST_F(MainWindowKeysTest, AHotkeyChosenInTheSettingWindowIsTheOneTheWatchHolds)
     Type({'A'});
     ::SendMessageW(setting.Child(HotkeyControl::Command1), BM_CLICK, 0, 0);
     Pump();
-    EXPECT_EQ(m_settingsKey.Dword(L"HotKey"), 'A');
-    EXPECT_EQ(m_settingsKey.Dword(L"Check"), 1);
-    EXPECT_EQ(m_settingsKey.Dword(L"Combo"), 2);
+    EXPECT_EQ(m_world.settingsKey.Dword(L"HotKey"), 'A');
+    EXPECT_EQ(m_world.settingsKey.Dword(L"Check"), 1);
+    EXPECT_EQ(m_world.settingsKey.Dword(L"Combo"), 2);
     ::SendMessageW(setting.Child(HotkeyControl::Command2), BM_CLICK, 0, 0);
     Pump();
     EXPECT_FALSE(setting.IsOpen());
@@ -153,7 +144,7 @@ TEST(MainWindowSettingsWatch, AHotkeyStoredFromOutsideTakesOverWhileTheTimerRest
     RegistryRunKeys runKeys(HKEY_CURRENT_USER, machineRun.Path(), HKEY_CURRENT_USER, userRun.Path());
     ExeFolderTextFiles files;
     MainWindow window(MainWindowServices{
-        settings, runKeys, files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray,
+        settings, runKeys, files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &test_support::NoTray,
         [&settings](HWND target, UINT message) { settings.PostChangesTo(target, message); }});
     ASSERT_TRUE(window.Open());
     using test_support::HotkeyTaken;

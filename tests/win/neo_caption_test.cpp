@@ -9,21 +9,14 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/registry_store.h"
-#include "app/run_keys.h"
 #include "dib_surface.h"
-#include "platform/text_file.h"
-#include "test_registry_key.h"
+#include "main_window_world.h"
 #include "test_window.h"
 
 namespace orvell::win {
 namespace {
 
 using Control = MainWindow::Control;
-
-BOOL WINAPI NoTray(DWORD, PNOTIFYICONDATAW) {
-    return TRUE;
-}
 
 // One of the frame's pictures, from the test program's resources, to read pixels of.
 class Art {
@@ -46,8 +39,7 @@ private:
 class SkinnedMainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_window = std::make_unique<MainWindow>(MainWindowServices{
-            m_settings, m_runKeys, m_files, L"C:\\orvell.exe", [](HWND, const std::wstring&) {}, &NoTray});
+        m_window = std::make_unique<MainWindow>(m_world.Services());
         ASSERT_TRUE(m_window->Open());
         ::SetWindowSubclass(m_window->Handle(), &KeepCommands, 0, reinterpret_cast<DWORD_PTR>(this));
         ::SetForegroundWindow(m_window->Handle());
@@ -98,12 +90,7 @@ protected:
         return items;
     }
 
-    test_support::TestKey m_settingsKey{L"SkinnedMainWindowSettings"};
-    test_support::TestKey m_machineRun{L"SkinnedMainWindowMachineRun"};
-    test_support::TestKey m_userRun{L"SkinnedMainWindowUserRun"};
-    RegistrySettingsStore m_settings{HKEY_CURRENT_USER, m_settingsKey.Path()};
-    RegistryRunKeys m_runKeys{HKEY_CURRENT_USER, m_machineRun.Path(), HKEY_CURRENT_USER, m_userRun.Path()};
-    ExeFolderTextFiles m_files;
+    test_support::MainWindowWorld m_world{L"SkinnedMainWindow"};
     std::unique_ptr<MainWindow> m_window;
     std::vector<WPARAM> m_commands;
     int m_popups = 0;
