@@ -43,8 +43,11 @@ void cNCCalcSize::RefreshFrame(HWND form) {
         ::RedrawWindow(target, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     if (m_window != nullptr) {
-        ::SetWindowPos(m_window, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
+        // Without "no activation" the position change makes a hidden window the active one (Wine
+        // does), which would take the focus from the user's program at a start hidden in the tray.
+        ::SetWindowPos(
+            m_window, nullptr, 0, 0, 0, 0,
+            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
     }
 }
 

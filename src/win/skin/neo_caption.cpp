@@ -95,12 +95,7 @@ void cNeoCaption::Attach(HWND form, HBITMAP PicCaption, HBITMAP PicBorder, int l
         Detach();
         throw;
     }
-    // The system asks for the new margins. Not through the frame's refresh: its position change would
-    // activate a hidden window (a program starting hidden in the notification area would take the
-    // focus from the user's program).
-    ::SetWindowPos(
-        form, nullptr, 0, 0, 0, 0,
-        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+    m_frame->RefreshFrame(form);  // the system asks for the new margins
     if (::IsWindowVisible(form)) {
         ::SetForegroundWindow(form);
         ::SetFocus(form);
