@@ -14,7 +14,7 @@
 #include <string>
 
 #include "lookup/lookup.h"
-#include "text/text_files.h"
+#include "text/folder_text_files.h"
 
 namespace {
 

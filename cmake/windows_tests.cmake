@@ -29,3 +29,9 @@ endif()
 if(ORVELL_HAVE_GTEST)
     add_subdirectory(tests/win)
 endif()
+
+# The release exe stays under 2 MB as parts are added; symbols and unused code are already left out.
+if(CMAKE_BUILD_TYPE STREQUAL "Release")
+    add_test(NAME exe_size COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:orvell> -DLIMIT=2000000
+        -P ${CMAKE_SOURCE_DIR}/cmake/check_exe_size.cmake)
+endif()

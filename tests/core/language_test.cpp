@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "memory_text_files.h"
-#include "text/text_files.h"
+#include "text/folder_text_files.h"
 
 namespace orvell::app {
 namespace {

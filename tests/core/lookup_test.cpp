@@ -9,7 +9,7 @@
 #include "lookup/result_texts.h"
 #include "lookup_names.h"
 #include "memory_text_files.h"
-#include "text/text_files.h"
+#include "text/folder_text_files.h"
 #include "text_lines.h"
 
 namespace orvell::lookup {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "lookup/tables.h"
-#include "text/text_files.h"
+#include "text/folder_text_files.h"
 #include "text/utf8.h"
 #include "text_lines.h"
 

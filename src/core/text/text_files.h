@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -97,24 +96,5 @@ private:
 
 // Splits text into lines as ReadLines does; returns how many lines were written.
 std::size_t SplitLinesInto(std::wstring_view text, std::span<std::wstring> lines);
-
-// Files in a given folder, opened, read and closed on every read. Used natively (tests, benchmarks);
-// legacy bytes are taken as Latin-1 there since only Windows has the Chinese code page.
-class FolderTextFiles final : public DecodingTextFiles {
-public:
-    explicit FolderTextFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
-
-protected:
-    std::optional<std::string_view> ReadBytes(std::wstring_view fileName) override;
-    void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
-
-private:
-    std::filesystem::path m_folder;
-#ifdef _WIN32
-    std::vector<std::pair<std::wstring, std::filesystem::path>> m_paths;
-#else
-    std::vector<std::pair<std::wstring, std::string>> m_paths;
-#endif
-};
 
 }  // namespace orvell::text

@@ -1,9 +1,10 @@
 #include "skin/subclass.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "platform/text_file.h"
 
 namespace orvell::win {
 
@@ -13,10 +14,16 @@ std::string Narrow(std::wstring_view text) {
     return std::string(text.begin(), text.end());  // the descriptions are plain ASCII
 }
 
+// The exe's file name without its extension. (Not through std::filesystem: its path class would bring
+// the whole of the C++ locale library into the exe, a third of its size.)
 std::wstring ProgramName() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::filesystem::path(path).stem().wstring();
+    std::wstring name = ExePath();
+    name.erase(0, name.find_last_of(L"\\/") + 1);
+    const std::size_t dot = name.rfind(L'.');
+    if (dot != std::wstring::npos && dot > 0) {
+        name.resize(dot);
+    }
+    return name;
 }
 
 std::int64_t HandleNumber(HWND window) {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "text/text_files.h"
+
+namespace orvell::text {
+
+// Files in a given folder, opened, read and closed on every read. Used by the tests and benchmarks;
+// legacy bytes are taken as Latin-1 since only Windows has the Chinese code page. Apart from the
+// program's own reader because std::filesystem would bring the C++ locale library into the exe.
+class FolderTextFiles final : public DecodingTextFiles {
+public:
+    explicit FolderTextFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+
+protected:
+    std::optional<std::string_view> ReadBytes(std::wstring_view fileName) override;
+    void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
+
+private:
+    std::filesystem::path m_folder;
+#ifdef _WIN32
+    std::vector<std::pair<std::wstring, std::filesystem::path>> m_paths;
+#else
+    std::vector<std::pair<std::wstring, std::string>> m_paths;
+#endif
+};
+
+}  // namespace orvell::text
