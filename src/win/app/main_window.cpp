@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <array>
 #include <utility>
 
 #include "app/clipboard.h"
@@ -242,16 +243,16 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
         case kKeyCodeTest:
         case kHideKeySetting1:
             return OpenSecondary(m_keyCodeTest,
-                                 [this] { return m_keyCodeTest.Open(Handle(), m_services.settings); });
+                                 [this] { return m_keyCodeTest.Open(TopWindow(), m_services.settings); });
         case kHideKey:
         case kHideKeySetting0:
             return OpenSecondary(m_hotkeySetting,
-                                 [this] { return m_hotkeySetting.Open(Handle(), m_services.settings); });
+                                 [this] { return m_hotkeySetting.Open(TopWindow(), m_services.settings); });
         case kNew:
             m_menus.SetOpenedElsewhere(kHelpTopic0, true);
-            return OpenHelp(::GetLastActivePopup(Handle()), help::HelpPage::Description);
+            return OpenHelp(TopWindow(), help::HelpPage::Description);
         case kHelpTopic0:
-            return OpenHelp(::GetLastActivePopup(Handle()), help::HelpPage::Description);
+            return OpenHelp(TopWindow(), help::HelpPage::Description);
         case kAbout:
             m_menus.SetOpenedElsewhere(kHelpTopic1, true);
             return OpenAbout();
@@ -260,6 +261,18 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
         default:
             return;
     }
+}
+
+HWND MainWindow::TopWindow() const {
+    // Not a message box: a window it owned would go when it goes.
+    const HWND last = ::GetLastActivePopup(Handle());
+    const std::array<const ModalWindow*, 4> ours{&m_keyCodeTest, &m_hotkeySetting, &m_help, &m_about};
+    for (const ModalWindow* window : ours) {
+        if (window->Handle() == last) {
+            return last;
+        }
+    }
+    return Handle();
 }
 
 void MainWindow::OpenSecondary(ModalWindow& window, const std::function<bool()>& open,
@@ -290,9 +303,7 @@ void MainWindow::OpenHelp(HWND owner, help::HelpPage page) {
 }
 
 void MainWindow::OpenAbout() {
-    // Over the secondary window open already, if any (the tray menu still works then), so that the
-    // windows close in the order they opened and the main window stays blocked until the last.
-    const HWND owner = ::GetLastActivePopup(Handle());
+    const HWND owner = TopWindow();
     OpenSecondary(
         m_about, [this, owner] { return m_about.Open(owner, m_services.settings); },
         [this] { m_menus.SetOpenedElsewhere(menu_id::kHelpTopic1, false); });
