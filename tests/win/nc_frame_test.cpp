@@ -122,7 +122,7 @@ TEST_F(NcFrameTest, EachPointOfTheFrameHasItsCodeAndTheMenuBarIsClientAreaToTheS
                  {{150, 197}, true, HTBOTTOM}, {{1, 1}, true, HTTOPLEFT},   {{298, 198}, true, HTBOTTOMRIGHT},
                  {{250, 7}, true, HTCAPTION},  {{5, 7}, true, HTSYSMENU},   {{150, 100}, true, HTCLIENT},
                  {{150, 10}, true, HTCLIENT},  // the painter's menu bar
-                 {{1, 100}, false, HTCLIENT},  {{150, 3}, false, HTCAPTION}};
+                 {{1, 100}, false, HTCLIENT},  {{150, 3}, false, HTCLIENT}, {{250, 7}, false, HTCAPTION}};
     const LONG_PTR style = ::GetWindowLongPtrW(Window(), GWL_STYLE);
     for (const auto& c : cases) {
         ::SetWindowLongPtrW(Window(), GWL_STYLE, c.sizable ? style : style & ~WS_THICKFRAME);

@@ -113,7 +113,8 @@ TEST_F(SkinnedMainWindowTest, MarginsComeFromThePicturesAndTheLogoAndButtonsAnsw
         LRESULT code;
     } cases[] = {{20, 20, HTSYSMENU},     {w - 15, 15, HTSYSMENU},
                  {w - 35, 15, HTSYSMENU}, {w - 55, 15, HTCAPTION},  // where a maximise button would be
-                 {200, 8, HTCAPTION},     {150, 26, HTCLIENT},      // the drawn menu bar's top rows
+                 {200, 14, HTCAPTION},    {150, 26, HTCLIENT},      // the drawn menu bar's top rows
+                 {200, 8, HTCLIENT},      {5, 100, HTCLIENT},       // the borders of a fixed window
                  {200, 200, HTCLIENT}};
     for (const auto& c : cases) {
         EXPECT_EQ(::SendMessageW(Handle(), WM_NCHITTEST, 0, Screen(c.x, c.y)), c.code) << c.x << ", " << c.y;

@@ -9,18 +9,17 @@ int FrameHitTest(Point at, int width, int height, const Margins& margins, bool s
     if (!Rect{0, 0, width, height}.Contains(at)) {
         return hit::kClient;
     }
-    if (sizable) {
-        const bool top = y <= band;
-        const bool bottom = y >= height - band;
-        if (x <= margins.left) {
-            return top ? hit::kTopLeft : bottom ? hit::kBottomLeft : hit::kLeft;
-        }
-        if (x >= width - margins.right) {
-            return top ? hit::kTopRight : bottom ? hit::kBottomRight : hit::kRight;
-        }
-        if (top || bottom) {
-            return top ? hit::kTop : hit::kBottom;
-        }
+    // The borders of a window that cannot be sized are nothing in particular: client area.
+    const bool top = y <= band;
+    const bool bottom = y >= height - band;
+    if (x <= margins.left) {
+        return !sizable ? hit::kClient : top ? hit::kTopLeft : bottom ? hit::kBottomLeft : hit::kLeft;
+    }
+    if (x >= width - margins.right) {
+        return !sizable ? hit::kClient : top ? hit::kTopRight : bottom ? hit::kBottomRight : hit::kRight;
+    }
+    if (top || bottom) {
+        return !sizable ? hit::kClient : top ? hit::kTop : hit::kBottom;
     }
     if (y <= margins.top && y <= band + captionHeight) {
         return x <= captionHeight ? hit::kSysMenu : hit::kCaption;

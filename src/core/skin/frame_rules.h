@@ -48,8 +48,7 @@ constexpr Rect ClientArea(const Rect& bounds, const Margins& margins) {
 // What a point of a window of that size is, before the painter has its say; the point is relative to
 // the window's top-left corner. The bottom margin is also the thickness of the top sizing band, and
 // the caption is the band of captionHeight below it; its left captionHeight pixels are the system
-// menu. A window that cannot be sized has no sizing codes: its borders count as what lies beside them
-// (the caption band stays draggable to its ends).
+// menu. A window that cannot be sized has no sizing codes: its borders are client area.
 int FrameHitTest(Point at, int width, int height, const Margins& margins, bool sizable, int captionHeight);
 
 // The drawn menu bar is client area to the system, so that the system neither opens its own menu nor

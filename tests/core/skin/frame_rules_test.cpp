@@ -62,12 +62,14 @@ TEST(FrameRules, EveryPartOfTheFrameHasItsCode) {
         {{100, 80}, true, hit::kClient},
         {{200, 10}, true, hit::kClient},
         {{-1, 10}, true, hit::kClient},
-        // Without a thick frame no sizing code: the borders belong to what lies beside them.
-        {{0, 0}, false, hit::kSysMenu},
-        {{2, 100}, false, hit::kClient},
-        {{100, 2}, false, hit::kCaption},
-        {{198, 10}, false, hit::kCaption},
+        // Without a thick frame no sizing code: the borders are client area, the caption band is not.
+        {{0, 0}, false, hit::kClient},
+        {{2, 10}, false, hit::kClient},
+        {{100, 2}, false, hit::kClient},
+        {{198, 10}, false, hit::kClient},
         {{199, 149}, false, hit::kClient},
+        {{5, 10}, false, hit::kSysMenu},
+        {{100, 7}, false, hit::kCaption},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FrameHitTest(c.at, 200, 150, margins, c.sizable, 18), c.code)
