@@ -175,9 +175,9 @@ TEST_F(NcFrameTest, ACaptionPressBringsTheWindowForwardAndDragsItWithoutTheSyste
     };
     INPUT down = MouseButton(MOUSEEVENTF_LEFTDOWN);
     ASSERT_EQ(::SendInput(1, &down, sizeof down), 1u);
-    driver.SetInterval(30);
+    driver.Interval(30);
     EXPECT_TRUE(test_support::PumpUntil([&] { return step >= 3; }));
-    driver.SetInterval(0);
+    driver.Interval(0);
 
     EXPECT_EQ(::GetForegroundWindow(), Window());
     EXPECT_NEAR(Bounds().left - before.left, 30, 1);  // the frame's pointer nudge may add a pixel
@@ -260,16 +260,16 @@ COLORREF PixelOf(const cMemDC& surface, int x, int y) {
 TEST(MemDc, TheSurfaceOnlyGrowsAndKeepsItsDrawingUntilItDoes) {
     cMemDC surface;
     EXPECT_EQ(surface.hdc(), nullptr);
-    surface.SetWidth(40);
-    surface.SetHeight(30);
+    surface.Width(40);
+    surface.Height(30);
     ASSERT_NE(surface.hdc(), nullptr);
     const RECT all{0, 0, 40, 30};
     ::SetDCBrushColor(surface.hdc(), RGB(255, 0, 0));
     ::FillRect(surface.hdc(), &all, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
     const HGDIOBJ bitmap = ::GetCurrentObject(surface.hdc(), OBJ_BITMAP);
 
-    surface.SetWidth(20);
-    surface.SetHeight(-4);
+    surface.Width(20);
+    surface.Height(-4);
     EXPECT_EQ(surface.Width() * 100 + surface.Height(), 4030);
     EXPECT_EQ(PixelOf(surface, 39, 29), RGB(255, 0, 0));
 
@@ -281,7 +281,7 @@ TEST(MemDc, TheSurfaceOnlyGrowsAndKeepsItsDrawingUntilItDoes) {
     EXPECT_EQ(PixelOf(surface, 10, 7), RGB(255, 0, 0));
 
     const HDC before = surface.hdc();
-    surface.SetHeight(31);
+    surface.Height(31);
     EXPECT_EQ(surface.Width() * 100 + surface.Height(), 4031);
     // A new surface; the old one's DC and bitmap are gone.
     EXPECT_NE(::GetCurrentObject(surface.hdc(), OBJ_BITMAP), bitmap);

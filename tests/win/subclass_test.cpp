@@ -194,16 +194,16 @@ TEST(CTimer, RaisesThatTimeWhileRunningNeverAfterItStopsOrDiesAndAHundredRunAtMo
     {
         CTimer doomed;
         doomed.ThatTime = [&] { ticks += 100; };
-        doomed.SetInterval(1);
+        doomed.Interval(1);
     }
     CTimer timer;
     timer.ThatTime = [&] { ++ticks; };
     timer.PulseTimer();
     EXPECT_EQ(ticks, 1);
-    timer.SetInterval(5);
+    timer.Interval(5);
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
     EXPECT_LT(ticks, 100);
-    timer.SetInterval(-1);
+    timer.Interval(-1);
     EXPECT_EQ(timer.Interval(), 0);
 
     std::vector<std::unique_ptr<CTimer>> timers;
@@ -211,7 +211,7 @@ TEST(CTimer, RaisesThatTimeWhileRunningNeverAfterItStopsOrDiesAndAHundredRunAtMo
     while (refused == 0 && timers.size() <= 100) {
         timers.push_back(std::make_unique<CTimer>());
         try {
-            timers.back()->SetInterval(600000);
+            timers.back()->Interval(600000);
         } catch (const SubclassError& error) {
             refused = error.Number();
         }
@@ -220,7 +220,7 @@ TEST(CTimer, RaisesThatTimeWhileRunningNeverAfterItStopsOrDiesAndAHundredRunAtMo
     EXPECT_EQ(timers.size(), 101u);
     EXPECT_EQ(timers.back()->Interval(), 0);
     timers.clear();
-    timer.SetInterval(600000);  // every slot came free with its timer
+    timer.Interval(600000);  // every slot came free with its timer
     EXPECT_EQ(timer.Interval(), 600000);
 }
 

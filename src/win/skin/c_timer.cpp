@@ -27,7 +27,7 @@ CTimer::~CTimer() {
     Stop();
 }
 
-void CTimer::SetInterval(int interval) {
+void CTimer::Interval(int interval) {
     switch (skin::DecideInterval(m_interval, interval)) {
         case skin::IntervalChange::kKeep:
             return;

@@ -20,7 +20,7 @@ public:
     // A new positive interval restarts the timer; the same one changes nothing; 0 or less stops it.
     // Throws SubclassError 13652 when the system gives no timer (the timer is stopped then) and 13651
     // when a hundred timers run already.
-    void SetInterval(int interval);
+    void Interval(int interval);
     // Raises ThatTime once, now.
     void PulseTimer();
 

@@ -8,11 +8,11 @@ HDC cMemDC::hdc() const noexcept {
     return m_dc ? m_dc->Get() : nullptr;
 }
 
-void cMemDC::SetWidth(int lW) {
+void cMemDC::Width(int lW) {
     Grow(lW, m_height);
 }
 
-void cMemDC::SetHeight(int lH) {
+void cMemDC::Height(int lH) {
     Grow(m_width, lH);
 }
 

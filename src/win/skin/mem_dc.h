@@ -21,9 +21,9 @@ public:
     void CreateFromPicture(HBITMAP sPic);
     HDC hdc() const noexcept;
     int Width() const noexcept { return m_width; }
-    void SetWidth(int lW);
+    void Width(int lW);
     int Height() const noexcept { return m_height; }
-    void SetHeight(int lH);
+    void Height(int lH);
     // Both at once, with one new surface at most.
     void Grow(int lW, int lH);
 

@@ -74,7 +74,7 @@ void cMenuBar::Impl::HoverCheck() {
         Repaint();
     }
     try {
-        hoverTimer->SetInterval(step.interval);
+        hoverTimer->Interval(step.interval);
     } catch (const SubclassError&) {
         // Without a timer the hot item only cools down at the next pointer movement.
     }

@@ -129,7 +129,7 @@ struct cMenuBar::Impl final : ISubclass {
     }
     void StopHoverTimer() {
         if (hoverTimer) {
-            hoverTimer->SetInterval(0);
+            hoverTimer->Interval(0);
         }
     }
     void HoverCheck();
