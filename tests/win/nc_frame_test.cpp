@@ -141,12 +141,6 @@ TEST_F(NcFrameTest, APressGoesToThePainterUnlessTheLastHitWasTheCaptionAndARelea
     EXPECT_EQ(m_painter.events, "D250,7 D260,9 U260,9 ");
 }
 
-INPUT MouseButton(DWORD flags) {
-    INPUT input{INPUT_MOUSE, {}};
-    input.mi.dwFlags = flags;
-    return input;
-}
-
 // A real press on the caption of a window in the background: the button goes down, then a timer,
 // which the drag's own loop keeps running, moves the pointer and lets go.
 TEST_F(NcFrameTest, ACaptionPressBringsTheWindowForwardAndDragsItWithoutTheSystemsMoveLoop) {
@@ -169,12 +163,10 @@ TEST_F(NcFrameTest, ACaptionPressBringsTheWindowForwardAndDragsItWithoutTheSyste
             ::GetCursorPos(&cursor);
             ::SetCursorPos(cursor.x + 30, cursor.y + 20);
         } else {  // again after the drag, should a loop still wait for the button
-            INPUT up = MouseButton(MOUSEEVENTF_LEFTUP);
-            ::SendInput(1, &up, sizeof up);
+            test_support::SendLeftButton(false);
         }
     };
-    INPUT down = MouseButton(MOUSEEVENTF_LEFTDOWN);
-    ASSERT_EQ(::SendInput(1, &down, sizeof down), 1u);
+    ASSERT_TRUE(test_support::SendLeftButton(true));
     driver.Interval(30);
     EXPECT_TRUE(test_support::PumpUntil([&] { return step >= 3; }));
     driver.Interval(0);

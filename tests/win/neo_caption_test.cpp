@@ -132,13 +132,15 @@ TEST_F(SkinnedMainWindowTest, AButtonPostsItsCommandWhenReleasedOverTheButtonItW
     const int close = m_bounds.Width() - 15;
     const int minimise = m_bounds.Width() - 35;
     const struct {
-        int press;  // 0: none on the caption
+        int press;         // 0: none on the caption
+        bool letGoInside;  // the mouse button let go over the client area, where the frame hears nothing
         int release;
         std::vector<WPARAM> commands;
-    } cases[] = {{minimise, minimise, {SC_MINIMIZE}},
-                 {close, close, {SC_CLOSE}},
-                 {close, minimise, {}},
-                 {0, close, {}}};
+    } cases[] = {{minimise, false, minimise, {SC_MINIMIZE}},
+                 {close, false, close, {SC_CLOSE}},
+                 {close, false, minimise, {}},
+                 {0, false, close, {}},
+                 {close, true, close, {}}};
     const WindowDc dc(Handle());
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.press << " to " << c.release);
@@ -149,10 +151,54 @@ TEST_F(SkinnedMainWindowTest, AButtonPostsItsCommandWhenReleasedOverTheButtonItW
             EXPECT_EQ(Colour(::GetPixel(dc.Get(), c.press - 5, 8)),
                       m_captionArt.At(c.press == close ? 246 : 302, 23));
         }
+        if (c.letGoInside) {
+            ::SendMessageW(Handle(), WM_NCHITTEST, 0, Screen(200, 200));
+        }
         ::SendMessageW(Handle(), WM_NCLBUTTONUP, HTSYSMENU, Screen(c.release, 15));
         Pump();
         EXPECT_EQ(m_commands, c.commands);
         EXPECT_EQ(Colour(::GetPixel(dc.Get(), close - 5, 8)), m_captionArt.At(246, 3)) << "released";
+    }
+}
+
+// Through the system's input queue, where the system hit-tests the release with the button already up.
+TEST_F(SkinnedMainWindowTest, ARealClickOnTheCloseButtonClosesAndOneLetGoElsewhereDoesNot) {
+    const Point close{m_bounds.left + m_bounds.Width() - 15, m_bounds.top + 15};
+    const Point inside{m_bounds.left + 200, m_bounds.top + 200};
+    const auto moveTo = [](Point to) {
+        ASSERT_TRUE(test_support::MovePointer(to));
+        test_support::PumpUntil([&] {
+            POINT at{};
+            return ::GetCursorPos(&at) && at.x == to.x && at.y == to.y;
+        });
+    };
+    // Until this thread has taken the button's message, then what that message posted.
+    const auto button = [](bool down) {
+        ASSERT_TRUE(test_support::SendLeftButton(down));
+        test_support::PumpUntil([&] { return (::GetKeyState(VK_LBUTTON) < 0) == down; });
+        test_support::PumpPending();
+    };
+    const Point background{m_bounds.left + 13, m_bounds.top + 200};  // the window's own, left of the boxes
+    const struct {
+        Point press;
+        std::vector<Point> path;  // where the pointer goes with the button down
+        std::vector<WPARAM> commands;
+    } cases[] = {{close, {}, {SC_CLOSE}},
+                 {close, {inside, close}, {SC_CLOSE}},
+                 {close, {inside}, {}},
+                 {background, {close}, {}}};  // the press before was let go away from the frame
+    for (const auto& c : cases) {
+        moveTo(inside);  // a click elsewhere first, so that two presses on the button make no double click
+        button(true);
+        button(false);
+        m_commands.clear();
+        moveTo(c.press);
+        button(true);
+        for (const Point& at : c.path) {
+            moveTo(at);
+        }
+        button(false);
+        EXPECT_EQ(m_commands, c.commands) << c.path.size() << " moves";
     }
 }
 

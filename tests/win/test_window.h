@@ -49,6 +49,22 @@ inline bool SendChord(const std::vector<WORD>& keys) {
     return ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
+// Presses or lets go of the left mouse button where the pointer is, through the system's input queue.
+inline bool SendLeftButton(bool down) {
+    INPUT input{INPUT_MOUSE, {}};
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    return ::SendInput(1, &input, sizeof input) == 1;
+}
+
+// Moves the pointer to a point of the screen as a mouse does, through the system's input queue.
+inline bool MovePointer(Point to) {
+    INPUT input{INPUT_MOUSE, {}};
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = MulDiv(to.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(to.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    return ::SendInput(1, &input, sizeof input) == 1;
+}
+
 // A mouse message's position: each coordinate a signed 16-bit number, as the system packs them.
 inline LPARAM MouseAt(Point p) {
     return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(p.x)), static_cast<WORD>(static_cast<SHORT>(p.y)));

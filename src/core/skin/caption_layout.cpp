@@ -145,6 +145,12 @@ std::optional<CaptionButton> CaptionButtonPress::Press(const CaptionLayout& layo
     return button;
 }
 
+void CaptionButtonPress::Hover(std::optional<CaptionButton> under, bool buttonDown) {
+    if (!buttonDown && !(under && m_held[Index(*under)])) {
+        m_held = {};
+    }
+}
+
 std::optional<std::uint32_t> CaptionButtonPress::Release(const CaptionLayout& layout, Point at,
                                                          std::uint32_t style) {
     std::optional<std::uint32_t> command;

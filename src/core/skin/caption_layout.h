@@ -121,6 +121,10 @@ public:
     std::optional<CaptionButton> Press(const CaptionLayout& layout, Point at);
     // The command a release at a point posts, if any; every button is let go.
     std::optional<std::uint32_t> Release(const CaptionLayout& layout, Point at, std::uint32_t style);
+    // The pointer moved (a hit test) with the mouse button up or down. A press let go away from the
+    // frame reaches it as no release: once the button is up and the pointer is anywhere but over the
+    // button held, nothing stays held. Over that button a release may still be on its way.
+    void Hover(std::optional<CaptionButton> under, bool buttonDown);
     bool Held(CaptionButton button) const { return m_held[Index(button)]; }
 
 private:

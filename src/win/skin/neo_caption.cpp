@@ -247,14 +247,18 @@ void cNeoCaption::HitTest(int X, int Y, int& eHitTest) {
         // The frame's caption band reaches into the bar's top rows, where its items' hot zones start.
         eHitTest = skin::hit::kMenu;
     }
-    // A held button shows pressed only while the pointer is on it.
+    // A held button shows pressed only while the mouse button is down with the pointer on it. The
+    // button's state as the pointer's messages come in, not as it is now: a release already queued
+    // behind this point must still find the button held.
     const auto hovered = skin::ButtonAt(layout, at);
+    const bool buttonDown = ::GetKeyState(VK_LBUTTON) < 0;
     const WindowDc dc(m_window);
     for (const CaptionButton button : skin::kCaptionButtons) {
         if (m_press.Held(button) && dc) {
-            DrawButton(dc.Get(), layout, button, hovered == button);
+            DrawButton(dc.Get(), layout, button, buttonDown && hovered == button);
         }
     }
+    m_press.Hover(hovered, buttonDown);
 }
 
 void cNeoCaption::NCMouseDown(int X, int Y, bool& bHandled, HDC hdc, int, int, int, int) {

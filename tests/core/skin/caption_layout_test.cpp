@@ -118,5 +118,30 @@ TEST(CaptionLayout, AReleasePostsTheCommandOfTheButtonPressedBeforeIt) {
     }
 }
 
+// Pressed on the close button; then the pointer moves before the release over it.
+TEST(CaptionLayout, APressLetGoAwayFromTheFrameHoldsNothing) {
+    const struct {
+        const char* name;
+        std::optional<CaptionButton> under;
+        bool buttonDown;
+        std::optional<std::uint32_t> command;
+    } cases[] = {
+        {"dragged off and back, still down", CaptionButton::Minimise, true, caption_command::kClose},
+        {"let go over the button: its release is on its way", CaptionButton::Close, false,
+         caption_command::kClose},
+        {"let go elsewhere, then dragged onto the button", CaptionButton::Minimise, false, std::nullopt},
+        {"let go away from the frame", std::nullopt, false, std::nullopt},
+    };
+    const CaptionLayout layout = LayoutCaption(kArt, 436, kAllButtons, true);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CaptionButtonPress press;
+        press.Press(layout, {420, 10});
+        press.Hover(c.under, c.buttonDown);
+        press.Press(layout, {420, 10});
+        EXPECT_EQ(press.Release(layout, {420, 10}, kAllButtons), c.command);
+    }
+}
+
 }  // namespace
 }  // namespace orvell::skin
