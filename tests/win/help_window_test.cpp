@@ -236,6 +236,8 @@ TEST_F(SecondaryWindowsTest, OneOpensOverTheOther) {
         ASSERT_TRUE(second.IsOpen());
         EXPECT_EQ(::GetWindow(second.Handle(), GW_OWNER), first.Handle());
         EXPECT_FALSE(::IsWindowEnabled(first.Handle()));
+        Command(pair.firstItem);  // asked for again: the one on top, which holds the keys, comes forward
+        EXPECT_EQ(::GetForegroundWindow(), second.Handle());
         second.Close();
         EXPECT_TRUE(::IsWindowEnabled(first.Handle()));
         EXPECT_FALSE(::IsWindowEnabled(m_window->Handle())) << "the first is still open";
@@ -262,6 +264,24 @@ TEST_F(SecondaryWindowsTest, TheHotkeyWindowOpensTheShortcutsOverItself) {
     EXPECT_FALSE(m_window->Hotkey().IsRegistered()) << "the setting window is still open";
     setting.Close();
     EXPECT_TRUE(m_window->Hotkey().IsRegistered());
+}
+
+// With Help open already, under the setting window: Help turns to the shortcuts, the keys stay with
+// the setting window on top.
+TEST_F(SecondaryWindowsTest, TheHotkeyWindowTurnsAnOpenHelpToTheShortcuts) {
+    Command(menu_id::kHelpTopic0);
+    HelpWindow& help = m_window->Help();
+    ASSERT_EQ(help.Page(), HelpPage::Description);
+    Command(menu_id::kHideKeySetting0);
+    HotkeyWindow& setting = m_window->HotkeySetting();
+    ASSERT_EQ(::GetWindow(setting.Handle(), GW_OWNER), help.Handle());
+    ::SendMessageW(setting.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 40));
+    EXPECT_EQ(help.Page(), HelpPage::Shortcuts);
+    EXPECT_TRUE(::IsWindowVisible(help.Child(HelpWindow::Control::Text2)));
+    EXPECT_EQ(::GetForegroundWindow(), setting.Handle());
+    setting.Close();
+    help.Close();
+    EXPECT_TRUE(::IsWindowEnabled(m_window->Handle()));
 }
 
 }  // namespace

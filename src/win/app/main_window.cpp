@@ -80,8 +80,14 @@ bool MainWindow::Open() {
     if (m_services.watchSettings) {
         m_services.watchSettings(Handle(), kSettingsChanged);
     }
-    // A double click on the hotkey setting window opens the list of the program's keys over it.
-    m_hotkeySetting.SetHelpHandler([this](HWND owner) { OpenHelp(owner, help::HelpPage::Shortcuts); });
+    // A double click on the hotkey setting window opens the list of the program's keys over it, or
+    // turns Help to that list when Help is open already (under the setting window).
+    m_hotkeySetting.SetHelpHandler([this](HWND owner) {
+        if (m_help.IsOpen()) {
+            m_help.ShowPage(help::HelpPage::Shortcuts);
+        }
+        OpenHelp(owner, help::HelpPage::Shortcuts);
+    });
     StartHotkeyTimer();
     return true;
 }

@@ -15,7 +15,15 @@ void ModalWindow::BringToFront() const {
     if (::IsIconic(Handle())) {
         ::ShowWindow(Handle(), SW_RESTORE);
     }
-    ::SetForegroundWindow(Handle());
+    // Under a modal window of its own the window takes no keys: the one on top comes forward instead.
+    HWND front = Handle();
+    if (!::IsWindowEnabled(front)) {
+        const HWND top = ::GetLastActivePopup(::GetAncestor(front, GA_ROOTOWNER));
+        if (top != nullptr && ::IsWindowEnabled(top)) {
+            front = top;
+        }
+    }
+    ::SetForegroundWindow(front);
 }
 
 void ModalWindow::Close() const {

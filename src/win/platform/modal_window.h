@@ -20,7 +20,8 @@ public:
 
     void SetOnClosed(std::function<void()> onClosed) { m_onClosed = std::move(onClosed); }
     bool IsOpen() const noexcept { return Handle() != nullptr; }
-    // A second request to open the window: the open one comes to the front instead.
+    // A second request to open the window: the open one comes to the front instead, or the modal
+    // window open over it.
     void BringToFront() const;
     // Closes the window the way its own close button does.
     void Close() const;

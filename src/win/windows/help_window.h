@@ -35,6 +35,8 @@ public:
 
     HWND Child(Control control) const { return m_children[static_cast<std::size_t>(control)]; }
     help::HelpPage Page() const { return m_page; }
+    // Turns an open window to a page, as a click on its tab does.
+    void ShowPage(help::HelpPage page);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,7 +47,6 @@ private:
     bool OnOwnKey(HWND control, UINT message, WPARAM key) override;
 
     HWND MakeChild(Control control, const wchar_t* className, DWORD style, DWORD exStyle);
-    void ShowPage(help::HelpPage page);
     LRESULT OnControlColour(HDC dc, HWND control);
 
     help::HelpCaptions m_captions = help::HelpCaptionsFor(0);
