@@ -200,7 +200,6 @@ void cMenuBar::Render(HFONT hFnt, HDC lhDC, int lLeft, int lTop, int lWidth, int
 void cMenuBar::SetMenuFont(const controls::FontDescription& font) {
     m->menuFontDescription = font;
     m->menuFont.Reset();
-    m->glyphFont.Reset();
 }
 
 void cMenuBar::SetMenuColours(Colour activeMenuColor, Colour activeMenuColorOver, Colour inActiveMenuColor,

@@ -111,7 +111,7 @@ struct cMenuBar::Impl final : ISubclass {
         if (!glyphFont) {
             controls::FontDescription glyph;
             glyph.name = std::wstring(skin::kGlyphFace);
-            glyph.size = menuFontDescription.size * 1.2f;
+            glyph.size = menu_bar_detail::DefaultMenuFont().size * 1.2f;  // the menu font the bar began with
             glyphFont = MakeFont(glyph);
         }
         return glyphFont.Get();
