@@ -6,9 +6,11 @@ namespace orvell::skin {
 
 namespace {
 
-// Where the button images start in the caption picture, and the width of one middle tile.
+// Where the button images start in the caption picture, the width of one middle tile and where the
+// middle tiles start.
 constexpr int kButtonImagesLeft = 240;
 constexpr int kMiddleTile = 52;
+constexpr int kMiddleStart = 90;
 // The buttons' top, and how far the title keeps from the caption's ends.
 constexpr int kButtonTop = 5;
 constexpr int kTitleFromLeft = 92;
@@ -63,8 +65,9 @@ CaptionLayout LayoutCaption(const CaptionArt& art, int width, std::uint32_t styl
         }
     }
 
-    // The middle, tiled from the left end up to the right end; the last tile is cut there.
-    int x = art.activeLeftEnd;
+    // The middle, tiled from 90 (where the caption pictures' left ends stop) up to the right end; the
+    // last tile is cut there.
+    int x = kMiddleStart;
     do {
         const int tile = std::min(kMiddleTile, layout.rightEnd - x);
         layout.art.push_back({{art.activeLeftEnd + offset + 1, 0}, Sized(x, 0, tile, height)});
