@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Idle cost of orvell.exe against Wine's notepad: with the program started and left alone, how often
-# its threads are woken (context switches a second, all threads of the process) and how much of a
-# core it uses, over a quiet interval. Orvell is measured shown and hidden in the notification area
-# (a start with SoftwareRun = 1, as from the Run key). Run after the MinGW tree and prefix are built.
+# Idle cost of orvell.exe against a blank window of the same toolchain and Wine's notepad: with the
+# program started and left alone, how often its threads are woken (context switches a second, all
+# threads of the process), how much of a core it uses over a quiet interval, and its memory at the end
+# of it (resident, and of that the private part: what the process itself allocated rather than shared
+# library pages). Orvell is measured shown and hidden in the notification area (a start with
+# SoftwareRun = 1, as from the Run key). Run after the MinGW tree and prefix are built.
 #   bench/idle.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,10 +39,14 @@ measure() {  # name, pattern, command...
     read -r s0 t0 < <(sample "$pattern")
     sleep "$seconds"
     read -r s1 t1 < <(sample "$pattern")
-    local hz
+    local hz pid rss private
     hz=$(getconf CLK_TCK)
-    awk -v n="$name" -v s=$((s1 - s0)) -v t=$((t1 - t0)) -v d="$seconds" -v hz="$hz" \
-        'BEGIN { printf "%-28s %6.1f wake-ups/s  %5.2f %% of a core\n", n, s / d, 100 * t / hz / d }'
+    pid=$(pgrep -f -- "$pattern" | head -n 1)
+    rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+    private=$(awk '/^RssAnon/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+    awk -v n="$name" -v s=$((s1 - s0)) -v t=$((t1 - t0)) -v d="$seconds" -v hz="$hz" -v r="${rss:-0}" \
+        -v p="${private:-0}" 'BEGIN { printf "%-28s %6.1f wake-ups/s  %5.2f %% of a core  %6.1f MB resident, %5.1f MB private\n",
+            n, s / d, 100 * t / hz / d, r / 1024, p / 1024 }'
     wine taskkill /f /im "$(basename "$pattern")" >/dev/null 2>&1 || pkill -f -- "$pattern" || true
     sleep 1
 }
@@ -53,5 +59,6 @@ wine reg delete "$key" /v SoftwareRun /f >/dev/null 2>&1 || true
 for root in HKLM HKCU; do
     wine reg delete "$root\Software\Microsoft\Windows\CurrentVersion\Run" /v Orvell /f >/dev/null 2>&1 || true
 done
+measure "blank_window.exe" "$build/blank_window.exe" wine "$build/blank_window.exe"
 measure "notepad.exe" "notepad.exe" wine notepad.exe
 wineserver -k 2>/dev/null || true
