@@ -12,8 +12,8 @@
 namespace orvell::text {
 
 // Files in a given folder, opened, read and closed on every read. Used by the tests and benchmarks;
-// legacy bytes are taken as Latin-1 since only Windows has the Chinese code page. Apart from the
-// program's own reader because std::filesystem would bring the C++ locale library into the exe.
+// legacy bytes are taken as Latin-1 since only Windows has the Chinese code page. Kept apart from the
+// program's own reader: its std::filesystem paths would bring the C++ locale library into the exe.
 class FolderTextFiles final : public DecodingTextFiles {
 public:
     explicit FolderTextFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
