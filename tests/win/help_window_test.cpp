@@ -138,16 +138,10 @@ protected:
         ASSERT_TRUE(m_window->Open());
         ASSERT_TRUE(PumpUntil([&] { return m_window->Hotkey().IsRegistered(); }));
     }
-    // The program's loop: its shortcuts before the usual translation.
+    // A key typed, then the program's loop over it.
     void Key(WORD key) {
         ASSERT_TRUE(test_support::SendChord({key}));
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (!m_window->PreTranslate(message)) {
-                ::TranslateMessage(&message);
-                ::DispatchMessageW(&message);
-            }
-        }
+        test_support::PumpAsTheProgramDoes(*m_window);
     }
     void Command(UINT id) { ::SendMessageW(m_window->Handle(), WM_COMMAND, id, 0); }
     // Whether the tray menu's item is checked, and greyed.

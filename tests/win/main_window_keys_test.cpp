@@ -32,16 +32,7 @@ protected:
         Pump();
     }
 
-    // The program's loop: its shortcut and Tab handling before the usual translation.
-    void Pump() {
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (!m_window->PreTranslate(message)) {
-                ::TranslateMessage(&message);
-                ::DispatchMessageW(&message);
-            }
-        }
-    }
+    void Pump() { test_support::PumpAsTheProgramDoes(*m_window); }
     void Type(const std::vector<WORD>& keys) {
         ASSERT_TRUE(test_support::SendChord(keys));
         Pump();

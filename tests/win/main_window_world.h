@@ -18,6 +18,18 @@ inline BOOL WINAPI NoTray(DWORD, PNOTIFYICONDATAW) {
     return TRUE;
 }
 
+// The program's own loop over what is queued now: the window's shortcut and Tab handling before the
+// usual translation.
+inline void PumpAsTheProgramDoes(MainWindow& window) {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!window.PreTranslate(message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+}
+
 // What a main window under test works with: settings and Run keys under registry keys of the suite's
 // own (gone with it), the data files beside the test program, no notification area and no message
 // boxes.

@@ -60,15 +60,7 @@ protected:
         }
         return ::DefSubclassProc(window, message, wParam, lParam);
     }
-    void Pump() {
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (!m_window->PreTranslate(message)) {
-                ::TranslateMessage(&message);
-                ::DispatchMessageW(&message);
-            }
-        }
-    }
+    void Pump() { test_support::PumpAsTheProgramDoes(*m_window); }
     HWND Handle() const { return m_window->Handle(); }
     HWND Child(Control control) const { return m_window->Child(control); }
     // A point of the window, in screen coordinates as the system reports it.
