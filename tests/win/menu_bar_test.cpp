@@ -247,6 +247,40 @@ TEST_F(MenuBarTest, ItemsAreDrawnAndHitWhereTheirZonesAreRaisedWhenHotAndSunkenW
     EXPECT_EQ(pressed.front(), (Point{over.front().x + 1, over.front().y + 1}));
 }
 
+// An item held down stays down while the logical left button is: with the buttons swapped, the
+// physical right one. (The window system here reports the swap but does not swap the input, so the
+// physical button pressed is the one the swap makes the left.)
+TEST_F(MenuBarTest, AnItemStaysDownWhileTheLogicalLeftButtonIsDownWhicheverButtonThatIs) {
+    const struct {
+        BOOL swapped;
+        DWORD down, up;
+        int key;
+    } cases[] = {{FALSE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, VK_LBUTTON},
+                 {TRUE, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, VK_RBUTTON}};
+    RECT window{};
+    ::GetWindowRect(host.Handle(), &window);
+    const POINT centre = Centre(window);
+    ::SetCursorPos(centre.x, centre.y);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.swapped ? "swapped" : "as usual");
+        ::SwapMouseButton(c.swapped);
+        for (const DWORD flags : {c.down, c.up}) {
+            INPUT input{INPUT_MOUSE, {}};
+            input.mi.dwFlags = flags;
+            ASSERT_EQ(::SendInput(1, &input, sizeof input), 1u);
+            const bool down = flags == c.down;
+            PumpUntil([&] { return (::GetAsyncKeyState(c.key) < 0) == down; });
+            test_support::PumpPending();
+            if (down) {
+                bar.SetDownItem(1, true);
+            }
+            ::SendMessageW(host.Handle(), WM_MOUSEMOVE, 0, 0);
+            EXPECT_EQ(bar.DownItem() == 1, down);
+        }
+    }
+    ::SwapMouseButton(FALSE);
+}
+
 TEST_F(MenuBarTest, AltLetterOpensItsPopupAndTheCommandChosenThereArrives) {
     EXPECT_FALSE(bar.HandleAltKey('G'));  // the plain command is not on the bar
     EXPECT_FALSE(bar.HandleAltKey('Q'));

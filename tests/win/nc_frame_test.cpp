@@ -9,7 +9,6 @@
 
 #include "gui_objects.h"
 #include "platform/gdi.h"
-#include "skin/c_timer.h"
 #include "skin/mem_dc.h"
 #include "test_window.h"
 #include "window_properties.h"
@@ -18,11 +17,24 @@ namespace orvell::win {
 namespace {
 
 using test_support::GdiObjects;
+using test_support::MovePointer;
 using test_support::PumpPending;
+using test_support::PumpUntil;
 using test_support::UserObjects;
 
+// How deep in keyboard hooks this thread is: a hook of the test's own, installed after the frame's,
+// calls the frame's from inside itself.
+int g_hookDepth = 0;
+LRESULT CALLBACK OuterKeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
+    ++g_hookDepth;
+    const LRESULT result = ::CallNextHookEx(nullptr, code, wParam, lParam);
+    --g_hookDepth;
+    return result;
+}
+
 // Margins of 3, 40, 5 and 6; the strip (100..200, 8..20) of its caption is a drawn menu bar. It notes
-// the order it is asked for margins in, and the presses, releases and keys it gets.
+// the order it is asked for margins in, and the presses, releases and keys it gets (Alt+F only, with
+// the depth in keyboard hooks it gets it at).
 class TestPainter final : public INCAreaModifier {
 public:
     HWND hWnd() override { return window; }
@@ -42,7 +54,8 @@ public:
     void NCMouseUp(int X, int Y, HDC, int, int, int, int) override { Note('U', X, Y); }
     void InitMenuPopup(WPARAM, LPARAM) override { events += "popup "; }
     void ExitMenuLoop() override { events += "exit "; }
-    LRESULT AltKeyAccelerator(int vKey) override { return Note('A', vKey, 0); }
+    bool TakesAltKey(int vKey) override { return vKey == 'F'; }
+    LRESULT AltKeyAccelerator(int vKey) override { return Note('A', vKey, g_hookDepth); }
 
     HWND window = nullptr;
     std::string margins;
@@ -132,49 +145,103 @@ TEST_F(NcFrameTest, EachPointOfTheFrameHasItsCodeAndTheMenuBarIsClientAreaToTheS
 }
 
 TEST_F(NcFrameTest, APressGoesToThePainterUnlessTheLastHitWasTheCaptionAndAReleaseIsBothToIt) {
-    Send(WM_NCHITTEST, 0, {250, 7});
-    Send(WM_NCLBUTTONDOWN, HTCAPTION, {250, 7});  // a drag, which ends at once: no button is down
-    EXPECT_EQ(m_painter.events, "");
     Send(WM_NCHITTEST, 0, {150, 10});             // the menu bar, reported as client area...
     Send(WM_NCLBUTTONDOWN, HTCAPTION, {250, 7});  // ...is remembered for the next press
     Send(WM_NCLBUTTONUP, HTCAPTION, {260, 9});
     EXPECT_EQ(m_painter.events, "D250,7 D260,9 U260,9 ");
 }
 
-// A real press on the caption of a window in the background: the button goes down, then a timer,
-// which the drag's own loop keeps running, moves the pointer and lets go.
-TEST_F(NcFrameTest, ACaptionPressBringsTheWindowForwardAndDragsItWithoutTheSystemsMoveLoop) {
+// Real input, queued whole before the window sees any of it, as a quick user's comes, on the caption
+// of a window in the background: the press brings it forward and starts the system's move, which
+// follows the pointer to the release, or puts the window back on Esc. The pointer stays where the
+// user put it.
+TEST_F(NcFrameTest, ACaptionPressRunsTheSystemsMoveWhichFollowsThePointerAndEscPutsTheWindowBack) {
     test_support::HostWindow other;
     ASSERT_TRUE(other.Open());
     ::SetWindowPos(other.Handle(), nullptr, 500, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
-    ::SetForegroundWindow(other.Handle());
-    PumpPending();
-    int systemMoves = 0;
-    m_host.onMessage = [&](UINT message) { systemMoves += message == WM_ENTERSIZEMOVE ? 1 : 0; };
-    const RECT before = Bounds();
-    ::SetCursorPos(before.left + 250, before.top + 7);
-    PumpPending();
-
-    int step = 0;
-    CTimer driver;
-    driver.ThatTime = [&] {
-        if (++step == 1) {
+    const struct {
+        bool escape;
+        int dx, dy;
+        int left;  // apart, so that two presses make no double click
+    } cases[] = {{false, 60, 40, 30}, {true, 0, 0, 400}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.escape ? "Esc" : "released");
+        ::SetWindowPos(Window(), nullptr, c.left, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetForegroundWindow(other.Handle());
+        PumpPending();
+        int systemMoves = 0;
+        m_host.onMessage = [&](UINT message) { systemMoves += message == WM_ENTERSIZEMOVE ? 1 : 0; };
+        const RECT before = Bounds();
+        const Point from{before.left + 220, before.top + 10};
+        const Point to{from.x + 60, from.y + 40};
+        const auto pointerAt = [](Point at) {
             POINT cursor{};
-            ::GetCursorPos(&cursor);
-            ::SetCursorPos(cursor.x + 30, cursor.y + 20);
-        } else {  // again after the drag, should a loop still wait for the button
-            test_support::SendLeftButton(false);
-        }
-    };
-    ASSERT_TRUE(test_support::SendLeftButton(true));
-    driver.Interval(30);
-    EXPECT_TRUE(test_support::PumpUntil([&] { return step >= 3; }));
-    driver.Interval(0);
+            return ::GetCursorPos(&cursor) && cursor.x == at.x && cursor.y == at.y;
+        };
+        ASSERT_TRUE(MovePointer(from));
+        ASSERT_TRUE(PumpUntil([&] { return pointerAt(from); }));
+        ASSERT_TRUE(test_support::SendLeftButton(true) && MovePointer(to));
+        ASSERT_TRUE(!c.escape || test_support::SendChord({VK_ESCAPE}));
+        ASSERT_TRUE(test_support::SendLeftButton(false));
+        // A move loop that missed the release ends with the capture, so the test fails instead of hanging.
+        const UINT_PTR guard =
+            ::SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR, DWORD) { ::ReleaseCapture(); });
+        EXPECT_TRUE(PumpUntil([&] { return ::GetKeyState(VK_LBUTTON) >= 0 && systemMoves > 0; }));
+        PumpPending();
+        ::KillTimer(nullptr, guard);
+        m_host.onMessage = nullptr;
 
-    EXPECT_EQ(::GetForegroundWindow(), Window());
-    EXPECT_NEAR(Bounds().left - before.left, 30, 1);  // the frame's pointer nudge may add a pixel
-    EXPECT_NEAR(Bounds().top - before.top, 20, 1);
-    EXPECT_EQ(systemMoves, 0);
+        EXPECT_EQ(::GetForegroundWindow(), Window());
+        EXPECT_EQ(systemMoves, 1);
+        EXPECT_EQ(Bounds().left - before.left, c.dx);
+        EXPECT_EQ(Bounds().top - before.top, c.dy);
+        EXPECT_TRUE(pointerAt(to));
+        EXPECT_EQ(m_painter.events, "");
+    }
+}
+
+// What reaches the window's own procedure through the frame: each activation change once, and while
+// the pointer moves over the client area its style is never written (nor read without WS_VISIBLE).
+int g_sentToWindow = 0;
+HWND g_watched = nullptr;
+LRESULT CALLBACK CountSent(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->hwnd == g_watched) {
+        ++g_sentToWindow;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(NcFrameTest, TheWindowsProcedureSeesEachActivationOnceAndPointerMovesLeaveItsStyleAlone) {
+    int activations = 0, styleChanges = 0, hidden = 0, moves = 0;
+    m_host.onMessage = [&](UINT message) {
+        activations += message == WM_NCACTIVATE ? 1 : 0;
+        styleChanges += message == WM_STYLECHANGING || message == WM_STYLECHANGED ? 1 : 0;
+        hidden += (::GetWindowLongPtrW(Window(), GWL_STYLE) & WS_VISIBLE) == 0 ? 1 : 0;
+        moves += message == WM_MOUSEMOVE ? 1 : 0;
+    };
+    ::SendMessageW(Window(), WM_NCACTIVATE, TRUE, 0);
+    ::SendMessageW(Window(), WM_NCACTIVATE, FALSE, 0);
+    EXPECT_EQ(activations, 2);
+
+    ::SetForegroundWindow(Window());
+    const RECT bounds = Bounds();
+    ASSERT_TRUE(MovePointer({bounds.left + 50, bounds.top + 100}));
+    PumpUntil([&] { return moves > 0; });
+    moves = 0;
+    g_watched = Window();
+    g_sentToWindow = 0;
+    const HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &CountSent, nullptr, ::GetCurrentThreadId());
+    constexpr int kMoves = 10;
+    for (int i = 1; i <= kMoves; ++i) {
+        ASSERT_TRUE(MovePointer({bounds.left + 50 + 10 * i, bounds.top + 100}));
+        ASSERT_TRUE(PumpUntil([&] { return moves == i; }));
+    }
+    ::UnhookWindowsHookEx(hook);
+    m_host.onMessage = nullptr;
+    EXPECT_EQ(styleChanges, 0);
+    EXPECT_EQ(hidden, 0);
+    // The hit test and the cursor's question; the move itself is posted.
+    EXPECT_LE(g_sentToWindow, 2 * kMoves);
 }
 
 TEST_F(NcFrameTest, ActivationMenusAndAltKeysReachTheFrameAndItsPainter) {
@@ -190,6 +257,8 @@ TEST_F(NcFrameTest, ActivationMenusAndAltKeysReachTheFrameAndItsPainter) {
     ::SendMessageW(Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup.Get()), MAKELPARAM(1, FALSE));
     ::SendMessageW(Window(), WM_EXITMENULOOP, FALSE, 0);
     EXPECT_EQ(m_frame.OnAltKey('F'), 1);
+    EXPECT_EQ(m_frame.OnAltKey('G'), 0);  // not the painter's
+    PumpPending();
     EXPECT_EQ(m_painter.events, "popup exit A70,0 ");
     INCAreaModifier* painter = nullptr;
     EXPECT_TRUE(m_frame.GetImplementation(painter));
@@ -197,21 +266,42 @@ TEST_F(NcFrameTest, ActivationMenusAndAltKeysReachTheFrameAndItsPainter) {
     EXPECT_EQ(::GetPropW(Window(), L"QuenCNCImplementation"), static_cast<INCAreaModifier*>(&m_painter));
 }
 
-TEST_F(NcFrameTest, ThePointerTakesTheMenuOffTheWindowAndDetachOrTheWindowsEndLeavesItAsItWas) {
+// Real keys: the painter's Alt+key is taken in the keyboard hook and acted on from the window's
+// procedure, outside every hook, where a menu loop or closing the window is safe.
+TEST_F(NcFrameTest, AnAltKeyOfThePaintersIsTakenInTheHookAndActedOnOutsideIt) {
+    ::SetForegroundWindow(Window());
+    ::SendMessageW(Window(), WM_NCACTIVATE, TRUE, 0);
+    PumpPending();
+    const HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD, &OuterKeyboardHook, nullptr, ::GetCurrentThreadId());
+    int systemKeys = 0;
+    m_host.onMessage = [&](UINT message) { systemKeys += message == WM_SYSKEYDOWN ? 1 : 0; };
+    ASSERT_TRUE(test_support::SendChord({VK_MENU, 'F'}));
+    const UINT_PTR guard = ::SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    EXPECT_TRUE(PumpUntil([&] { return !m_painter.events.empty(); }));
+    PumpPending();
+    ::KillTimer(nullptr, guard);
+    ::UnhookWindowsHookEx(hook);
+    m_host.onMessage = nullptr;
+    EXPECT_EQ(m_painter.events, "A70,0 ");
+    EXPECT_EQ(systemKeys, 1) << "Alt went on, F was taken";
+}
+
+TEST_F(NcFrameTest, AttachTakesTheMenuOffTheWindowAndDetachOrTheWindowsEndLeavesItAsItWas) {
+    m_frame.Detach();
     const unique_hmenu menu(::CreateMenu());
     ::AppendMenuW(menu.Get(), MF_STRING, 1, L"&File");
     ::SetMenu(Window(), menu.Get());
+    m_frame.Attach(&m_painter);
     m_frame.Attach(&m_painter);  // again: still one registration per message
     const std::wstring count = std::to_wstring(reinterpret_cast<std::intptr_t>(Window())) + L"C";
     EXPECT_EQ(::GetPropW(Window(), count.c_str()),
-              reinterpret_cast<HANDLE>(skin::FrameMessages(false).size()));
-    ::SendMessageW(Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Window()),
-                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+              reinterpret_cast<HANDLE>(skin::FrameMessages(false).size() + 1));  // and the posted Alt+key
     EXPECT_EQ(::GetMenu(Window()), nullptr);
     EXPECT_EQ(m_frame.hMenu(), menu.Get());
-    EXPECT_TRUE(::IsWindowVisible(Window()));
 
     m_frame.Detach();
+    EXPECT_EQ(::GetMenu(Window()), menu.Get());
+    ::SetMenu(Window(), nullptr);
     EXPECT_TRUE(AsItWas());
     EXPECT_EQ(m_frame.hMenu(), nullptr);
     INCAreaModifier* painter = nullptr;

@@ -196,6 +196,27 @@ TEST_F(SkinnedMainWindowTest, ARealClickOnTheCloseButtonClosesAndOneLetGoElsewhe
     }
 }
 
+// Real input: pressed on minimise, the pointer jumps in one step into the client area, where the frame
+// hears nothing, and the button is let go there. The button looks released again and does nothing.
+TEST_F(SkinnedMainWindowTest, APressedButtonThePointerLeftInOneStepLooksReleasedAgain) {
+    const int x = m_bounds.Width() - 35;
+    const Point minimise{m_bounds.left + x, m_bounds.top + 15};
+    const Point inside{m_bounds.left + 200, m_bounds.top + 200};
+    const WindowDc dc(Handle());
+    const auto pressedLook = [&] {
+        return Colour(::GetPixel(dc.Get(), x - 5, 8)) == m_captionArt.At(302, 23);
+    };
+    ASSERT_TRUE(test_support::MovePointer(minimise));
+    Pump();
+    ASSERT_TRUE(test_support::SendLeftButton(true));
+    EXPECT_TRUE(test_support::PumpUntil(pressedLook));
+    ASSERT_TRUE(test_support::MovePointer(inside) && test_support::SendLeftButton(false));
+    ASSERT_TRUE(test_support::MovePointer({inside.x + 5, inside.y}));
+    EXPECT_TRUE(test_support::PumpUntil([&] { return !pressedLook(); }));
+    EXPECT_EQ(Colour(::GetPixel(dc.Get(), x - 5, 8)), m_captionArt.At(302, 3));
+    EXPECT_TRUE(m_commands.empty());
+}
+
 TEST_F(SkinnedMainWindowTest, TheFrameIsTheArtOfTheStateWithTheTitleInItsColour) {
     const int w = m_bounds.Width();
     const int h = m_bounds.Height();

@@ -129,11 +129,81 @@ TEST(Subclass, AWindowDestroyedWithClientsAttachedTakesNoneOfTheirPropertiesWith
     AttachMessage(&a, window.Get(), kProbe);
     AttachMessage(&a, window.Get(), kOther);
     const HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &WatchDestroy, nullptr, ::GetCurrentThreadId());
-    const HWND h = window.Get();
     window.window.Reset();
     ::UnhookWindowsHookEx(hook);
     EXPECT_EQ(g_leftOnDestroy, window.ownProperties);
-    DetachMessage(&a, h, kProbe);  // the client's own detach comes too late and does nothing
+}
+
+// Detaches a client, itself or another, when it handles a message.
+class Detacher final : public ISubclass {
+public:
+    Detacher(ISubclass*& target, std::string& log) : m_target(target), m_log(log) {}
+    EMsgResponse MsgResponse() override { return mrConsume; }
+    LRESULT WindowProc(HWND hWnd, UINT iMsg, WPARAM, LPARAM) override {
+        m_log += 'D';
+        DetachMessage(m_target, hWnd, iMsg);
+        return 'D';
+    }
+
+private:
+    ISubclass*& m_target;
+    std::string& m_log;
+};
+
+TEST(Subclass, AClientThatDetachesItselfOrALaterOneDuringDispatchSkipsNoneAndRunsTheWindowsProcedureOnce) {
+    const struct {
+        bool itself;
+        const char* log;
+    } cases[] = {{true, "DBo"}, {false, "Do"}};
+    for (const auto& c : cases) {
+        ProbeWindow window;
+        ISubclass* target = nullptr;
+        Detacher d(target, window.log);
+        Client b('B', mrAfterOld, window.log);
+        target = c.itself ? static_cast<ISubclass*>(&d) : &b;
+        AttachMessage(&d, window.Get(), kProbe);
+        AttachMessage(&b, window.Get(), kProbe);
+        // B answered "after" when the message came: the window's procedure runs after it, even if gone.
+        EXPECT_EQ(::SendMessageW(window.Get(), kProbe, 0, 0), 100);
+        EXPECT_EQ(window.log, c.log);
+        DetachMessage(&d, window.Get(), kProbe);
+        DetachMessage(&b, window.Get(), kProbe);
+        EXPECT_TRUE(window.AsItWas());
+    }
+}
+
+// Another program part's subclass, installed over the dispatcher: it logs 'x' and passes messages on.
+WNDPROC g_underLater = nullptr;
+LRESULT CALLBACK LaterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kProbe) {
+        *reinterpret_cast<std::string*>(::GetWindowLongPtrW(window, GWLP_USERDATA)) += 'x';
+    }
+    return ::CallWindowProcW(g_underLater, window, message, wParam, lParam);
+}
+
+TEST(Subclass, TheLastDetachUnderALaterSubclassLeavesTheChainWholeAndAttachingAgainDispatchesOnce) {
+    ProbeWindow window;
+    const HWND h = window.Get();
+    Client a('A', mrAfterOld, window.log);
+    AttachMessage(&a, h, kProbe);
+    g_underLater = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterProc)));
+    DetachMessage(&a, h, kProbe);
+    EXPECT_EQ(::GetWindowLongPtrW(h, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&LaterProc));
+    EXPECT_EQ(::SendMessageW(h, kProbe, 0, 0), 100);
+    EXPECT_EQ(window.log, "xo");
+
+    window.log.clear();
+    AttachMessage(&a, h, kProbe);
+    EXPECT_EQ(::SendMessageW(h, kProbe, 0, 0), 100);
+    EXPECT_EQ(window.log, "xAo");
+    DetachMessage(&a, h, kProbe);
+    // The later subclass goes as it came; the dispatcher's last property goes with the window.
+    ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underLater));
+    const HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &WatchDestroy, nullptr, ::GetCurrentThreadId());
+    window.window.Reset();
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_EQ(g_leftOnDestroy, window.ownProperties);
 }
 
 TEST(Subclass, RefusedAttachesSayWhyAndChangeNothing) {

@@ -112,6 +112,8 @@ std::optional<SkinError> AttachClient(SubclassStore& store, std::int64_t window,
     const int registrations = Count(store, windowCountName);
     if (registrations > 0) {
         store.Set(windowCountName, registrations + 1);
+    } else if (store.Get(OldProcName(window)) != 0) {
+        store.Set(windowCountName, 1);  // the dispatcher is still in the window's chain
     } else {
         const std::intptr_t old = store.Subclass();
         if (old == 0) {
@@ -146,8 +148,9 @@ void DetachClient(SubclassStore& store, std::int64_t window, std::uint32_t messa
     const std::wstring windowCountName = WindowCountName(window);
     const int registrations = Count(store, windowCountName);
     if (registrations <= 1) {
-        store.Unsubclass(store.Get(OldProcName(window)));
-        store.Remove(OldProcName(window));
+        if (store.Unsubclass(store.Get(OldProcName(window)))) {
+            store.Remove(OldProcName(window));
+        }
         store.Remove(windowCountName);
     } else {
         store.Set(windowCountName, registrations - 1);
@@ -163,27 +166,33 @@ std::vector<std::intptr_t> ClientsOf(const SubclassStore& store, std::int64_t wi
     return clients;
 }
 
-std::intptr_t RunDispatch(int count, DispatchSteps& steps) {
-    if (count < 1) {
+std::intptr_t RunDispatch(DispatchSteps& steps) {
+    const std::vector<std::intptr_t> clients = steps.Clients();
+    if (clients.empty()) {
         return steps.CallOld();
     }
+    const bool before = clients.front() != 0 && steps.Response(clients.front()) == mrBeforeOld;
+    const bool after = clients.back() != 0 && steps.Response(clients.back()) == mrAfterOld;
     std::intptr_t result = 0;
     bool oldRan = false;
-    for (int i = 1; i <= count; ++i) {
-        const std::intptr_t client = steps.Client(i);
+    const auto runOld = [&] {
+        if (!oldRan) {
+            oldRan = true;
+            result = steps.CallOld();
+        }
+    };
+    if (before) {
+        runOld();
+    }
+    for (const std::intptr_t client : clients) {
         if (client == 0) {
-            result = steps.CallOld();
-            continue;
+            runOld();
+        } else if (steps.StillAttached(client)) {
+            result = steps.CallClient(client);
         }
-        if (i == 1 && !oldRan && steps.Response(client) == mrBeforeOld) {
-            result = steps.CallOld();
-            oldRan = true;
-        }
-        result = steps.CallClient(client);
-        if (i == count && !oldRan && steps.Response(client) == mrAfterOld) {
-            result = steps.CallOld();
-            oldRan = true;
-        }
+    }
+    if (after) {
+        runOld();
     }
     return result;
 }

@@ -50,34 +50,44 @@ public:
     virtual void Remove(const std::wstring& name) = 0;
     // Puts the dispatcher's procedure in; the previous procedure, or 0 when the window refuses.
     virtual std::intptr_t Subclass() = 0;
-    virtual void Unsubclass(std::intptr_t oldProcedure) = 0;
+    // Puts oldProcedure back, but only while the dispatcher's procedure is the window's: when another
+    // subclass came after it, writing the old one back would cut that one out, so the chain stays as
+    // it is and the dispatcher, without clients, passes every message on. True when put back.
+    virtual bool Unsubclass(std::intptr_t oldProcedure) = 0;
 };
 
 // Adds client (non-zero) to the message's list. A client already on that list is refused
-// (kAlreadyHandled) before anything changes, so a refused attach leaves no registration to undo.
+// (kAlreadyHandled) before anything changes, so a refused attach leaves no registration to undo. A
+// window whose dispatcher stayed in its chain (see Unsubclass) is not subclassed a second time.
 std::optional<SkinError> AttachClient(SubclassStore& store, std::int64_t window, std::uint32_t message,
                                       std::intptr_t client);
 // Takes client off the message's list, closing the gap; the last registration of the window puts its
 // procedure back. A client that is not on the list changes nothing. Counts that reach 0 are removed, so
-// a window without clients carries none of the dispatcher's properties.
+// a window without clients carries none of the dispatcher's properties, except the old procedure while
+// the dispatcher has to stay in the window's chain.
 void DetachClient(SubclassStore& store, std::int64_t window, std::uint32_t message, std::intptr_t client);
 // The message's clients in order of attachment.
 std::vector<std::intptr_t> ClientsOf(const SubclassStore& store, std::int64_t window, std::uint32_t message);
 
-// The steps of dispatching one message to its clients. A client is read afresh for every place in the
-// list, because an earlier client may detach others (or itself) while it handles the message.
+// The steps of dispatching one message to its clients.
 class DispatchSteps {
 public:
     virtual ~DispatchSteps() = default;
-    virtual std::intptr_t Client(int index) = 0;  // 0 for an empty place
+    // The message's clients in order of attachment, as the dispatch begins; 0 for an empty place.
+    virtual std::vector<std::intptr_t> Clients() = 0;
+    // Whether the client is still attached to the message: a client may detach itself or others (or be
+    // destroyed, which detaches it) while it handles the message.
+    virtual bool StillAttached(std::intptr_t client) = 0;
     virtual EMsgResponse Response(std::intptr_t client) = 0;
     virtual std::intptr_t CallClient(std::intptr_t client) = 0;
     virtual std::intptr_t CallOld() = 0;
 };
-// Runs the count clients in order of attachment: the first alone decides whether the window's
-// procedure runs before them, the last alone whether it runs after them; it runs at most once for them
-// (an empty place runs it in the client's stead). Without clients the window's procedure decides.
-std::intptr_t RunDispatch(int count, DispatchSteps& steps);
+// Runs the clients attached when the message came, in order of attachment, each only while it is still
+// attached. The first alone decides whether the window's procedure runs before them, the last alone
+// whether it runs after them; both are asked before any client runs, so a client that goes away meanwhile
+// is never asked. The window's procedure runs at most once (an empty place runs it in the client's
+// stead). Without clients the window's procedure decides.
+std::intptr_t RunDispatch(DispatchSteps& steps);
 
 // Whether the keyboard hook offers a key to the active skinned frame: a key going down with Alt held
 // (bit 29 of the key data), not Alt itself, Ctrl not held, and none of F1 to F12, Escape and Delete.

@@ -28,18 +28,18 @@ int FrameHitTest(Point at, int width, int height, const Margins& margins, bool s
 }
 
 namespace {
-constexpr std::uint32_t kSize = 0x05, kSetText = 0x0C, kActivateApp = 0x1C, kSetCursor = 0x20,
-                        kStyleChanged = 0x7D, kNcCalcSize = 0x83, kNcHitTest = 0x84, kNcPaint = 0x85,
-                        kNcActivate = 0x86, kNcLButtonDown = 0xA1, kNcLButtonUp = 0xA2,
-                        kNcLButtonDblClk = 0xA3, kInitMenu = 0x116, kInitMenuPopup = 0x117,
-                        kEnterMenuLoop = 0x211, kExitMenuLoop = 0x212, kDestroy = 0x02;
+constexpr std::uint32_t kSize = 0x05, kSetText = 0x0C, kActivateApp = 0x1C, kStyleChanged = 0x7D,
+                        kNcCalcSize = 0x83, kNcHitTest = 0x84, kNcPaint = 0x85, kNcActivate = 0x86,
+                        kNcLButtonDown = 0xA1, kNcLButtonUp = 0xA2, kNcLButtonDblClk = 0xA3,
+                        kInitMenu = 0x116, kInitMenuPopup = 0x117, kEnterMenuLoop = 0x211,
+                        kExitMenuLoop = 0x212, kNcMouseLeave = 0x2A2, kDestroy = 0x02;
 }  // namespace
 
 std::vector<std::uint32_t> FrameMessages(bool mdiChild) {
-    std::vector<std::uint32_t> messages{kNcCalcSize,  kNcPaint,         kNcActivate,   kNcLButtonDown,
-                                        kNcLButtonUp, kNcLButtonDblClk, kNcHitTest,    kSetCursor,
-                                        kInitMenu,    kInitMenuPopup,   kStyleChanged, kSetText,
-                                        kActivateApp, kEnterMenuLoop,   kExitMenuLoop};
+    std::vector<std::uint32_t> messages{kNcCalcSize,    kNcPaint,         kNcActivate,  kNcLButtonDown,
+                                        kNcLButtonUp,   kNcLButtonDblClk, kNcHitTest,   kInitMenu,
+                                        kInitMenuPopup, kStyleChanged,    kSetText,     kActivateApp,
+                                        kEnterMenuLoop, kExitMenuLoop,    kNcMouseLeave};
     if (mdiChild) {
         messages.push_back(kSize);
     }
@@ -50,9 +50,9 @@ std::vector<std::uint32_t> FrameMessages(bool mdiChild) {
 EMsgResponse FrameResponse(std::uint32_t message) {
     switch (message) {
         case kNcCalcSize:
-        case kNcActivate:
         case kNcLButtonUp:
         case kActivateApp:
+        case kNcMouseLeave:
         case kDestroy:
             return mrBeforeOld;
         default:

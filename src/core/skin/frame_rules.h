@@ -58,7 +58,8 @@ constexpr int ReportedHitCode(int code) {
 }
 
 // The messages the frame takes over, in the order it attaches to them (the size message only for a
-// child of a multiple-document client), and how each is dispatched.
+// child of a multiple-document client), and how each is dispatched. The pointer's cursor is none of
+// them: the frame takes the menu off once, at attach, and so has nothing to do on every move.
 std::vector<std::uint32_t> FrameMessages(bool mdiChild);
 EMsgResponse FrameResponse(std::uint32_t message);
 

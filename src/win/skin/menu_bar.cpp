@@ -11,6 +11,14 @@ namespace {
 constexpr UINT kBarMessages[] = {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_DRAWITEM,
                                  WM_MEASUREITEM, WM_MENUCHAR,  WM_NCDESTROY};
 
+// The logical left button, the one the bar's messages call left: with the buttons swapped (the
+// left-handed setting) it is the physical right one. The hover timer asks between messages, so the
+// state is the device's, which knows nothing of the swap.
+bool PrimaryButtonDown() {
+    const int button = ::GetSystemMetrics(SM_SWAPBUTTON) != 0 ? VK_RBUTTON : VK_LBUTTON;
+    return ::GetAsyncKeyState(button) < 0;
+}
+
 }  // namespace
 
 LRESULT cMenuBar::Impl::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
@@ -67,7 +75,7 @@ void cMenuBar::Impl::HoverCheck() {
         hoverTimer = std::make_unique<CTimer>();
         hoverTimer->ThatTime = [this] { HoverCheck(); };
     }
-    const skin::HoverStep step = skin::HoverCheck(under, over, down, ::GetAsyncKeyState(VK_LBUTTON) < 0);
+    const skin::HoverStep step = skin::HoverCheck(under, over, down, PrimaryButtonDown());
     over = step.overItem;
     down = step.downItem;
     if (step.repaint) {
@@ -210,11 +218,15 @@ void cMenuBar::SetMenuColours(Colour activeMenuColor, Colour activeMenuColorOver
     m->colours[3] = menuBackgroundColor;
 }
 
+bool cMenuBar::TakesAltKey(int vKey) const {
+    return skin::AltKeyItem(m->texts, vKey) != 0 && m->tracker && !m->tracker->Busy();
+}
+
 bool cMenuBar::HandleAltKey(int vKey) {
-    const int item = skin::AltKeyItem(m->texts, vKey);
-    if (item == 0 || !m->tracker || m->tracker->Busy()) {
+    if (!TakesAltKey(vKey)) {
         return false;
     }
+    const int item = skin::AltKeyItem(m->texts, vKey);
     SetDownItem(item, true);
     TrackItem(item);
     return true;

@@ -62,6 +62,8 @@ public:
     // Alt+vKey: opens the popup of the first top-level item whose access letter ("&" before it) is
     // vKey and runs its menu loop. False when no item has that letter.
     bool HandleAltKey(int vKey);
+    // Whether HandleAltKey would open a popup for vKey now; changes nothing.
+    bool TakesAltKey(int vKey) const;
     // Turns the popup's items owner-drawn for the menu loop now running, keeping what they were.
     void PreparePopup(HMENU popup);
     // Puts every item PreparePopup changed back exactly as it was, and forgets them.

@@ -9,6 +9,13 @@ namespace {
 // Where the painter of a frame is kept, so that code holding only the window finds it.
 constexpr wchar_t kImplementationProperty[] = L"QuenCNCImplementation";
 
+// An Alt+key the keyboard hook took for the painter, posted to the window: the hook only decides, and
+// whatever the key does (a click, a menu's loop, closing the window) happens in the window's procedure.
+UINT AltKeyMessage() {
+    static const UINT message = ::RegisterWindowMessageW(L"OrvellFrameAltKey");
+    return message;
+}
+
 Point PointOf(LPARAM lParam) {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
@@ -74,20 +81,32 @@ void cNCCalcSize::Attach(INCAreaModifier* iTo) {
         for (const std::uint32_t message : skin::FrameMessages(m_mdiChild)) {
             AttachMessage(this, m_window, message);
         }
+        AttachMessage(this, m_window, AltKeyMessage());
     } catch (...) {
         Detach();
         throw;
     }
     ::SetPropW(m_window, kImplementationProperty, iTo);
     RegisterKeyboardClient(this);
+    if (m_menu != nullptr) {
+        ::SetMenu(m_window, nullptr);
+    }
+}
+
+void cNCCalcSize::RestoreMenu() noexcept {
+    if (m_menu != nullptr && m_window != nullptr && ::IsWindow(m_window) && ::GetMenu(m_window) == nullptr) {
+        ::SetMenu(m_window, m_menu);
+    }
 }
 
 void cNCCalcSize::Detach() noexcept {
     UnregisterKeyboardClient(this);
     if (m_window != nullptr) {
+        RestoreMenu();
         for (const std::uint32_t message : skin::FrameMessages(m_mdiChild)) {
             DetachMessage(this, m_window, message);
         }
+        DetachMessage(this, m_window, AltKeyMessage());
         ::RemovePropW(m_window, kImplementationProperty);
     }
     m_captionBuffer.reset();
@@ -110,16 +129,23 @@ bool cNCCalcSize::GetImplementation(INCAreaModifier*& iTo) const {
 
 LRESULT cNCCalcSize::OnAltKey(int vKey) {
     INCAreaModifier* painter = nullptr;
-    return GetImplementation(painter) ? painter->AltKeyAccelerator(vKey) : 0;
+    if (!GetImplementation(painter) || !painter->TakesAltKey(vKey)) {
+        return 0;
+    }
+    return ::PostMessageW(m_window, AltKeyMessage(), static_cast<WPARAM>(vKey), 0) ? 1 : 0;
 }
 
 EMsgResponse cNCCalcSize::MsgResponse() {
-    return skin::FrameResponse(CurrentMessage());
+    const UINT message = CurrentMessage();
+    return message == AltKeyMessage() ? mrConsume : skin::FrameResponse(message);
 }
 
 LRESULT cNCCalcSize::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
     INCAreaModifier* painter = nullptr;
     GetImplementation(painter);
+    if (iMsg == AltKeyMessage()) {
+        return painter != nullptr ? painter->AltKeyAccelerator(static_cast<int>(wParam)) : 0;
+    }
     switch (iMsg) {
         case WM_NCCALCSIZE:
             return OnNcCalcSize(wParam, lParam);
@@ -127,6 +153,8 @@ LRESULT cNCCalcSize::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lPar
             OnNcPaint(wParam, lParam);
             return 0;
         case WM_NCACTIVATE: {
+            // The window's procedure runs once, here: its answer says whether the change may happen,
+            // and it paints the system's caption, which the frame then paints over.
             m_windowActive = wParam != 0;
             const LRESULT result = CallOldWindowProc(hWnd, iMsg, wParam, lParam);
             OnNcPaint(0, 0);
@@ -148,13 +176,14 @@ LRESULT cNCCalcSize::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lPar
         case WM_SETTEXT:
         case WM_STYLECHANGED: {
             const LRESULT result = CallOldWindowProc(hWnd, iMsg, wParam, lParam);
-            if (!m_settingCursor) {
-                OnNcPaint(0, 0);
-            }
+            OnNcPaint(0, 0);
             return result;
         }
-        case WM_SETCURSOR:
-            return OnSetCursor(wParam, lParam);
+        case WM_NCMOUSELEAVE:
+            // The pointer left the frame after a press on it, into the client area or a child window,
+            // which the frame hears nothing from: the painter sees where it went.
+            HitTestAtCursor();
+            return 0;
         case WM_INITMENU:
         case WM_INITMENUPOPUP:
         case WM_ENTERMENULOOP:
@@ -240,31 +269,29 @@ int cNCCalcSize::NCHitTest(Point screen) {
 }
 
 void cNCCalcSize::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
-    NudgePointer();
     INCAreaModifier* painter = nullptr;
     if (GetImplementation(painter)) {
         const int code = NCHitTest(PointOf(lParam));
-        if (m_lastHitCode == skin::hit::kCaption) {
-            if (!m_windowActive) {
-                ::SetForegroundWindow(m_window);
+        if (m_lastHitCode != skin::hit::kCaption) {
+            const Point at = InWindow(PointOf(lParam));
+            const RECT bounds = WindowRect(m_window);
+            bool handled = false;
+            {
+                const WindowDc dc(m_window);
+                painter->NCMouseDown(at.x, at.y, handled, dc.Get(), 0, 0, bounds.right - bounds.left,
+                                     bounds.bottom - bounds.top);
             }
-            DragWindow();
-            return;
-        }
-        const Point at = InWindow(PointOf(lParam));
-        const RECT bounds = WindowRect(m_window);
-        bool handled = false;
-        {
-            const WindowDc dc(m_window);
-            painter->NCMouseDown(at.x, at.y, handled, dc.Get(), 0, 0, bounds.right - bounds.left,
-                                 bounds.bottom - bounds.top);
-        }
-        if (handled) {
-            return;
+            if (handled) {
+                // Wherever the pointer goes from here, the painter hears when it leaves the frame.
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, m_window, 0};
+                ::TrackMouseEvent(&track);
+                return;
+            }
         }
         wParam = static_cast<WPARAM>(code);
     }
-    // Without a painter the window's procedure gets the press as the system reported it.
+    // The window's procedure gets the press as the frame sees it: on the caption it runs the system's
+    // own move, which follows the logical button and knows Esc and the screen's edges.
     CallOldWindowProc(m_window, WM_NCLBUTTONDOWN, wParam, lParam);
     OnNcPaint(0, 0);
 }
@@ -286,62 +313,11 @@ void cNCCalcSize::OnNcLButtonUp(LPARAM lParam) {
     painter->NCMouseUp(at.x, at.y, dc.Get(), 0, 0, width, height);
 }
 
-LRESULT cNCCalcSize::OnSetCursor(WPARAM wParam, LPARAM lParam) {
-    // The window's procedure may redraw the system's frame while it sets the cursor, and taking the
-    // menu away changes the frame: both are hidden from the screen by clearing WS_VISIBLE meanwhile.
-    m_settingCursor = true;
-    const LONG_PTR style = ::GetWindowLongPtrW(m_window, GWL_STYLE);
-    ::SetWindowLongPtrW(m_window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_VISIBLE));
-    const LRESULT result = CallOldWindowProc(m_window, WM_SETCURSOR, wParam, lParam);
-    // The painter draws the menu bar; the real one would take room and keyboard from it.
-    if (::GetMenu(m_window) != nullptr) {
-        ::SetMenu(m_window, nullptr);
+void cNCCalcSize::HitTestAtCursor() {
+    POINT cursor{};
+    if (::GetCursorPos(&cursor)) {
+        m_lastHitCode = NCHitTest({cursor.x, cursor.y});
     }
-    ::SetWindowLongPtrW(m_window, GWL_STYLE, style);
-    m_settingCursor = false;
-    return result;
-}
-
-void cNCCalcSize::DragWindow() {
-    const auto parentPosition = [this] {
-        RECT bounds = WindowRect(m_window);
-        if (const HWND parent = ::GetParent(m_window)) {
-            ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
-        }
-        return bounds;
-    };
-    RECT bounds = parentPosition();
-    POINT from{};
-    ::GetCursorPos(&from);
-    const auto buttonDown = [] { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; };
-    while (m_window != nullptr && m_windowActive && buttonDown()) {
-        POINT cursor{};
-        ::GetCursorPos(&cursor);
-        if (cursor.x != from.x || cursor.y != from.y) {
-            ::SetWindowPos(m_window, nullptr, bounds.left + cursor.x - from.x, bounds.top + cursor.y - from.y,
-                           0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
-            from = cursor;
-            bounds = parentPosition();
-        }
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                ::PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that waits for it
-                return;
-            }
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        ::Sleep(1);
-    }
-}
-
-void cNCCalcSize::NudgePointer() {
-    // The pointer moves by one pixel and back on alternate presses, so the system looks at what lies
-    // under it again.
-    m_nudgeX = m_nudgeX == 0 ? -1 : -m_nudgeX;
-    m_nudgeY = m_nudgeY == 0 ? -1 : -m_nudgeY;
-    ::mouse_event(MOUSEEVENTF_MOVE, static_cast<DWORD>(m_nudgeX), static_cast<DWORD>(m_nudgeY), 0, 0);
 }
 
 bool cNCCalcSize::MaximisedMdiChild() const {

@@ -33,14 +33,18 @@ public:
     // For a popup of the window's own menus, not its system menu.
     virtual void InitMenuPopup(WPARAM wParam, LPARAM lParam) = 0;
     virtual void ExitMenuLoop() = 0;
+    // Whether AltKeyAccelerator would use the key. Asked from the keyboard hook, where nothing may act:
+    // the key is then taken there, and AltKeyAccelerator runs from the window's own procedure.
+    virtual bool TakesAltKey(int vKey) = 0;
     // Non-zero when the Alt+key was used.
     virtual LRESULT AltKeyAccelerator(int vKey) = 0;
 };
 
-// Takes over the non-client area of one top-level window for a painter: margins, hit-testing, its own
-// caption drag (no system move loop), and painting through the painter or, without one, plainly. The
-// painter is reachable from the window handle alone (GetImplementation). Detaches by itself when the
-// window is destroyed, and when it is destroyed itself.
+// Takes over the non-client area of one top-level window for a painter: margins, hit-testing and
+// painting through the painter or, without one, plainly. What the system does with its own frame it
+// still does here: a press on the caption starts the system's move (keyboard, Esc and snapping
+// included). The painter is reachable from the window handle alone (GetImplementation). Detaches by
+// itself when the window is destroyed, and when it is destroyed itself.
 class cNCCalcSize final : public ISubclass, public IKeyboardClient {
 public:
     cNCCalcSize() = default;
@@ -54,17 +58,21 @@ public:
     void RefreshFrame(HWND form = nullptr);
     bool WindowActive() const override { return m_windowActive; }
     bool AppActive() const noexcept { return m_appActive; }
-    // Starts a caption drag from the current cursor position, as a press on the caption does.
+    // Starts the system's move from the current cursor position, as a press on the caption does.
     void TitleBarMouseDown();
     // Posts a system command (SC_CLOSE ...) to the window: it acts after the current message.
     void SysCommand(WPARAM eCmd);
-    // Takes over iTo->hWnd() for iTo (after letting go of any earlier window). Throws SubclassError
-    // from the dispatcher; nothing stays attached then.
+    // Takes over iTo->hWnd() for iTo (after letting go of any earlier window) and takes the window's
+    // menu off it: the painter draws the menu bar, and the real one would take room and keys from it.
+    // Throws SubclassError from the dispatcher; nothing stays attached then.
     void Attach(INCAreaModifier* iTo);
-    // The window's menu as it was at Attach; the window itself loses it once the pointer is over it,
-    // because the painter draws the menu bar.
+    // The window's menu as it was at Attach.
     HMENU hMenu() const noexcept { return m_menu; }
+    // Lets go of the window and gives it its menu back.
     void Detach() noexcept;
+    // Gives the window its menu back without letting go, so that a window being destroyed destroys
+    // the menu with itself.
+    void RestoreMenu() noexcept;
     // The plain system look of the frame, for a window without a painter.
     void DefaultNCPaint(HDC hdc, int lLeft, int lTop, int lRight, int lBottom);
     // The painter of the frame's window, if one is attached.
@@ -79,10 +87,8 @@ private:
     void OnNcPaint(WPARAM wParam, LPARAM lParam);
     void OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
     void OnNcLButtonUp(LPARAM lParam);
-    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     int NCHitTest(Point screen);
-    void DragWindow();
-    void NudgePointer();
+    void HitTestAtCursor();
     bool MaximisedMdiChild() const;
     Point InWindow(Point screen) const;
 
@@ -93,9 +99,6 @@ private:
     bool m_appActive = false;
     skin::Margins m_margins;
     int m_lastHitCode = skin::hit::kNowhere;
-    int m_nudgeX = 0;
-    int m_nudgeY = 0;
-    bool m_settingCursor = false;
     // The caption is composed here first for the plain look: DrawCaption straight onto the window
     // flickers.
     std::optional<MemoryDc> m_captionBuffer;

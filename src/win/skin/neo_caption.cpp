@@ -44,9 +44,8 @@ cNeoCaption::~cNeoCaption() {
 }
 
 void cNeoCaption::Detach() noexcept {
-    RestoreMenu();
     if (m_frame) {
-        m_frame->Detach();
+        m_frame->Detach();  // the window gets its real menu back; the bar only drew it
         m_frame.reset();
     }
     if (m_menuBar) {
@@ -58,13 +57,8 @@ void cNeoCaption::Detach() noexcept {
 }
 
 void cNeoCaption::RestoreMenu() noexcept {
-    // The frame took the real menu off the window; the bar only drew it.
-    HMENU menu = m_frame ? m_frame->hMenu() : nullptr;
-    if (menu == nullptr && m_menuBar) {
-        menu = m_menuBar->hMenu();
-    }
-    if (menu != nullptr && m_window != nullptr && ::IsWindow(m_window) && ::GetMenu(m_window) != menu) {
-        ::SetMenu(m_window, menu);
+    if (m_frame) {
+        m_frame->RestoreMenu();
     }
 }
 
@@ -293,6 +287,10 @@ void cNeoCaption::ExitMenuLoop() {
     if (m_menuBar) {
         m_menuBar->RestorePopups();
     }
+}
+
+bool cNeoCaption::TakesAltKey(int vKey) {
+    return m_menuBar && m_menuBar->TakesAltKey(vKey);
 }
 
 LRESULT cNeoCaption::AltKeyAccelerator(int vKey) {

@@ -60,7 +60,8 @@ public:
     void InActiveMenuColor(Colour oColor) { m_inActiveMenuColor = oColor; }
 
     // The window's own Alt+key handling (its buttons' access keys) goes before the menu bar's: keys it
-    // reports used open no menu.
+    // reports used open no menu. The keyboard hook takes only the keys of the bar's items; the window's
+    // other keys reach its message loop as usual.
     void SetHostAltKey(std::function<bool(int vKey)> handler) { m_hostAltKey = std::move(handler); }
     // WM_SYSCOMMAND's SC_KEYMENU, which the system sends for Alt alone, F10 and Alt+letters no one else
     // took: opens the first drawn menu, or the one whose access letter was typed. True when it did.
@@ -84,6 +85,7 @@ public:
     void NCMouseUp(int X, int Y, HDC hdc, int lLeft, int lTop, int lRight, int lBottom) override;
     void InitMenuPopup(WPARAM wParam, LPARAM lParam) override;
     void ExitMenuLoop() override;
+    bool TakesAltKey(int vKey) override;
     LRESULT AltKeyAccelerator(int vKey) override;
 
 private:

@@ -32,6 +32,16 @@ std::int64_t HandleNumber(HWND window) {
 
 LRESULT CALLBACK DispatcherProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
+// The window's procedure goes back to oldProcedure only while it is the dispatcher's own.
+bool PutBack(HWND window, std::intptr_t oldProcedure) {
+    if (oldProcedure == 0 ||
+        ::GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&DispatcherProc)) {
+        return false;
+    }
+    ::SetWindowLongPtrW(window, GWLP_WNDPROC, oldProcedure);
+    return true;
+}
+
 // The dispatcher's state on the window itself, so that it goes wherever the window goes and needs no
 // table of windows.
 class WindowProperties final : public skin::SubclassStore {
@@ -48,11 +58,7 @@ public:
     std::intptr_t Subclass() override {
         return ::SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DispatcherProc));
     }
-    void Unsubclass(std::intptr_t oldProcedure) override {
-        if (oldProcedure != 0) {
-            ::SetWindowLongPtrW(m_window, GWLP_WNDPROC, oldProcedure);
-        }
-    }
+    bool Unsubclass(std::intptr_t oldProcedure) override { return PutBack(m_window, oldProcedure); }
 
 private:
     HWND m_window;
@@ -80,8 +86,12 @@ public:
 
     bool OldRan() const { return m_oldRan; }
 
-    std::intptr_t Client(int index) override {
-        return m_properties.Get(skin::ClientName(index, m_message, HandleNumber(m_window)));
+    std::vector<std::intptr_t> Clients() override {
+        return skin::ClientsOf(m_properties, HandleNumber(m_window), m_message);
+    }
+    bool StillAttached(std::intptr_t client) override {
+        const std::vector<std::intptr_t> now = Clients();
+        return std::find(now.begin(), now.end(), client) != now.end();
     }
     EMsgResponse Response(std::intptr_t client) override {
         MakeCurrent();
@@ -115,8 +125,9 @@ BOOL CALLBACK CollectProperty(HWND, LPWSTR name, HANDLE, ULONG_PTR names) {
     return TRUE;
 }
 
-// A window destroyed with clients still attached: its procedure goes back and every property of the
-// dispatcher goes (each one's name holds a global atom), so nothing of it outlives the window.
+// A window destroyed with clients still attached, or with the dispatcher still in its chain: its
+// procedure goes back (while it is the dispatcher's) and every property of the dispatcher goes (each
+// one's name holds a global atom), so nothing of it outlives the window.
 void ForgetWindow(HWND window, WNDPROC oldProcedure) {
     std::vector<std::wstring> names;
     ::EnumPropsExW(window, &CollectProperty, reinterpret_cast<LPARAM>(&names));
@@ -126,7 +137,7 @@ void ForgetWindow(HWND window, WNDPROC oldProcedure) {
             ::RemovePropW(window, name.c_str());
         }
     }
-    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProcedure));
+    PutBack(window, reinterpret_cast<std::intptr_t>(oldProcedure));
 }
 
 LRESULT CALLBACK DispatcherProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -136,12 +147,11 @@ LRESULT CALLBACK DispatcherProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (oldProcedure == nullptr) {
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
-    const auto count = static_cast<int>(properties.Get(skin::MessageCountName(message, handle)));
     const Dispatching outer = g_current;
     WindowDispatch dispatch(properties, window, message, wParam, lParam, oldProcedure);
     LRESULT result = 0;
     try {
-        result = skin::RunDispatch(count, dispatch);
+        result = skin::RunDispatch(dispatch);
     } catch (...) {
         // A client that fails leaves the message to the window's own procedure.
         if (!dispatch.OldRan()) {
@@ -149,7 +159,7 @@ LRESULT CALLBACK DispatcherProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
     }
     g_current = outer;
-    if (message == WM_NCDESTROY && properties.Get(skin::WindowCountName(handle)) != 0) {
+    if (message == WM_NCDESTROY) {
         ForgetWindow(window, oldProcedure);
     }
     return result;

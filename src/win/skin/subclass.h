@@ -54,7 +54,9 @@ UINT CurrentMessage() noexcept;
 LRESULT CallOldWindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
 
 // A skinned frame that wants the Alt+key presses of its thread while it is active. OnAltKey returns
-// non-zero when the key was used; it then goes no further.
+// non-zero when the key is the frame's; it then goes no further. It runs inside the hook, so it only
+// decides: whatever the key does (a click, a menu's loop, closing the window) the frame posts to its
+// window, where it may run modal loops and destroy windows, the hook among them.
 class IKeyboardClient {
 public:
     virtual ~IKeyboardClient() = default;

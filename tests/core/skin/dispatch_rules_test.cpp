@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,11 +21,18 @@ public:
     void Set(const std::wstring& name, std::intptr_t value) override { properties[name] = value; }
     void Remove(const std::wstring& name) override { properties.erase(name); }
     std::intptr_t Subclass() override { return refuse ? 0 : kOld; }
-    void Unsubclass(std::intptr_t old) override { restored.push_back(old); }
+    bool Unsubclass(std::intptr_t old) override {
+        if (!onTop) {
+            return false;
+        }
+        restored.push_back(old);
+        return true;
+    }
 
     static constexpr std::intptr_t kOld = 0x4010;
     std::map<std::wstring, std::intptr_t> properties;
     bool refuse = false;
+    bool onTop = true;  // false: another subclass came after the dispatcher
     std::vector<std::intptr_t> restored;
 };
 
@@ -60,16 +68,49 @@ TEST(DispatchRules, ClientsJoinInOrderAndTheLastDetachRestoresTheWindowAndLeaves
     EXPECT_TRUE(store.properties.empty());
 }
 
+TEST(DispatchRules, ASubclassAfterTheDispatcherKeepsItInTheChainAndItIsNotInstalledTwice) {
+    MapStore store;
+    EXPECT_FALSE(AttachClient(store, kWindow, kPaint, kA));
+    store.onTop = false;
+    DetachClient(store, kWindow, kPaint, kA);
+    EXPECT_TRUE(store.restored.empty());
+    // Only the old procedure stays, for the dispatcher still called by the later subclass.
+    EXPECT_EQ(store.properties, (std::map<std::wstring, std::intptr_t>{{L"-131074", MapStore::kOld}}));
+    store.refuse = true;  // a second subclassing would fail, and must not be tried
+    EXPECT_FALSE(AttachClient(store, kWindow, kHitTest, kB));
+    EXPECT_EQ(store.Get(L"-131074C"), 1);
+    store.onTop = true;
+    DetachClient(store, kWindow, kHitTest, kB);
+    EXPECT_EQ(store.restored, (std::vector<std::intptr_t>{MapStore::kOld}));
+    EXPECT_TRUE(store.properties.empty());
+}
+
 // Clients answer MsgResponse from a script (a negative answer marks an empty place); the log shows
-// who ran in which order.
+// who ran in which order. A client named in detaches detaches the one given when it runs.
 class ScriptedDispatch final : public DispatchSteps {
 public:
-    explicit ScriptedDispatch(std::vector<int> responses) : m_responses(std::move(responses)) {}
+    ScriptedDispatch(std::vector<int> responses, std::map<std::intptr_t, std::intptr_t> detaches)
+        : m_responses(std::move(responses)), m_detaches(std::move(detaches)) {}
 
-    std::intptr_t Client(int index) override { return m_responses[index - 1] < 0 ? 0 : index; }
-    EMsgResponse Response(std::intptr_t client) override { return EMsgResponse(m_responses[client - 1]); }
+    std::vector<std::intptr_t> Clients() override {
+        std::vector<std::intptr_t> clients;
+        for (std::size_t i = 0; i < m_responses.size(); ++i) {
+            clients.push_back(m_responses[i] < 0 ? 0 : static_cast<std::intptr_t>(i) + 1);
+        }
+        return clients;
+    }
+    bool StillAttached(std::intptr_t client) override { return m_gone.count(client) == 0; }
+    EMsgResponse Response(std::intptr_t client) override {
+        if (m_gone.count(client) != 0) {
+            log += '!';  // asked after it went
+        }
+        return EMsgResponse(m_responses[client - 1]);
+    }
     std::intptr_t CallClient(std::intptr_t client) override {
         log += static_cast<char>('A' + client - 1);
+        if (const auto found = m_detaches.find(client); found != m_detaches.end()) {
+            m_gone.insert(found->second);
+        }
         return client;
     }
     std::intptr_t CallOld() override {
@@ -80,25 +121,34 @@ public:
 
 private:
     std::vector<int> m_responses;
+    std::map<std::intptr_t, std::intptr_t> m_detaches;
+    std::set<std::intptr_t> m_gone;
 };
 
-TEST(DispatchRules, TheFirstClientDecidesBeforeAndTheLastDecidesAfter) {
+TEST(DispatchRules, TheFirstClientDecidesBeforeAndTheLastDecidesAfterAsTheDispatchBegins) {
     const struct {
         std::vector<int> responses;
+        std::map<std::intptr_t, std::intptr_t> detaches;
         const char* log;
         std::intptr_t result;
     } cases[] = {
-        {{}, "o", 100},
-        {{mrBeforeOld, mrAfterOld}, "oAB", 2},  // the old procedure runs once, the last client's result
-        {{mrAfterOld}, "Ao", 100},
-        {{mrConsume}, "A", 1},
-        {{mrAfterOld, mrConsume}, "AB", 2},   // only the last may ask for "after"
-        {{mrConsume, mrBeforeOld}, "AB", 2},  // only the first may ask for "before"
-        {{mrConsume, -1}, "Ao", 100},         // an empty place runs the old procedure instead
+        {{}, {}, "o", 100},
+        {{mrBeforeOld, mrAfterOld}, {}, "oAB", 2},  // the old procedure runs once, the last client's result
+        {{mrAfterOld}, {}, "Ao", 100},
+        {{mrConsume}, {}, "A", 1},
+        {{mrAfterOld, mrConsume}, {}, "AB", 2},   // only the last may ask for "after"
+        {{mrConsume, mrBeforeOld}, {}, "AB", 2},  // only the first may ask for "before"
+        {{mrConsume, -1}, {}, "Ao", 100},         // an empty place runs the old procedure instead
+        {{-1, mrConsume, -1}, {}, "oB", 2},       // ...once
+        // A client that detaches itself: the next still runs, the old procedure runs once.
+        {{mrConsume, mrConsume, mrAfterOld}, {{1, 1}}, "ABCo", 100},
+        {{mrAfterOld}, {{1, 1}}, "Ao", 100},
+        // One that detaches a later client: that one neither runs nor is asked.
+        {{mrConsume, mrConsume, mrAfterOld}, {{1, 3}}, "ABo", 100},
     };
     for (const auto& c : cases) {
-        ScriptedDispatch dispatch(c.responses);
-        EXPECT_EQ(RunDispatch(static_cast<int>(c.responses.size()), dispatch), c.result) << c.log;
+        ScriptedDispatch dispatch(c.responses, c.detaches);
+        EXPECT_EQ(RunDispatch(dispatch), c.result) << c.log;
         EXPECT_EQ(dispatch.log, c.log);
     }
 }
