@@ -17,30 +17,28 @@ class FakeWatch final : public HotkeyControl {
 public:
     void Activate() override { m_active = true; }
     void Deactivate() override { m_active = false; }
-    void SetKeyCode(std::int32_t keyCode) override { m_keyCode = keyCode; }
+    void SetHotkey(const Hotkey& hotkey) override { m_hotkey = hotkey; }
     void SetSuspended(bool) override {}
-    void SetShiftKey(bool on) override { m_shift = on; }
-    void SetCtrlKey(bool on) override { m_ctrl = on; }
-    void SetAltKey(bool on) override { m_alt = on; }
 
     std::string State() const {
-        return std::string(m_active ? "active " : "inactive ") + (m_alt ? "Alt+" : "") +
-               (m_ctrl ? "Ctrl+" : "") + (m_shift ? "Shift+" : "") + std::to_string(m_keyCode);
+        return std::string(m_active ? "active " : "inactive ") + (m_hotkey.alt ? "Alt+" : "") +
+               (m_hotkey.ctrl ? "Ctrl+" : "") + (m_hotkey.shift ? "Shift+" : "") +
+               std::to_string(m_hotkey.keyCode);
     }
 
 private:
     bool m_active = false;
-    bool m_alt = true;
-    bool m_ctrl = true;
-    bool m_shift = true;
-    std::int32_t m_keyCode = 119;
+    Hotkey m_hotkey{119, true, true, true};
 };
 
 constexpr std::int32_t kMissing = -99;
 
-// HotKey 65 with Check and Combo as given, each left out when missing.
-Values Stored(std::int32_t check, std::int32_t combo) {
-    Values values{{L"HotKey", 65}};
+// HotKey as given (65 unless told) with Check and Combo as given, each left out when missing.
+Values Stored(std::int32_t check, std::int32_t combo, std::int32_t hotKey = 65) {
+    Values values;
+    if (hotKey != kMissing) {
+        values[L"HotKey"] = hotKey;
+    }
     if (check != kMissing) {
         values[L"Check"] = check;
     }
@@ -58,6 +56,7 @@ TEST(ApplyHotkey, CheckDecidesTheModifiersAndOnlyTheSixOfferedCombinationsAreKep
         std::int32_t check, combo;
         const char* watch;
         std::int32_t checkAfter, comboAfter;
+        std::int32_t hotKey = 65;
     };
     const Case cases[] = {
         {kMissing, 2, "active 65", 0, 2},
@@ -73,17 +72,20 @@ TEST(ApplyHotkey, CheckDecidesTheModifiersAndOnlyTheSixOfferedCombinationsAreKep
         {1, 3, "active 65", 1, kMissing},  // Ctrl+Shift is not offered
         {1, 8, "active 65", 1, kMissing},
         {1, 15, "active 65", 1, kMissing},
+        // A hotkey start-up could not store: F12, as start-up means it to be.
+        {0, kMissing, "active 123", 0, kMissing, kMissing},
+        {1, 6, "active Alt+Ctrl+123", 1, 6, kMissing},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "Check " << c.check << ", Combo " << c.combo);
         app::MemorySettingsStore store;
-        store.values = Stored(c.check, c.combo);
+        store.values = Stored(c.check, c.combo, c.hotKey);
         FakeWatch watch;
 
         ApplyHotkey(store, watch);
 
         EXPECT_EQ(watch.State(), c.watch);
-        EXPECT_EQ(store.values, Stored(c.checkAfter, c.comboAfter));
+        EXPECT_EQ(store.values, Stored(c.checkAfter, c.comboAfter, c.hotKey));
     }
 }
 

@@ -4,7 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "app/settings.h"
+#include "keyboard/hotkey_apply.h"
 #include "test_window.h"
 
 namespace orvell::win {
@@ -23,11 +29,7 @@ struct CountingWatch {
     int presses = 0;
     HotkeyWatch watch{[this] { ++presses; }};
 
-    CountingWatch() {
-        watch.SetKeyCode(kKey);
-        watch.SetAltKey(true);
-        watch.SetShiftKey(true);
-    }
+    CountingWatch() { watch.SetHotkey({kKey, true, false, true}); }
     void Press(WPARAM id = HotkeyWatch::kHotkeyId) {
         ::PostMessageW(watch.Handle(), WM_HOTKEY, id, MAKELPARAM(kAltShift, kKey));
         PumpPending();
@@ -53,22 +55,31 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
         {"Deactivate", [](HotkeyWatch& w) { w.Deactivate(); }, 0, 0},
         {"resumed while deactivated", [](HotkeyWatch& w) { w.SetSuspended(false); }, 0, 0},
         {"Activate again", [](HotkeyWatch& w) { w.Activate(); }, kAltShift, kKey},
-        {"a key code that names no key", [](HotkeyWatch& w) { w.SetKeyCode(0); }, 0, 0},
-        {"the key code back", [](HotkeyWatch& w) { w.SetKeyCode(kKey); }, kAltShift, kKey},
-        {"another key", [](HotkeyWatch& w) { w.SetKeyCode(kOtherKey); }, kAltShift, kOtherKey},
-        {"Ctrl too", [](HotkeyWatch& w) { w.SetCtrlKey(true); }, kAltShift | MOD_CONTROL, kOtherKey},
-        {"no modifiers",
+        {"a key code that names no key",
          [](HotkeyWatch& w) {
-             w.SetAltKey(false);
-             w.SetShiftKey(false);
-             w.SetCtrlKey(false);
+             w.SetHotkey({0, true, false, true});
          },
-         0, kOtherKey},
+         0, 0},
+        {"the key code back",
+         [](HotkeyWatch& w) {
+             w.SetHotkey({kKey, true, false, true});
+         },
+         kAltShift, kKey},
+        {"another key",
+         [](HotkeyWatch& w) {
+             w.SetHotkey({kOtherKey, true, false, true});
+         },
+         kAltShift, kOtherKey},
+        {"Ctrl too",
+         [](HotkeyWatch& w) {
+             w.SetHotkey({kOtherKey, true, true, true});
+         },
+         kAltShift | MOD_CONTROL, kOtherKey},
+        {"no modifiers", [](HotkeyWatch& w) { w.SetHotkey({kOtherKey}); }, 0, kOtherKey},
         // As every timer tick does.
         {"the same values again",
          [](HotkeyWatch& w) {
-             w.SetKeyCode(kOtherKey);
-             w.SetAltKey(false);
+             w.SetHotkey({kOtherKey});
              w.Activate();
          },
          0, kOtherKey},
@@ -90,6 +101,42 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
         }
     }
     EXPECT_FALSE(HotkeyTaken(0, kOtherKey)) << "the watch gives the key back when it goes";
+}
+
+// Every chord the watch asked the window system for, without MOD_NOREPEAT.
+std::vector<std::pair<UINT, UINT>> g_registered;
+BOOL WINAPI RecordRegistration(HWND window, int id, UINT modifiers, UINT key) {
+    g_registered.emplace_back(modifiers & ~MOD_NOREPEAT, key);
+    return ::RegisterHotKey(window, id, modifiers, key);
+}
+
+// A new stored hotkey is taken in one registration: a chord on the way (the old key with part of the
+// new modifiers, or bare) would be held system-wide for a moment, taken from whoever uses it.
+TEST(HotkeyWatch, AChangedHotkeyIsRegisteredInOneStepWithoutTheChordsBetween) {
+    using Values = std::map<std::wstring, std::int32_t, std::less<>>;
+    struct Step {
+        const char* name;
+        Values stored;
+        UINT modifiers;
+        UINT key;
+    };
+    const Step steps[] = {
+        {"Ctrl+Alt+F9", {{L"HotKey", VK_F9}, {L"Check", 1}, {L"Combo", 6}}, MOD_CONTROL | MOD_ALT, VK_F9},
+        {"Shift+F10", {{L"HotKey", VK_F10}, {L"Check", 1}, {L"Combo", 1}}, MOD_SHIFT, VK_F10},
+        {"F11 alone", {{L"HotKey", VK_F11}, {L"Check", 0}}, 0, VK_F11},
+        {"Alt+F11", {{L"HotKey", VK_F11}, {L"Check", 1}, {L"Combo", 4}}, MOD_ALT, VK_F11},
+        {"F9 alone", {{L"HotKey", VK_F9}, {L"Check", 0}}, 0, VK_F9},
+    };
+    HotkeyWatch watch([] {}, &RecordRegistration);
+    app::MemorySettingsStore store;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        store.values = step.stored;
+        g_registered.clear();
+        keyboard::ApplyHotkey(store, watch);
+        EXPECT_EQ(g_registered, (std::vector<std::pair<UINT, UINT>>{{step.modifiers, step.key}}));
+        EXPECT_TRUE(HotkeyTaken(step.modifiers, step.key));
+    }
 }
 
 TEST(HotkeyWatch, RaisesOneEventPerPressAndNoneWhileSuspendedOrDeactivated) {
@@ -141,8 +188,7 @@ TEST(HotkeyWatch, ARealKeyPressRaisesTheEventOnTheWatchesThread) {
         ++presses;
         eventThread = ::GetCurrentThreadId();
     });
-    watch.SetKeyCode(kKey);
-    watch.SetCtrlKey(true);
+    watch.SetHotkey({kKey, false, true, false});
     watch.Activate();
     ASSERT_TRUE(watch.IsRegistered());
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "test_registry_key.h"
 #include "test_window.h"
@@ -34,10 +36,13 @@ TEST(RegistrySettingsStore, OnlyAWriteCreatesTheKeyAndNumbersKeepAllThirtyTwoBit
     EXPECT_TRUE(testKey.Exists()) << "nothing deletes the key";
 }
 
-// Such a value reads as 0, but writing 0 must still leave a proper number behind.
-TEST(RegistrySettingsStore, AValueOfAnotherTypeOrSizeReadsZeroAndIsReplacedByAWrite) {
+// A value of any other shape holds no setting, and a write must leave a proper number behind, whether
+// the memory in front of the registry knows the value or not. Only the same number as a REG_DWORD
+// spares the write.
+TEST(RegistrySettingsStore, AValueOfAnotherTypeOrSizeReadsAsMissingAndIsReplacedByAWrite) {
     const std::wstring one = L"1";
-    const BYTE dwordBytes[4] = {1, 0, 0, 0};
+    const std::vector<BYTE> huge(1 << 20, 1);
+    const BYTE dwordBytes[8] = {1, 0, 0, 0, 0, 0, 0, 0};
     const struct {
         const char* name;
         DWORD type;
@@ -45,20 +50,48 @@ TEST(RegistrySettingsStore, AValueOfAnotherTypeOrSizeReadsZeroAndIsReplacedByAWr
         DWORD size;
     } cases[] = {
         {"a string holding a digit", REG_SZ, one.c_str(), 4},
+        {"no bytes", REG_BINARY, nullptr, 0},
+        {"one byte", REG_BINARY, dwordBytes, 1},
+        {"three bytes", REG_BINARY, dwordBytes, 3},
         {"four bytes of binary", REG_BINARY, dwordBytes, 4},
         {"a short number", REG_DWORD, dwordBytes, 2},
+        {"a long number", REG_DWORD, dwordBytes, 8},
+        {"a 64-bit number", REG_QWORD, dwordBytes, 8},
+        {"a huge number", REG_DWORD, huge.data(), static_cast<DWORD>(huge.size())},
+        {"a big-endian number", REG_DWORD_BIG_ENDIAN, dwordBytes, 4},
     };
     const TestKey testKey(L"Store");
-    RegistrySettingsStore store(HKEY_CURRENT_USER, testKey.Path());
-    ASSERT_TRUE(testKey.SetRaw(L"Screen", REG_DWORD, dwordBytes, 4));
-    ASSERT_EQ(store.Read(L"Screen"), 1) << "the same bytes as a REG_DWORD do read";
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(testKey.SetRaw(L"Language", c.type, c.bytes, c.size));
-        EXPECT_EQ(store.Read(L"Language"), 0);
-        store.Write(L"Language", 0);
-        EXPECT_EQ(testKey.Dword(L"Language"), 0);
+    RegistrySettingsStore plain(HKEY_CURRENT_USER, testKey.Path());
+    const auto expectShapes = [&](app::SettingsStore& store, bool readFirst) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            ASSERT_TRUE(testKey.SetRaw(L"Language", c.type, c.bytes, c.size));
+            if (readFirst) {
+                EXPECT_EQ(store.Find(L"Language"), std::nullopt);
+            }
+            store.Write(L"Language", 0);
+            EXPECT_EQ(testKey.Dword(L"Language"), 0);
+            EXPECT_EQ(store.Find(L"Language"), 0);
+            const test_support::ChangeProbe probe(testKey);
+            ASSERT_TRUE(probe.Armed());
+            store.Write(L"Language", 0);
+            EXPECT_FALSE(probe.Changed()) << "the same number again";
+            store.Write(L"Language", 1);
+            EXPECT_TRUE(probe.Changed());
+        }
+    };
+    {
+        SCOPED_TRACE("straight to the registry");
+        expectShapes(plain, false);
+        expectShapes(plain, true);
     }
+    WatchedRegistrySettings watched(HKEY_CURRENT_USER, testKey.Path());
+    for (const bool readFirst : {false, true}) {
+        SCOPED_TRACE(readFirst ? "known in memory" : "not known in memory");
+        expectShapes(watched, readFirst);
+    }
+    ASSERT_TRUE(testKey.SetRaw(L"Screen", REG_DWORD, dwordBytes, 4));
+    EXPECT_EQ(plain.Read(L"Screen"), 1) << "the same bytes as a REG_DWORD do read";
 }
 
 // The program's own writes and a change made by another program (here: straight into the registry)
@@ -97,6 +130,10 @@ TEST(WatchedRegistrySettings, AKeyThatCannotBeWatchedTellsTheWindowAtEveryRead) 
     EXPECT_EQ(settings.Read(L"HotKey"), 0);
     test_support::PumpPending();
     EXPECT_EQ(told, 2);
+    settings.PostChangesTo(nullptr, 0);
+    EXPECT_EQ(settings.Read(L"HotKey"), 0);
+    test_support::PumpPending();
+    EXPECT_EQ(told, 2) << "stopped";
     window.onMessage = nullptr;
 }
 

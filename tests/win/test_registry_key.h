@@ -72,14 +72,14 @@ private:
 };
 
 // Makes a test key, created if need be, readable but not writable for everyone, as the machine-wide
-// Run key is for a user without administrator rights; at scope exit everyone may write it again, so
-// it can be removed. Declare it after the TestKey.
+// Run key is for a user without administrator rights (or, with the rules "D:P", shut to everyone); at
+// scope exit everyone may write it again, so it can be removed. Declare it after the TestKey.
 class ReadOnlyKey {
 public:
-    explicit ReadOnlyKey(const TestKey& key) {
+    explicit ReadOnlyKey(const TestKey& key, const wchar_t* rules = L"D:P(A;;KR;;;WD)") {
         m_locked = ::RegCreateKeyExW(HKEY_CURRENT_USER, key.Path().c_str(), 0, nullptr, 0, WRITE_DAC, nullptr,
                                      m_key.Put(), nullptr) == ERROR_SUCCESS &&
-                   SetAccess(L"D:P(A;;KR;;;WD)");
+                   SetAccess(rules);
     }
     ~ReadOnlyKey() {
         if (m_locked) {
@@ -106,6 +106,26 @@ private:
 
     unique_hkey m_key;
     bool m_locked = false;
+};
+
+// Whether the values of an existing test key changed since it was made: the system marks the change
+// before the call that made it returns.
+class ChangeProbe {
+public:
+    explicit ChangeProbe(const TestKey& key) : m_event(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+        m_armed =
+            ::RegOpenKeyExW(HKEY_CURRENT_USER, key.Path().c_str(), 0, KEY_NOTIFY, m_key.Put()) ==
+                ERROR_SUCCESS &&
+            ::RegNotifyChangeKeyValue(m_key.Get(), FALSE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                                      m_event.Get(), TRUE) == ERROR_SUCCESS;
+    }
+    bool Armed() const { return m_armed; }
+    bool Changed() const { return ::WaitForSingleObject(m_event.Get(), 0) == WAIT_OBJECT_0; }
+
+private:
+    unique_hkey m_key;
+    unique_handle m_event;
+    bool m_armed = false;
 };
 
 }  // namespace orvell::win::test_support

@@ -3,18 +3,24 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "lookup/types.h"
+
 namespace orvell::app {
 
-// A per-user store of named 32-bit numbers. A missing value, or one of another type, reads as 0.
-// Failures are silent: a read that fails gives 0, a write or delete that fails leaves the old state.
+// A per-user store of named 32-bit numbers. A missing value, or one of another type or size, reads as
+// 0. Failures are silent to the caller: a read that fails gives 0, a write or delete that fails leaves
+// the old state.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
 
-    virtual std::int32_t Read(std::wstring_view name) const = 0;
+    // The stored number, or nothing when the value is missing or holds no number.
+    virtual std::optional<std::int32_t> Find(std::wstring_view name) const = 0;
+    std::int32_t Read(std::wstring_view name) const { return Find(name).value_or(0); }
     virtual void Write(std::wstring_view name, std::int32_t value) = 0;
     virtual void Delete(std::wstring_view name) = 0;
 };
@@ -22,7 +28,7 @@ public:
 // The store of the native tests and of any platform without a registry.
 class MemorySettingsStore final : public SettingsStore {
 public:
-    std::int32_t Read(std::wstring_view name) const override;
+    std::optional<std::int32_t> Find(std::wstring_view name) const override;
     void Write(std::wstring_view name, std::int32_t value) override;
     void Delete(std::wstring_view name) override;
 
@@ -33,21 +39,23 @@ public:
 };
 
 // Values kept in memory in front of a slower store (the registry: every call is a round trip to
-// another process under Wine). Reads after the first come from memory; a write goes through unless
-// it would store the value already known; Invalidate forgets everything, for when the store may have
-// been changed from outside.
+// another process under Wine). Reads after the first come from memory. A write is skipped only when
+// the number is known to be stored already; a value known to be missing, or to hold something that
+// is no number, is written, so what the program means to store is there afterwards. Deletes always
+// go through: a value that reads as missing may still hold something else. Invalidate forgets
+// everything, for when the store may have been changed from outside.
 class CachedSettingsStore final : public SettingsStore {
 public:
     explicit CachedSettingsStore(SettingsStore& backing) : m_backing(backing) {}
 
-    std::int32_t Read(std::wstring_view name) const override;
+    std::optional<std::int32_t> Find(std::wstring_view name) const override;
     void Write(std::wstring_view name, std::int32_t value) override;
     void Delete(std::wstring_view name) override;
     void Invalidate() { m_known.clear(); }
 
 private:
     SettingsStore& m_backing;
-    mutable std::map<std::wstring, std::int32_t, std::less<>> m_known;
+    mutable std::map<std::wstring, std::optional<std::int32_t>, std::less<>> m_known;
 };
 
 namespace setting {
@@ -60,6 +68,10 @@ inline constexpr std::wstring_view kCombo = L"Combo";
 }  // namespace setting
 
 inline constexpr std::int32_t kDefaultHotKey = 123;  // F12
+
+// Shown once a run when the settings' registry key refuses to be read or written (its access rules
+// shut the user out): the program goes on with what it could read and the defaults.
+std::wstring_view SettingsFailedMessage(lookup::Language language);
 
 struct StartupSettings {
     std::int32_t softwareRun = 0;

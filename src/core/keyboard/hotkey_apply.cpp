@@ -27,32 +27,27 @@ bool IsOfferedCombo(std::int32_t combo) {
 
 void ApplyHotkey(app::SettingsStore& store, HotkeyControl& control) {
     control.Activate();
-    const std::int32_t keyCode = store.Read(app::setting::kHotKey);
+    // Start-up stores F12 for a missing hotkey; where that could not be stored the key still works.
+    const std::int32_t stored = store.Read(app::setting::kHotKey);
+    const std::int32_t keyCode = stored != 0 ? stored : app::kDefaultHotKey;
     const std::int32_t check = store.Read(app::setting::kCheck);
     if (check == 1) {
         store.Write(app::setting::kCheck, 1);
-        ApplyCombo(store, control);
-        control.SetKeyCode(keyCode);
+        control.SetHotkey(ApplyCombo(store, keyCode));
     } else if (check == 0) {
         store.Write(app::setting::kCheck, 0);
-        control.SetAltKey(false);
-        control.SetCtrlKey(false);
-        control.SetShiftKey(false);
-        control.SetKeyCode(keyCode);
+        control.SetHotkey(Hotkey{keyCode});
     }
 }
 
-void ApplyCombo(app::SettingsStore& store, HotkeyControl& control) {
+Hotkey ApplyCombo(app::SettingsStore& store, std::int32_t keyCode) {
     const std::int32_t combo = store.Read(app::setting::kCombo);
-    const bool offered = IsOfferedCombo(combo);
-    control.SetAltKey(offered && (combo & kAltBit) != 0);
-    control.SetCtrlKey(offered && (combo & kCtrlBit) != 0);
-    control.SetShiftKey(offered && (combo & kShiftBit) != 0);
-    if (offered) {
-        store.Write(app::setting::kCombo, combo);
-    } else {
+    if (!IsOfferedCombo(combo)) {
         store.Delete(app::setting::kCombo);
+        return Hotkey{keyCode};
     }
+    store.Write(app::setting::kCombo, combo);
+    return Hotkey{keyCode, (combo & kShiftBit) != 0, (combo & kCtrlBit) != 0, (combo & kAltBit) != 0};
 }
 
 }  // namespace orvell::keyboard

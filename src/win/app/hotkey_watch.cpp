@@ -4,8 +4,8 @@
 
 namespace orvell::win {
 
-HotkeyWatch::HotkeyWatch(std::function<void()> onHotkeyPressed)
-    : m_onHotkeyPressed(std::move(onHotkeyPressed)) {
+HotkeyWatch::HotkeyWatch(std::function<void()> onHotkeyPressed, RegisterFunction registerKey)
+    : m_onHotkeyPressed(std::move(onHotkeyPressed)), m_registerKey(registerKey) {
     WindowClass windowClass;
     windowClass.name = L"OrvellHotkeyWatch";
     windowClass.style = 0;
@@ -35,8 +35,8 @@ void HotkeyWatch::Deactivate() {
     Update();
 }
 
-void HotkeyWatch::SetKeyCode(std::int32_t keyCode) {
-    m_keyCode = keyCode;
+void HotkeyWatch::SetHotkey(const keyboard::Hotkey& hotkey) {
+    m_hotkey = hotkey;
     Update();
 }
 
@@ -45,31 +45,16 @@ void HotkeyWatch::SetSuspended(bool suspended) {
     Update();
 }
 
-void HotkeyWatch::SetShiftKey(bool on) {
-    m_shift = on;
-    Update();
-}
-
-void HotkeyWatch::SetCtrlKey(bool on) {
-    m_ctrl = on;
-    Update();
-}
-
-void HotkeyWatch::SetAltKey(bool on) {
-    m_alt = on;
-    Update();
-}
-
 UINT HotkeyWatch::Modifiers() const noexcept {
     // Holding the key down must not toggle the main window back and forth.
     UINT modifiers = MOD_NOREPEAT;
-    if (m_shift) {
+    if (m_hotkey.shift) {
         modifiers |= MOD_SHIFT;
     }
-    if (m_ctrl) {
+    if (m_hotkey.ctrl) {
         modifiers |= MOD_CONTROL;
     }
-    if (m_alt) {
+    if (m_hotkey.alt) {
         modifiers |= MOD_ALT;
     }
     return modifiers;
@@ -77,15 +62,16 @@ UINT HotkeyWatch::Modifiers() const noexcept {
 
 void HotkeyWatch::Update() {
     // A stored value that names no key (0, or past the last virtual-key code) registers nothing.
-    const bool wanted = m_active && !m_suspended && m_keyCode > 0 && m_keyCode <= VK_OEM_CLEAR;
+    const bool wanted = m_active && !m_suspended && m_hotkey.keyCode > 0 && m_hotkey.keyCode <= VK_OEM_CLEAR;
     const UINT modifiers = Modifiers();
-    if (m_registered && (!wanted || m_registeredKeyCode != m_keyCode || m_registeredModifiers != modifiers)) {
+    if (m_registered &&
+        (!wanted || m_registeredKeyCode != m_hotkey.keyCode || m_registeredModifiers != modifiers)) {
         Unregister();
     }
     if (wanted && !m_registered && Handle() != nullptr &&
-        ::RegisterHotKey(Handle(), kHotkeyId, modifiers, static_cast<UINT>(m_keyCode)) != 0) {
+        m_registerKey(Handle(), kHotkeyId, modifiers, static_cast<UINT>(m_hotkey.keyCode)) != 0) {
         m_registered = true;
-        m_registeredKeyCode = m_keyCode;
+        m_registeredKeyCode = m_hotkey.keyCode;
         m_registeredModifiers = modifiers;
     }
 }

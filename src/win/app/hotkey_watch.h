@@ -17,16 +17,17 @@ namespace orvell::win {
 // watch, from its message loop.
 class HotkeyWatch final : public keyboard::HotkeyControl, private Window {
 public:
-    explicit HotkeyWatch(std::function<void()> onHotkeyPressed);
+    // How a key is registered with the window system; tests look at each registration on its way.
+    using RegisterFunction = BOOL(WINAPI*)(HWND window, int id, UINT modifiers, UINT key);
+
+    explicit HotkeyWatch(std::function<void()> onHotkeyPressed,
+                         RegisterFunction registerKey = &::RegisterHotKey);
     ~HotkeyWatch() override;
 
     void Activate() override;
     void Deactivate() override;
-    void SetKeyCode(std::int32_t keyCode) override;
+    void SetHotkey(const keyboard::Hotkey& hotkey) override;
     void SetSuspended(bool suspended) override;
-    void SetShiftKey(bool on) override;
-    void SetCtrlKey(bool on) override;
-    void SetAltKey(bool on) override;
 
     // Whether the window system holds the key for us now.
     bool IsRegistered() const noexcept { return m_registered; }
@@ -43,10 +44,8 @@ private:
     void Unregister();
 
     std::function<void()> m_onHotkeyPressed;
-    std::int32_t m_keyCode = 0;
-    bool m_shift = false;
-    bool m_ctrl = false;
-    bool m_alt = false;
+    RegisterFunction m_registerKey;
+    keyboard::Hotkey m_hotkey;
     bool m_active = false;
     bool m_suspended = false;
 

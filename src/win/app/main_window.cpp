@@ -7,6 +7,7 @@
 
 #include "app/clipboard.h"
 #include "app/main_layout.h"
+#include "app/registry_store.h"
 #include "app/shell_texts.h"
 #include "lookup/messages.h"
 
@@ -172,7 +173,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnTimer(wParam);
             return 0;
         case kSettingsChanged:
-            StartHotkeyTimer();
+            if (wParam == kSettingsFailedNote) {
+                m_services.showMessage(Handle(), std::wstring(app::SettingsFailedMessage(m_view.language)));
+            } else {
+                StartHotkeyTimer();
+            }
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
@@ -391,6 +396,11 @@ void MainWindow::OnRightButtonDown(POINT at) {
 }
 
 void MainWindow::OnDestroy() {
+    // The settings outlive the window and post from a thread of their own: stopped first, nothing
+    // reaches the handle once it may belong to another window.
+    if (m_services.watchSettings) {
+        m_services.watchSettings(nullptr, 0);
+    }
     ::KillTimer(Handle(), kHotkeyTimer);
     // The window destroys its menu with itself only while it holds it; the frame took it off.
     m_caption.RestoreMenu();

@@ -39,7 +39,9 @@ struct MainWindowServices {
     BOOL(WINAPI* trayNotify)(DWORD, PNOTIFYICONDATAW) = &ShellNotifyIcon;
     // Asks the settings to post the window a message whenever they change, from any program. Given,
     // the hotkey timer stops once the hotkey is in place and starts again at such a message, so the
-    // program sleeps while nothing happens; without it the timer ticks for the program's life.
+    // program sleeps while nothing happens; without it the timer ticks for the program's life. The
+    // message's wParam says a change (kSettingsChangedNote) or the settings' first failure of the run
+    // (kSettingsFailedNote, shown in a message box). Called with no window when the window goes.
     std::function<void(HWND window, UINT message)> watchSettings = nullptr;
 };
 

@@ -1,61 +1,102 @@
 #include "app/registry_store.h"
 
-#include <optional>
+#include <array>
 
+#include "app/registry_value.h"
 #include "platform/unique_handle.h"
 
 namespace orvell::win {
 
 namespace {
 
-// The value as stored, when it is a 4-byte REG_DWORD. A REG_SZ queried into a 4-byte buffer may come
-// back as raw bytes instead of an error, so the type and size decide, not the result alone.
-std::optional<std::int32_t> QueryDword(HKEY key, const std::wstring& name) {
-    DWORD type = REG_NONE;
-    DWORD data = 0;
-    DWORD size = sizeof data;
-    const LSTATUS status =
-        ::RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
-    if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof data) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(data);
+bool Missing(LSTATUS status) {
+    return status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND;
 }
 
 }  // namespace
 
-RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring keyPath)
-    : m_root(root), m_keyPath(std::move(keyPath)) {}
+RegistrySettingsStore::RegistrySettingsStore(HKEY root, std::wstring keyPath, std::function<void()> onFailure)
+    : m_root(root), m_keyPath(std::move(keyPath)), m_onFailure(std::move(onFailure)) {}
 
-std::int32_t RegistrySettingsStore::Read(std::wstring_view name) const {
-    unique_hkey key;
-    if (::RegOpenKeyExW(m_root, m_keyPath.c_str(), 0, KEY_QUERY_VALUE, key.Put()) != ERROR_SUCCESS) {
-        return 0;
+void RegistrySettingsStore::Fail() const {
+    if (m_onFailure) {
+        m_onFailure();
     }
-    return QueryDword(key.Get(), std::wstring(name)).value_or(0);
+}
+
+std::optional<std::int32_t> RegistrySettingsStore::Query(HKEY key, const std::wstring& name,
+                                                         bool& refused) const {
+    // A few bytes more than a setting: a longer value (however long) answers ERROR_MORE_DATA with its
+    // size and is never fetched whole.
+    std::array<std::uint8_t, 8> head{};
+    DWORD type = REG_NONE;
+    DWORD size = static_cast<DWORD>(head.size());
+    const LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &type, head.data(), &size);
+    refused = false;
+    if (status == ERROR_MORE_DATA) {
+        return app::SettingFromRegistry({type, size, {}});
+    }
+    if (status != ERROR_SUCCESS) {
+        refused = !Missing(status);
+        return std::nullopt;
+    }
+    return app::SettingFromRegistry({type, size, std::span(head.data(), size)});
+}
+
+std::optional<std::int32_t> RegistrySettingsStore::Find(std::wstring_view name) const {
+    unique_hkey key;
+    const LSTATUS opened = ::RegOpenKeyExW(m_root, m_keyPath.c_str(), 0, KEY_QUERY_VALUE, key.Put());
+    if (opened != ERROR_SUCCESS) {
+        if (!Missing(opened)) {
+            Fail();
+        }
+        return std::nullopt;
+    }
+    bool refused = false;
+    const std::optional<std::int32_t> value = Query(key.Get(), std::wstring(name), refused);
+    if (refused) {
+        Fail();
+    }
+    return value;
 }
 
 void RegistrySettingsStore::Write(std::wstring_view name, std::int32_t value) {
     const std::wstring valueName(name);
     unique_hkey key;
+    // Opened for reading too: a key the user may write but not read is left alone.
     if (::RegCreateKeyExW(m_root, m_keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                           KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, key.Put(), nullptr) != ERROR_SUCCESS) {
+        Fail();
         return;
     }
-    if (QueryDword(key.Get(), valueName) == value) {
+    bool refused = false;
+    if (Query(key.Get(), valueName, refused) == value || refused) {
+        if (refused) {
+            Fail();
+        }
         return;
     }
-    const DWORD data = static_cast<DWORD>(value);
-    ::RegSetValueExW(key.Get(), valueName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                     sizeof data);
+    const std::array<std::uint8_t, 4> bytes = app::RegistryBytesOf(value);
+    if (::RegSetValueExW(key.Get(), valueName.c_str(), 0, REG_DWORD, bytes.data(),
+                         static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS) {
+        Fail();
+    }
 }
 
 void RegistrySettingsStore::Delete(std::wstring_view name) {
     unique_hkey key;
-    if (::RegOpenKeyExW(m_root, m_keyPath.c_str(), 0, KEY_SET_VALUE, key.Put()) != ERROR_SUCCESS) {
+    const LSTATUS opened =
+        ::RegOpenKeyExW(m_root, m_keyPath.c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, key.Put());
+    if (opened != ERROR_SUCCESS) {
+        if (!Missing(opened)) {
+            Fail();
+        }
         return;
     }
-    ::RegDeleteValueW(key.Get(), std::wstring(name).c_str());
+    const LSTATUS deleted = ::RegDeleteValueW(key.Get(), std::wstring(name).c_str());
+    if (deleted != ERROR_SUCCESS && !Missing(deleted)) {
+        Fail();
+    }
 }
 
 RegistryChangeWatch::RegistryChangeWatch(HKEY root, std::wstring keyPath)
@@ -95,24 +136,28 @@ bool RegistryChangeWatch::TakeChange() {
         // Not watched: every question is a change, and whoever waits for changes is told so now
         // rather than never.
         m_changed = true;
-        if (const HWND window = m_notifyWindow) {
-            ::PostMessageW(window, m_notifyMessage, 0, 0);
-        }
+        Post(kSettingsChangedNote);
     }
     return true;
 }
 
 void RegistryChangeWatch::PostChangesTo(HWND window, UINT message) {
-    m_notifyMessage = message;
+    const std::lock_guard lock(m_notifyLock);
     m_notifyWindow = window;
+    m_notifyMessage = message;
+}
+
+void RegistryChangeWatch::Post(WPARAM note) {
+    const std::lock_guard lock(m_notifyLock);
+    if (m_notifyWindow != nullptr) {
+        ::PostMessageW(m_notifyWindow, m_notifyMessage, note, 0);
+    }
 }
 
 void CALLBACK RegistryChangeWatch::OnSignal(void* self, BOOLEAN) {
     auto& watch = *static_cast<RegistryChangeWatch*>(self);
     watch.m_changed = true;
-    if (const HWND window = watch.m_notifyWindow) {
-        ::PostMessageW(window, watch.m_notifyMessage, 0, 0);
-    }
+    watch.Post(kSettingsChangedNote);
 }
 
 void WatchedRegistrySettings::Refresh() const {
@@ -121,9 +166,9 @@ void WatchedRegistrySettings::Refresh() const {
     }
 }
 
-std::int32_t WatchedRegistrySettings::Read(std::wstring_view name) const {
+std::optional<std::int32_t> WatchedRegistrySettings::Find(std::wstring_view name) const {
     Refresh();
-    return m_cache.Read(name);
+    return m_cache.Find(name);
 }
 
 void WatchedRegistrySettings::Write(std::wstring_view name, std::int32_t value) {
@@ -134,6 +179,26 @@ void WatchedRegistrySettings::Write(std::wstring_view name, std::int32_t value) 
 void WatchedRegistrySettings::Delete(std::wstring_view name) {
     Refresh();
     m_cache.Delete(name);
+}
+
+void WatchedRegistrySettings::PostChangesTo(HWND window, UINT message) {
+    m_watch.PostChangesTo(window, message);
+    m_hasWindow = window != nullptr;
+    TellFailure();
+}
+
+void WatchedRegistrySettings::NoteFailure() {
+    if (m_failure == FailureNote::None) {
+        m_failure = FailureNote::Pending;
+        TellFailure();
+    }
+}
+
+void WatchedRegistrySettings::TellFailure() {
+    if (m_failure == FailureNote::Pending && m_hasWindow) {
+        m_failure = FailureNote::Told;
+        m_watch.Post(kSettingsFailedNote);
+    }
 }
 
 }  // namespace orvell::win
