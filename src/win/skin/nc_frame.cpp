@@ -287,17 +287,15 @@ void cNCCalcSize::OnNcLButtonUp(LPARAM lParam) {
 }
 
 LRESULT cNCCalcSize::OnSetCursor(WPARAM wParam, LPARAM lParam) {
-    // The window's procedure may redraw the system's frame while it sets the cursor, and taking the
-    // menu away changes the frame: both are hidden from the screen by clearing WS_VISIBLE meanwhile.
+    // The window's style stays as it is: while WS_VISIBLE was cleared here, the system routed the
+    // presses and moves that arrived meanwhile past the window, and a click or a pointer's leaving
+    // was lost.
     m_settingCursor = true;
-    const LONG_PTR style = ::GetWindowLongPtrW(m_window, GWL_STYLE);
-    ::SetWindowLongPtrW(m_window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_VISIBLE));
     const LRESULT result = CallOldWindowProc(m_window, WM_SETCURSOR, wParam, lParam);
     // The painter draws the menu bar; the real one would take room and keyboard from it.
     if (::GetMenu(m_window) != nullptr) {
         ::SetMenu(m_window, nullptr);
     }
-    ::SetWindowLongPtrW(m_window, GWL_STYLE, style);
     m_settingCursor = false;
     return result;
 }
