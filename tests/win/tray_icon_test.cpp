@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,6 +42,8 @@ struct ShellCall {
 std::vector<ShellCall> g_calls;
 // While set, the shell call fails at once, as it does before the taskbar exists.
 bool g_noTaskbar = false;
+// While set, the shell call throws instead of answering.
+bool g_throws = false;
 
 // Asks the shell itself about the icon of a window and id: it is there when the shell accepts a change.
 BOOL AskShell(DWORD message, HWND window, UINT id) {
@@ -52,6 +55,10 @@ BOOL AskShell(DWORD message, HWND window, UINT id) {
 }
 
 BOOL WINAPI RecordingNotify(DWORD message, PNOTIFYICONDATAW data) {
+    if (g_throws) {
+        g_calls.push_back(ShellCall{message, data->hWnd, data->uID, data->uFlags, data->hIcon, data->szTip});
+        throw std::runtime_error("the shell call broke");
+    }
     const BOOL result = g_noTaskbar ? FALSE : ::Shell_NotifyIconW(message, data);
     g_calls.push_back(ShellCall{message, data->hWnd, data->uID, data->uFlags, data->hIcon, data->szTip,
                                 result != FALSE, AskShell(NIM_MODIFY, data->hWnd, data->uID) != FALSE});
@@ -63,6 +70,7 @@ protected:
     void SetUp() override {
         g_calls.clear();
         g_noTaskbar = false;
+        g_throws = false;
         // The taskbar comes up with Wine's first process, a little after it.
         const ULONGLONG end = ::GetTickCount64() + 10000;
         while (::FindWindowW(L"Shell_TrayWnd", nullptr) == nullptr && ::GetTickCount64() < end) {
@@ -117,6 +125,35 @@ TEST_F(TrayIconTest, OneIconFromShowUntilTheObjectGoesAndAfterEachNewTaskbar) {
     // Gone while its window still exists.
     EXPECT_EQ(g_calls,
               (std::vector<ShellCall>{{NIM_DELETE, window, kId, 0, m_icon, L"Orvell", true, false}}));
+}
+
+// A shell call that throws counts as refused, from the first call's thread too: the icon stays down
+// until the next taskbar, and nothing of it reaches the caller, nor the object's end.
+TEST_F(TrayIconTest, AShellCallThatThrowsLeavesTheIconDownUntilTheNextTaskbar) {
+    HWND window = nullptr;
+    {
+        g_throws = true;
+        TrayIcon tray(m_owner.Handle(), kId, &RecordingNotify);
+        window = tray.Handle();
+        tray.SetIcon(m_icon);
+        EXPECT_NO_THROW(tray.Show());
+        EXPECT_NO_THROW(EXPECT_FALSE(tray.IsShown()));
+        EXPECT_NO_THROW(tray.SetTip(L"Orvell"));
+        EXPECT_EQ(g_calls.size(), 1u) << "asked once; no change to an icon that is not up";
+        const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+        ::SendMessageW(window, taskbarCreated, 0, 0);
+        EXPECT_FALSE(tray.IsShown());
+        g_throws = false;
+        ::SendMessageW(window, taskbarCreated, 0, 0);
+        EXPECT_TRUE(tray.IsShown());
+        ASSERT_EQ(g_calls.size(), 3u);
+        EXPECT_EQ(g_calls.back().tip, L"Orvell");
+        g_throws = true;  // its removal throws too
+    }
+    g_throws = false;
+    ASSERT_EQ(g_calls.size(), 4u);
+    EXPECT_EQ(g_calls.back().message, static_cast<DWORD>(NIM_DELETE));
+    AskShell(NIM_DELETE, window, kId);  // the icon the broken removal left with the shell
 }
 
 // A double click raises the event; a right click pops up the menu, if there is one, for the owner,

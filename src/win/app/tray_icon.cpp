@@ -1,6 +1,7 @@
 #include "app/tray_icon.h"
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 namespace orvell::win {
@@ -9,6 +10,17 @@ namespace {
 
 // szTip holds 128 characters with its terminator.
 constexpr std::size_t kMaxTip = 127;
+
+// One call to the shell. Whatever goes wrong in it (a refusal, or an exception from a replaced call)
+// is a call that did not succeed: the icon is then simply not up, and the taskbar's next broadcast
+// brings it back, so nothing of it reaches the windows that asked.
+bool Ask(TrayIcon::NotifyFunction notify, DWORD message, NOTIFYICONDATAW data) noexcept {
+    try {
+        return notify(message, &data) != FALSE;
+    } catch (...) {
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -37,6 +49,7 @@ TrayIcon::TrayIcon(HWND owner, UINT id, NotifyFunction notify)
 }
 
 TrayIcon::~TrayIcon() {
+    // The first call's thread names our window to the shell: it ends before the window does.
     Settle();
     Remove();
 }
@@ -74,12 +87,16 @@ void TrayIcon::Show() {
     if (Handle() == nullptr) {
         return;
     }
-    // The data travel by value: the thread reads nothing of this object.
-    m_adding =
-        std::async(std::launch::async, [notify = m_notify, data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP)] {
-            NOTIFYICONDATAW copy = data;
-            return notify(NIM_ADD, &copy) != FALSE;
-        });
+    // The data travel by value: the thread reads nothing of this object. A system that cannot start
+    // the thread gets the call here and now, only later.
+    try {
+        m_adding = std::async(std::launch::async,
+                              [notify = m_notify, data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP)] {
+                                  return Ask(notify, NIM_ADD, data);
+                              });
+    } catch (const std::system_error&) {
+        m_shown = Add();
+    }
 }
 
 void TrayIcon::Settle() {
@@ -105,22 +122,19 @@ bool TrayIcon::Add() {
     if (Handle() == nullptr) {
         return false;
     }
-    NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    return m_notify(NIM_ADD, &data) != FALSE;
+    return Ask(m_notify, NIM_ADD, Data(NIF_MESSAGE | NIF_ICON | NIF_TIP));
 }
 
 void TrayIcon::Modify() {
     Settle();
     if (m_shown) {
-        NOTIFYICONDATAW data = Data(NIF_ICON | NIF_TIP);
-        m_notify(NIM_MODIFY, &data);
+        Ask(m_notify, NIM_MODIFY, Data(NIF_ICON | NIF_TIP));
     }
 }
 
 void TrayIcon::Remove() {
     if (m_shown) {
-        NOTIFYICONDATAW data = Data(0);
-        m_notify(NIM_DELETE, &data);
+        Ask(m_notify, NIM_DELETE, Data(0));
         m_shown = false;
     }
 }

@@ -19,7 +19,8 @@ namespace orvell::win {
 // of its own: a right click pops up the menu for the owner, whose WM_COMMAND gets the choice.
 class TrayIcon : private Window {
 public:
-    // The shell call, replaceable so tests can watch what the shell is asked and answers.
+    // The shell call, replaceable so tests can watch what the shell is asked and answers. A call that
+    // fails or throws counts as refused: the icon is not up, and comes up with the next taskbar.
     using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
 
     TrayIcon(HWND owner, UINT id, NotifyFunction notify = &ShellNotifyIcon);
