@@ -84,9 +84,20 @@ protected:
             return done();
         });
     }
-    // A click on the tray menu's item, which reaches the main window as its command.
+    // The tray icon's menu, opened by a right click on the icon (it brings the main window to the
+    // front first, blocked or not), and its item chosen.
     void FromTray(const Secondary& secondary) {
-        ::SendMessageW(Main(), WM_COMMAND, secondary.trayCommand, 0);
+        static UINT s_command;
+        static HWND s_main;
+        s_command = secondary.trayCommand;
+        s_main = Main();
+        ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(nullptr, id);
+            ::EndMenu();
+            ::PostMessageW(s_main, WM_COMMAND, s_command, 0);
+        });
+        TrayIcon& tray = m_window->Tray();
+        ::SendMessageW(tray.Handle(), TrayIcon::kCallbackMessage, tray.Id(), WM_RBUTTONUP);
         Pump();
     }
     // Keys typed while the window is in front.
