@@ -202,46 +202,6 @@ TEST_F(SecondaryWindowsTest, EachWayInWithEachWayOutOfHelpAndAbout) {
     }
 }
 
-// Any secondary window opened from the tray menu while another is open goes over it, so they close
-// in turn and the main window stays blocked until the last has closed.
-TEST_F(SecondaryWindowsTest, OneOpensOverTheOther) {
-    using namespace menu_id;
-    using Window = std::function<const ModalWindow&()>;
-    const Window help = [this]() -> const ModalWindow& { return m_window->Help(); };
-    const Window about = [this]() -> const ModalWindow& { return m_window->About(); };
-    const Window keyCodeTest = [this]() -> const ModalWindow& { return m_window->KeyCodeTest(); };
-    const Window hotkey = [this]() -> const ModalWindow& { return m_window->HotkeySetting(); };
-    const struct {
-        UINT firstItem;
-        Window first;
-        UINT secondItem;
-        Window second;
-    } pairs[] = {{kHelpTopic0, help, kHelpTopic1, about},
-                 {kHelpTopic1, about, kHideKeySetting1, keyCodeTest},
-                 {kHideKeySetting1, keyCodeTest, kHideKeySetting0, hotkey},
-                 {kHideKeySetting0, hotkey, kHelpTopic0, help}};
-    for (const auto& pair : pairs) {
-        SCOPED_TRACE(testing::Message() << "tray items " << pair.firstItem << " then " << pair.secondItem);
-        Command(pair.firstItem);
-        Command(pair.secondItem);
-        const ModalWindow& first = pair.first();
-        const ModalWindow& second = pair.second();
-        ASSERT_TRUE(first.IsOpen());
-        ASSERT_TRUE(second.IsOpen());
-        EXPECT_EQ(::GetWindow(second.Handle(), GW_OWNER), first.Handle());
-        EXPECT_FALSE(::IsWindowEnabled(first.Handle()));
-        Command(pair.firstItem);  // asked for again: the one on top, which holds the keys, comes forward
-        EXPECT_EQ(::GetForegroundWindow(), second.Handle());
-        second.Close();
-        EXPECT_TRUE(::IsWindowEnabled(first.Handle()));
-        EXPECT_FALSE(::IsWindowEnabled(m_window->Handle())) << "the first is still open";
-        EXPECT_FALSE(m_window->Hotkey().IsRegistered());
-        first.Close();
-        EXPECT_TRUE(::IsWindowEnabled(m_window->Handle()));
-        EXPECT_TRUE(m_window->Hotkey().IsRegistered());
-    }
-}
-
 // A double click on the hotkey setting window opens the shortcuts over it; the hotkey stays off until
 // the setting window has closed too.
 TEST_F(SecondaryWindowsTest, TheHotkeyWindowOpensTheShortcutsOverItself) {

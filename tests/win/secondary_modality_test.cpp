@@ -42,27 +42,6 @@ bool Enabled(HWND window) {
     return ::IsWindowEnabled(window) != FALSE;
 }
 
-// The message box a window owns, if one is up.
-HWND MessageBoxOf(HWND owner) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM data) {
-            auto* s = reinterpret_cast<Search*>(data);
-            wchar_t name[8] = {};
-            ::GetClassNameW(window, name, 8);
-            if (Owner(window) == s->owner && ::lstrcmpW(name, L"#32770") == 0 && ::IsWindowVisible(window)) {
-                s->found = window;
-            }
-            return s->found == nullptr ? TRUE : FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 class SecondaryModalityTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -133,6 +112,8 @@ TEST_F(SecondaryModalityTest, TwoWindowsFromTheTrayInEveryOrder) {
             EXPECT_EQ(Owner(Of(second).Handle()), Of(first).Handle());
             EXPECT_FALSE(Enabled(Of(first).Handle()));
             EXPECT_FALSE(Enabled(Main()));
+            FromTray(first);  // asked for again: the one on top, which holds the keys, comes forward
+            EXPECT_EQ(::GetForegroundWindow(), Of(second).Handle());
 
             CloseByKeyboard(Of(second));
             EXPECT_TRUE(Enabled(Of(first).Handle()));
@@ -184,6 +165,7 @@ TEST_F(SecondaryModalityTest, AWindowOpenedOverAMessageBoxIsModalOverTheBox) {
         HotkeyWindow& setting = m_window->HotkeySetting();
         struct Seen {
             HWND box = nullptr;
+            HWND boxOwner = nullptr;
             HWND owner = nullptr;
             bool boxEnabledUnder = true;
             bool boxEnabledAfter = false;
@@ -192,7 +174,8 @@ TEST_F(SecondaryModalityTest, AWindowOpenedOverAMessageBoxIsModalOverTheBox) {
         // Run from within the box's own loop, as the user's clicks come while it is up.
         static std::function<void()> s_whileBoxIsUp;
         s_whileBoxIsUp = [&] {
-            seen.box = MessageBoxOf(setting.Handle());
+            seen.box = ::FindWindowW(L"#32770", nullptr);  // the message box's class
+            seen.boxOwner = Owner(seen.box);
             FromTray(second);
             seen.owner = Owner(Of(second).Handle());
             seen.boxEnabledUnder = Enabled(seen.box);
@@ -213,6 +196,7 @@ TEST_F(SecondaryModalityTest, AWindowOpenedOverAMessageBoxIsModalOverTheBox) {
         TypeInto(setting.Handle(), {VK_F1});  // a key the program needs: the set button says so
         ::SendMessageW(setting.Child(HotkeyWindow::Control::Command1), BM_CLICK, 0, 0);
         ASSERT_NE(seen.box, nullptr);
+        EXPECT_EQ(seen.boxOwner, setting.Handle());
         EXPECT_EQ(seen.owner, seen.box);
         EXPECT_FALSE(seen.boxEnabledUnder);
         EXPECT_TRUE(seen.boxEnabledAfter);
