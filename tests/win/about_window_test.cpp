@@ -67,7 +67,7 @@ TEST_F(AboutWindowTest, TextsPicturesAndPlacesFollowTheStoredLanguage) {
         wchar_t name[32] = {};
         ::GetClassNameW(m_window.Handle(), name, 32);
         EXPECT_EQ(std::wstring(name) + L"|" + GetText(m_window.Handle()) + L"|" +
-                      GetText(m_window.BForm1().Handle()) + L"|" + GetText(Child(Control::Label4)),
+                      GetText(m_window.TitleBar().Handle()) + L"|" + GetText(Child(Control::Label4)),
                   L"OrvellAbout|" + std::wstring(texts.caption) + L"|" + std::wstring(texts.barCaption) +
                       L"|orvell@example.org");
         const std::tuple<Control, std::wstring, Rect> rows[] = {

@@ -77,7 +77,7 @@ TEST_F(HelpWindowTest, CaptionsPagesAndPlacesFollowTheStoredLanguage) {
         const HWND window = m_window.Handle();
         wchar_t name[32] = {};
         ::GetClassNameW(window, name, 32);
-        EXPECT_EQ(std::wstring(name) + L"|" + GetText(window) + L"|" + GetText(m_window.BForm1().Handle()) +
+        EXPECT_EQ(std::wstring(name) + L"|" + GetText(window) + L"|" + GetText(m_window.TitleBar().Handle()) +
                       L"|" + GetText(Child(Control::Command1)),
                   L"OrvellHelp|" + std::wstring(captions.caption) + L"|" + std::wstring(captions.caption) +
                       L"|" + std::wstring(captions.exit));
@@ -167,18 +167,18 @@ TEST_F(SecondaryWindowsTest, EachWayInWithEachWayOutOfHelpAndAbout) {
                 {[this] { Command(kHelpTopic0); }, true, kHelpTopic0, false},
                 {[this] { Key(VK_F2); }, false, kHelpTopic1, true},
                 {[this] { Command(kHelpTopic1); }, false, kHelpTopic1, false}};
-    const std::function<void(const InfoWindow&)> outs[] = {
-        [](const InfoWindow& w) {
+    const std::function<void(const SecondaryWindow&)> outs[] = {
+        [](const SecondaryWindow& w) {
             ::SendMessageW(::FindWindowExW(w.Handle(), nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
         },
-        [](const InfoWindow& w) {
-            const Rect& close = w.BForm1().Plan().closeButton.target;
-            ::SendMessageW(w.BForm1().Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+        [](const SecondaryWindow& w) {
+            const Rect& close = w.TitleBar().Plan().closeButton.target;
+            ::SendMessageW(w.TitleBar().Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
                            MAKELPARAM(close.left + 9, close.top + 9));
-            ::SendMessageW(w.BForm1().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(close.left + 9, close.top + 9));
+            ::SendMessageW(w.TitleBar().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(close.left + 9, close.top + 9));
         },
-        [](const InfoWindow&) { Chord({VK_ESCAPE}); },
-        [](const InfoWindow&) {
+        [](const SecondaryWindow&) { Chord({VK_ESCAPE}); },
+        [](const SecondaryWindow&) {
             Chord({VK_MENU, 'E'});
         }};
     for (std::size_t in = 0; in < std::size(ways); ++in) {
@@ -186,8 +186,8 @@ TEST_F(SecondaryWindowsTest, EachWayInWithEachWayOutOfHelpAndAbout) {
             SCOPED_TRACE(testing::Message() << "way in " << in << ", way out " << out);
             ::SetForegroundWindow(m_window->Handle());
             ways[in].open();
-            const InfoWindow& opened =
-                ways[in].help ? static_cast<InfoWindow&>(m_window->Help()) : m_window->About();
+            const SecondaryWindow& opened =
+                ways[in].help ? static_cast<SecondaryWindow&>(m_window->Help()) : m_window->About();
             ASSERT_TRUE(opened.IsOpen());
             const HWND handle = opened.Handle();
             EXPECT_FALSE(m_window->Hotkey().IsRegistered()) << "suspended while open";
@@ -199,46 +199,6 @@ TEST_F(SecondaryWindowsTest, EachWayInWithEachWayOutOfHelpAndAbout) {
             EXPECT_EQ(Item(ways[in].trayItem), (std::pair{false, false}));
             EXPECT_TRUE(m_window->Hotkey().IsRegistered()) << "resumed";
         }
-    }
-}
-
-// Any secondary window opened from the tray menu while another is open goes over it, so they close
-// in turn and the main window stays blocked until the last has closed.
-TEST_F(SecondaryWindowsTest, OneOpensOverTheOther) {
-    using namespace menu_id;
-    using Window = std::function<const ModalWindow&()>;
-    const Window help = [this]() -> const ModalWindow& { return m_window->Help(); };
-    const Window about = [this]() -> const ModalWindow& { return m_window->About(); };
-    const Window keyCodeTest = [this]() -> const ModalWindow& { return m_window->KeyCodeTest(); };
-    const Window hotkey = [this]() -> const ModalWindow& { return m_window->HotkeySetting(); };
-    const struct {
-        UINT firstItem;
-        Window first;
-        UINT secondItem;
-        Window second;
-    } pairs[] = {{kHelpTopic0, help, kHelpTopic1, about},
-                 {kHelpTopic1, about, kHideKeySetting1, keyCodeTest},
-                 {kHideKeySetting1, keyCodeTest, kHideKeySetting0, hotkey},
-                 {kHideKeySetting0, hotkey, kHelpTopic0, help}};
-    for (const auto& pair : pairs) {
-        SCOPED_TRACE(testing::Message() << "tray items " << pair.firstItem << " then " << pair.secondItem);
-        Command(pair.firstItem);
-        Command(pair.secondItem);
-        const ModalWindow& first = pair.first();
-        const ModalWindow& second = pair.second();
-        ASSERT_TRUE(first.IsOpen());
-        ASSERT_TRUE(second.IsOpen());
-        EXPECT_EQ(::GetWindow(second.Handle(), GW_OWNER), first.Handle());
-        EXPECT_FALSE(::IsWindowEnabled(first.Handle()));
-        Command(pair.firstItem);  // asked for again: the one on top, which holds the keys, comes forward
-        EXPECT_EQ(::GetForegroundWindow(), second.Handle());
-        second.Close();
-        EXPECT_TRUE(::IsWindowEnabled(first.Handle()));
-        EXPECT_FALSE(::IsWindowEnabled(m_window->Handle())) << "the first is still open";
-        EXPECT_FALSE(m_window->Hotkey().IsRegistered());
-        first.Close();
-        EXPECT_TRUE(::IsWindowEnabled(m_window->Handle()));
-        EXPECT_TRUE(m_window->Hotkey().IsRegistered());
     }
 }
 

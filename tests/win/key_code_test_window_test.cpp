@@ -85,7 +85,7 @@ TEST_F(KeyCodeTestWindowTest, OpensCentredInTheStoredLanguageWithItsGridSizedFro
         EXPECT_EQ(::GetFocus(), window) << "the window takes the keys itself";
         EXPECT_EQ(::GetWindowLongW(window, GWL_STYLE) & (WS_POPUP | WS_CAPTION), WS_POPUP) << "frameless";
         EXPECT_EQ(GetText(window), texts[0]);
-        EXPECT_EQ(GetText(m_window.BForm1().Handle()), texts[0]);
+        EXPECT_EQ(GetText(m_window.TitleBar().Handle()), texts[0]);
         EXPECT_EQ(GetText(m_window.Label3()), texts[1]);
         EXPECT_EQ(GetText(m_window.Label2(2)) + GetText(m_window.Label2(0)), L"KeyDownShift");
 
@@ -104,10 +104,10 @@ TEST_F(KeyCodeTestWindowTest, OpensCentredInTheStoredLanguageWithItsGridSizedFro
         }
 
         // The title bar's close button closes it, the closing handler runs and the owner is back.
-        const Rect& close = m_window.BForm1().Plan().closeButton.target;
+        const Rect& close = m_window.TitleBar().Plan().closeButton.target;
         const LPARAM at = MAKELPARAM(close.left + 9, close.top + 9);
-        ::SendMessageW(m_window.BForm1().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::SendMessageW(m_window.BForm1().Handle(), WM_LBUTTONUP, 0, at);
+        ::SendMessageW(m_window.TitleBar().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageW(m_window.TitleBar().Handle(), WM_LBUTTONUP, 0, at);
         EXPECT_TRUE(PumpUntil([&] { return !m_window.IsOpen(); }));
         EXPECT_TRUE(::IsWindowEnabled(m_owner.Handle()));
     }

@@ -63,5 +63,35 @@ TEST(ModalWindow, EveryWayOfClosingEnablesTheOwnerAndReportsOnce) {
     }
 }
 
+// Whatever window asks, a new one opens over the top of the chain, a message box included; one that
+// closes while its owner still owns another window of the chain leaves the owner blocked.
+TEST(ModalWindow, OpensOverTheTopOfTheChainAndLeavesAnOwnerBlockedByAnother) {
+    // A dialog stands for a message box that other code opened.
+    const auto box = [](HWND over) {
+        return ::CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, over, nullptr,
+                                 nullptr, nullptr);
+    };
+    HostWindow owner;
+    ASSERT_TRUE(owner.Open());
+    TestModal first;
+    TestModal second;
+    ASSERT_TRUE(first.Open(owner.Handle()));
+    ASSERT_TRUE(second.Open(owner.Handle()));
+    EXPECT_EQ(::GetWindow(second.Handle(), GW_OWNER), first.Handle());
+    second.Close();
+    EXPECT_TRUE(::IsWindowEnabled(first.Handle()));
+
+    const HWND overFirst = box(first.Handle());
+    ASSERT_TRUE(second.Open(owner.Handle()));
+    EXPECT_EQ(::GetWindow(second.Handle(), GW_OWNER), overFirst);
+    second.Close();
+    ::DestroyWindow(overFirst);
+
+    const HWND overOwner = box(owner.Handle());
+    first.Close();
+    EXPECT_FALSE(::IsWindowEnabled(owner.Handle()));
+    ::DestroyWindow(overOwner);
+}
+
 }  // namespace
 }  // namespace orvell::win

@@ -49,7 +49,7 @@ protected:
 };
 
 // Each window's messages reach its own object from creation on; a window destroyed first (closed, or
-// with its parent) leaves its object without one, and nothing reaches the object after.
+// with its parent) leaves its object without one, free to make another.
 TEST(Window, WindowAndObjectEndTogetherWhicheverGoesFirst) {
     enum class End { ObjectDestroyed, WindowClosed, ParentDestroyed };
     for (const End end : {End::ObjectDestroyed, End::WindowClosed, End::ParentDestroyed}) {
@@ -75,8 +75,11 @@ TEST(Window, WindowAndObjectEndTogetherWhicheverGoesFirst) {
         if (child) {
             EXPECT_TRUE(child->sawNcDestroy) << "the last message reaches the handler";
             EXPECT_EQ(child->Handle(), nullptr);
-            EXPECT_EQ(::SendMessageW(handle, kPing, 1, 1), 0);
-            EXPECT_EQ(child->pings, 1);
+            // Unbound, the object makes a window again and hears only the new one.
+            ASSERT_TRUE(child->Open());
+            EXPECT_NE(child->Handle(), handle);
+            EXPECT_EQ(::SendMessageW(child->Handle(), kPing, 1, 1), 11);
+            EXPECT_EQ(child->pings, 2);
         }
     }
 }

@@ -23,6 +23,12 @@ struct Rect {
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Where a window of the given size stands centred on a screen. A window larger than the screen starts
+// to the left of (above) its edge.
+constexpr Point CentredOrigin(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
+    return Point{(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
+}
+
 // Window and control geometry is kept in twips (1/1440 inch); the screen works in pixels.
 // 15 twips make a pixel at 96 dots per inch; other DPIs scale, rounding to the nearest pixel.
 constexpr int TwipsToPixels(int twips, int dotsPerInch) {

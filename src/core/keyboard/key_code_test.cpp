@@ -94,10 +94,6 @@ bool ClosesKeyCodeTest(int code, int mask) {
     return code == kF4 && (mask & shift_mask::kAlt) != 0 && (mask & shift_mask::kCtrl) == 0;
 }
 
-Point CentredOrigin(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
-    return Point{(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
-}
-
 KeyCodeTestTexts KeyCodeTestTextsFor(lookup::Language language) {
     if (language == lookup::Language::Chinese) {
         return {L"键码检测 V1.01", L"您按下的键是：", L"在文本框或窗体上单击鼠标右键清空全部"};

@@ -60,10 +60,6 @@ private:
 // Alt+F4 still closes the window, as a user expects of any window; the key-down is shown first.
 bool ClosesKeyCodeTest(int code, int mask);
 
-// Where the window stands on a screen: centred, also when the window is dragged aside, at every
-// key-down. A window larger than the screen starts to the left of (above) its edge.
-Point CentredOrigin(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
-
 // The window's texts in a language. The column headings are not translated.
 struct KeyCodeTestTexts {
     std::wstring_view caption;  // the window's and the title bar's

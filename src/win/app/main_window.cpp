@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <array>
 #include <utility>
 
 #include "app/clipboard.h"
@@ -65,8 +64,9 @@ bool MainWindow::Open() {
     const std::wstring title(app::kProductName);
     creation.title = title.c_str();
     creation.style = kStyle;
-    creation.x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    creation.y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const Point origin = CentredOnScreen(width, height);
+    creation.x = origin.x;
+    creation.y = origin.y;
     creation.width = width;
     creation.height = height;
     if (!Create(windowClass, creation)) {
@@ -123,9 +123,8 @@ void MainWindow::AttachSkin(SIZE client) {
     ::GetClientRect(Handle(), &skinned);
     const int width = client.cx + (window.right - window.left) - skinned.right;
     const int height = client.cy + (window.bottom - window.top) - skinned.bottom;
-    ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const Point origin = CentredOnScreen(width, height);
+    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::StartUp() {
@@ -254,16 +253,16 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
         case kKeyCodeTest:
         case kHideKeySetting1:
             return OpenSecondary(m_keyCodeTest,
-                                 [this] { return m_keyCodeTest.Open(TopWindow(), m_services.settings); });
+                                 [this] { return m_keyCodeTest.Open(Handle(), m_services.settings); });
         case kHideKey:
         case kHideKeySetting0:
             return OpenSecondary(m_hotkeySetting,
-                                 [this] { return m_hotkeySetting.Open(TopWindow(), m_services.settings); });
+                                 [this] { return m_hotkeySetting.Open(Handle(), m_services.settings); });
         case kNew:
             m_menus.SetOpenedElsewhere(kHelpTopic0, true);
-            return OpenHelp(TopWindow(), help::HelpPage::Description);
+            return OpenHelp(Handle(), help::HelpPage::Description);
         case kHelpTopic0:
-            return OpenHelp(TopWindow(), help::HelpPage::Description);
+            return OpenHelp(Handle(), help::HelpPage::Description);
         case kAbout:
             m_menus.SetOpenedElsewhere(kHelpTopic1, true);
             return OpenAbout();
@@ -272,18 +271,6 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
         default:
             return;
     }
-}
-
-HWND MainWindow::TopWindow() const {
-    // Not a message box: a window it owned would go when it goes.
-    const HWND last = ::GetLastActivePopup(Handle());
-    const std::array<const ModalWindow*, 4> ours{&m_keyCodeTest, &m_hotkeySetting, &m_help, &m_about};
-    for (const ModalWindow* window : ours) {
-        if (window->Handle() == last) {
-            return last;
-        }
-    }
-    return Handle();
 }
 
 void MainWindow::OpenSecondary(ModalWindow& window, const std::function<bool()>& open,
@@ -314,9 +301,8 @@ void MainWindow::OpenHelp(HWND owner, help::HelpPage page) {
 }
 
 void MainWindow::OpenAbout() {
-    const HWND owner = TopWindow();
     OpenSecondary(
-        m_about, [this, owner] { return m_about.Open(owner, m_services.settings); },
+        m_about, [this] { return m_about.Open(Handle(), m_services.settings); },
         [this] { m_menus.SetOpenedElsewhere(menu_id::kHelpTopic1, false); });
 }
 
@@ -456,7 +442,8 @@ void MainWindow::TurnRunAtStartupOn(app::StartupEntryFailure failure) {
                     app::StartupEntryResult::Failed;
     m_menus.SetRunAtStartup(on);
     if (!on) {
-        m_services.showMessage(Handle(),
+        // Over the secondary window on top, if one is open: its closing must not unblock this window.
+        m_services.showMessage(TopModalWindow(Handle()),
                                std::wstring(app::StartupEntryFailedMessage(failure, m_view.language)));
     }
 }

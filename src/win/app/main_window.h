@@ -121,12 +121,10 @@ private:
     void TurnRunAtStartupOn(app::StartupEntryFailure failure);
     void TurnRunAtStartupOff();
     void ShowShortcutMenu();
-    // The window a secondary window opens over: the one of ours open already, if any (the tray menu
-    // still works then), so that they close in the order they opened and this window stays blocked
-    // until the last has closed; otherwise this window.
-    HWND TopWindow() const;
-    // A secondary window over TopWindow, or the open one brought to the front; the hotkey is off while
-    // any is open. afterClosing runs when it closes, or at once when it could not open.
+    // A secondary window, or the open one brought to the front. It opens over the one on top if any is
+    // open (the tray menu still works then), so that they close in the order they opened and this
+    // window stays blocked until the last has closed. The hotkey is off while any is open.
+    // afterClosing runs when it closes, or at once when it could not open.
     void OpenSecondary(ModalWindow& window, const std::function<bool()>& open,
                        const std::function<void()>& afterClosing = nullptr);
     // Help and About; the menu bar's items mark the shortcut menu's as taken while their window is open.

@@ -15,6 +15,11 @@ bool MainWindow::PreTranslate(MSG& message) {
     if (!Handle() || (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
         return false;
     }
+    if (!::IsWindowEnabled(Handle())) {
+        // Blocked under a secondary window or a message box, yet perhaps brought to the front: no key
+        // may act here (F4 would end the program under the open window).
+        return message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    }
     if (TranslateShortcutUnderCapture(message) ||
         ::TranslateAcceleratorW(Handle(), m_menus.Accelerators(), &message)) {
         return true;

@@ -15,6 +15,7 @@
 #include "controls/program_path.h"
 #include "controls/xp_button_table.h"
 #include "platform/gdi.h"
+#include "platform/modal_window.h"
 #include "platform/system_library.h"
 #include "platform/text_file.h"
 
@@ -316,8 +317,8 @@ void XpButtonWindow::ShowMessage(std::wstring_view title, std::wstring_view text
     const std::wstring caption(title);
     const std::wstring body(text);
     const UINT flags = MB_OK | (icon == controls::MessageIcon::Information ? MB_ICONINFORMATION : 0);
-    ::MessageBoxW(Handle() != nullptr ? ::GetParent(Handle()) : nullptr, body.c_str(), caption.c_str(),
-                  flags);
+    ::MessageBoxW(Handle() != nullptr ? TopModalWindow(::GetParent(Handle())) : nullptr, body.c_str(),
+                  caption.c_str(), flags);
 }
 
 void XpButtonWindow::ApplyEnabled(bool enabled) {

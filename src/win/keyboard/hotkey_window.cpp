@@ -40,14 +40,9 @@ constexpr Colour kPromptColour = Colour::Rgb(0, 0, 255);
 constexpr Colour kFieldColour = Colour::Rgb(0, 0, 192);
 
 constexpr int kFirstControlId = 100;
-constexpr int kBarId = 99;
 
 constexpr int Id(Control control) {
     return kFirstControlId + static_cast<int>(control);
-}
-
-bool Held(int key) {
-    return ::GetKeyState(key) < 0;
 }
 
 }  // namespace
@@ -73,25 +68,11 @@ bool HotkeyWindow::Open(HWND owner, app::SettingsStore& settings) {
     m_look = keyboard::HotkeyWindowLookFor(m_language);
     m_scale = TwipsScale::ForScreen();
 
-    const int width = m_scale.X(kClientWidth);
-    const int height = m_scale.Y(kClientHeight);
-    WindowClass windowClass;
-    windowClass.name = kClassName;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.background = ClassBrush(kBackground);
-    WindowCreation creation;
-    const std::wstring caption(m_look.caption);
-    creation.title = caption.c_str();
-    creation.style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
-    creation.x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    creation.y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    creation.width = width;
-    creation.height = height;
-    if (!OpenModal(owner, windowClass, creation)) {
-        return false;
-    }
-    ::SetFocus(Child(Control::Text1));
-    return true;
+    Design design{kClassName, m_look.caption, m_look.caption,
+                  SIZE{m_scale.X(kClientWidth), m_scale.Y(kClientHeight)}, ClassBrush(kBackground)};
+    design.classStyle = CS_DBLCLKS;
+    design.escapeCloses = false;  // Esc is a key the user may choose
+    return OpenCentred(owner, settings, design);
 }
 
 HotkeyChoice HotkeyWindow::Choice() const {
@@ -101,19 +82,6 @@ HotkeyChoice HotkeyWindow::Choice() const {
 
 LRESULT HotkeyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            OnCreate();
-            return 0;
-        case WM_SIZE:
-            m_bar.FitToHost();
-            return 0;
-        case WM_PAINT: {
-            const PaintDc paint(Handle());
-            m_bar.Printform(paint.Get());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;  // the paint clears it
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
@@ -121,38 +89,20 @@ LRESULT HotkeyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
             return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_LBUTTONDOWN:
-            // The surface drags the window as the title bar does.
-            m_barEvents->MouseDown(skin::kLeftMouseButton, 0, Point{});
-            return 0;
         case WM_LBUTTONDBLCLK:
             if (m_openHelp) {
                 m_openHelp(Handle());
             }
             return 0;
-        case WM_SETFOCUS:
-            OnSetFocus();
-            return 0;
         default:
-            return ModalWindow::HandleMessage(message, wParam, lParam);
+            return SecondaryWindow::HandleMessage(message, wParam, lParam);
     }
-}
-
-void HotkeyWindow::OnCreate() {
-    m_barEvents.emplace(Handle());
-    m_bar.Create(Handle(), kBarId);
-    m_bar.SetCaption(m_look.caption);
-    m_bar.SetEvents(&*m_barEvents);
-    m_bar.SetSettings(m_settings);
-    CreateControls();
-    Show(keyboard::LoadHotkeyChoice(*m_settings));
 }
 
 void HotkeyWindow::CreateControls() {
     m_white.Reset(::CreateSolidBrush(RGB(255, 255, 255)));
     m_font = MakeFont(controls::SongTi(9));
     m_labelFont = MakeFont(controls::SongTi(10.5f));
-    m_lastFocus = nullptr;
 
     // Made in the order Tab walks them. The prompt comes last, under the rest: it reaches down behind
     // the list and the set button.
@@ -165,7 +115,8 @@ void HotkeyWindow::CreateControls() {
     m_check1->SetChangeHandler([this](std::int32_t value) {
         ::EnableWindow(Child(Control::Combo1), value == controls::check_value::kChecked);
     });
-    Adopt(Control::Check1, m_check1->Handle());
+    Keep(Control::Check1, m_check1->Handle());
+    Adopt(m_check1->Handle());
 
     const Rect comboBounds = m_scale.Bounds(kFieldLeft, kComboTop, kFieldWidth, kFieldHeight);
     MakeChild(Control::Combo1, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, comboBounds);
@@ -185,26 +136,28 @@ void HotkeyWindow::CreateControls() {
               m_scale.Bounds(kLabelLeft, m_look.promptTop, kLabelWidth, kLabelHeight));
     ::SendMessageW(Child(Control::Label1), WM_SETFONT, reinterpret_cast<WPARAM>(m_labelFont.Get()), FALSE);
     SetText(Child(Control::Label1), m_look.prompt);
+    Show(keyboard::LoadHotkeyChoice(*m_settings));
 }
 
 void HotkeyWindow::MakeButton(PushButton& button, Control control, int top, std::wstring_view caption) {
     button.Create(Handle(), Id(control), caption,
                   m_scale.Bounds(kButtonLeft, top, m_look.buttonWidth, kButtonHeight), m_font.Get());
-    Adopt(control, button.Handle());
+    Keep(control, button.Handle());
+    Adopt(button.Handle());
 }
 
 void HotkeyWindow::MakeChild(Control control, const wchar_t* className, DWORD style, const Rect& bounds) {
     const HWND child =
         CreateChild(Handle(), className, L"", style | WS_VISIBLE | WS_CLIPSIBLINGS, Id(control), bounds);
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
-    Adopt(control, child);
+    Keep(control, child);
+    if ((style & WS_TABSTOP) != 0) {
+        Adopt(child);
+    }
 }
 
-// Every control passes its keys and focus through the window first: Tab, and the key field's keys.
-void HotkeyWindow::Adopt(Control control, HWND child) {
+void HotkeyWindow::Keep(Control control, HWND child) {
     m_children[static_cast<std::size_t>(control)] = child;
-    ::SetWindowSubclass(child, &HotkeyWindow::ChildProc, static_cast<UINT_PTR>(control),
-                        reinterpret_cast<DWORD_PTR>(this));
 }
 
 void HotkeyWindow::FitComboField(const Rect& bounds) {
@@ -278,11 +231,6 @@ void HotkeyWindow::OnSet() {
     Show(outcome.choice);
 }
 
-void HotkeyWindow::OnKeyDown(int code) {
-    m_key = keyboard::KeyForKeyDown(code);
-    SetText(Child(Control::Text1), keyboard::HotkeyKeyName(m_key));
-}
-
 LRESULT HotkeyWindow::OnControlColour(UINT message, HDC dc, HWND child) {
     if (child == Child(Control::Label1)) {
         ::SetTextColor(dc, ToColorRef(kPromptColour));
@@ -296,69 +244,31 @@ LRESULT HotkeyWindow::OnControlColour(UINT message, HDC dc, HWND child) {
         ::SetBkColor(dc, RGB(255, 255, 255));
         return reinterpret_cast<LRESULT>(m_white.Get());
     }
-    return ModalWindow::HandleMessage(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+    return SecondaryWindow::HandleMessage(message, reinterpret_cast<WPARAM>(dc),
+                                          reinterpret_cast<LPARAM>(child));
 }
 
-void HotkeyWindow::OnSetFocus() {
-    // The window itself takes no keys: the focus goes back to the control that had it, as when a
-    // message box closes, or to the key field.
-    const HWND target = m_lastFocus != nullptr && ::IsChild(Handle(), m_lastFocus) &&
-                                ::IsWindowEnabled(m_lastFocus) && ::IsWindowVisible(m_lastFocus)
-                            ? m_lastFocus
-                            : Child(Control::Text1);
-    ::SetFocus(target);
-}
-
-void HotkeyWindow::MoveFocusByTab(bool backwards) {
-    // The controls were made in the order Tab walks them; the system skips what is disabled.
-    if (const HWND next = ::GetNextDlgTabItem(Handle(), ::GetFocus(), backwards)) {
-        ::SetFocus(next);
+bool HotkeyWindow::OnOwnKey(HWND control, UINT message, WPARAM key) {
+    if (control != Child(Control::Text1)) {
+        return false;
     }
-}
-
-LRESULT CALLBACK HotkeyWindow::ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self) {
-    if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(child, &HotkeyWindow::ChildProc, id);
-        return ::DefSubclassProc(child, message, wParam, lParam);
-    }
-    return reinterpret_cast<HotkeyWindow*>(self)->OnChildMessage(static_cast<Control>(id), child, message,
-                                                                 wParam, lParam);
-}
-
-LRESULT HotkeyWindow::OnChildMessage(Control control, HWND child, UINT message, WPARAM wParam,
-                                     LPARAM lParam) {
     switch (message) {
-        case WM_SETFOCUS:
-            m_lastFocus = child;
-            break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (wParam == VK_TAB && !Held(VK_CONTROL) && !Held(VK_MENU)) {
-                MoveFocusByTab(Held(VK_SHIFT));
-                return 0;
+            // Every key is a choice here but the ones that walk the controls or close the window.
+            if ((key == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0) ||
+                (message == WM_SYSKEYDOWN && key == VK_F4)) {
+                return false;
             }
-            if (wParam == VK_RETURN && (control == Control::Command1 || control == Control::Command2)) {
-                // As in any form: Enter presses the button that has the focus.
-                ::SendMessageW(child, BM_CLICK, 0, 0);
-                return 0;
-            }
-            if (control != Control::Text1 || (message == WM_SYSKEYDOWN && wParam == VK_F4)) {
-                break;
-            }
-            OnKeyDown(static_cast<int>(wParam));
-            return 0;
+            m_key = keyboard::KeyForKeyDown(static_cast<int>(key));
+            SetText(Child(Control::Text1), keyboard::HotkeyKeyName(m_key));
+            return true;
         case WM_CHAR:
         case WM_SYSCHAR:
-            // Typed characters never enter the key field, and a Tab that moved the focus types nothing.
-            if (control == Control::Text1 || wParam == L'\t') {
-                return 0;
-            }
-            break;
+            return true;  // typed characters never enter the key field
         default:
-            break;
+            return false;
     }
-    return ::DefSubclassProc(child, message, wParam, lParam);
 }
 
 }  // namespace orvell::win

@@ -13,9 +13,8 @@
 #include "controls/xp_check_box_window.h"
 #include "keyboard/hotkey_rules.h"
 #include "platform/dpi.h"
-#include "platform/modal_window.h"
 #include "platform/unique_handle.h"
-#include "skin/title_bar_window.h"
+#include "windows/secondary_window.h"
 
 namespace orvell::win {
 
@@ -28,7 +27,7 @@ namespace orvell::win {
 //
 // Tab and Shift+Tab walk the controls, so Tab itself cannot be chosen in the key field; every other
 // key can, Esc included. Alt+F4 still closes the window, and Enter presses a focused button.
-class HotkeyWindow final : public ModalWindow {
+class HotkeyWindow final : public SecondaryWindow {
 public:
     enum class Control { Label1, Combo1, Text1, Check1, Command1, Command2 };
 
@@ -50,7 +49,6 @@ public:
     void SetHelpHandler(std::function<void(HWND owner)> openHelp) { m_openHelp = std::move(openHelp); }
 
     HWND Child(Control control) const { return m_children[static_cast<std::size_t>(control)]; }
-    const BForm& TitleBar() const { return m_bar; }
     // The choice the controls show now; the key is the one the key field names.
     keyboard::HotkeyChoice Choice() const;
 
@@ -58,31 +56,25 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR self);
-    LRESULT OnChildMessage(Control control, HWND child, UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls() override;
+    HWND FirstFocus() const override { return Child(Control::Text1); }
+    bool OnOwnKey(HWND control, UINT message, WPARAM key) override;
 
-    void OnCreate();
     void OnCommand(UINT id, UINT notification);
     LRESULT OnControlColour(UINT message, HDC dc, HWND child);
-    void OnSetFocus();
-    void OnKeyDown(int code);
     void OnSet();
 
-    void CreateControls();
     void MakeChild(Control control, const wchar_t* className, DWORD style, const Rect& bounds);
     void MakeButton(PushButton& button, Control control, int top, std::wstring_view caption);
-    void Adopt(Control control, HWND child);
+    void Keep(Control control, HWND child);
     void FitComboField(const Rect& bounds);
     void Show(const keyboard::HotkeyChoice& choice);
     void ShowLabel(const keyboard::LabelText& label);
-    void MoveFocusByTab(bool backwards);
 
     app::SettingsStore* m_settings = nullptr;
     keyboard::Language m_language = keyboard::Language::Chinese;
     keyboard::HotkeyWindowLook m_look = keyboard::HotkeyWindowLookFor(keyboard::Language::Chinese);
     int m_key = 0;  // the key the key field names
-    HWND m_lastFocus = nullptr;
     MessageBoxFunction m_messageBox;
     std::function<void(HWND owner)> m_openHelp;
 
@@ -91,8 +83,6 @@ private:
     std::optional<XpCheckBoxWindow> m_check1;  // made at each opening: it holds a drawing surface
     PushButton m_command1;
     PushButton m_command2;
-    BForm m_bar;
-    std::optional<StandardTitleBarEvents> m_barEvents;
 
     unique_hbrush m_white;
     unique_hfont m_font;

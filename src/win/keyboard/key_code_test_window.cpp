@@ -77,47 +77,24 @@ bool KeyCodeTestWindow::Open(HWND owner, const app::SettingsStore& settings) {
         BringToFront();
         return true;
     }
-    const keyboard::KeyCodeTestTexts texts =
-        keyboard::KeyCodeTestTextsFor(app::LanguageFromSetting(settings.Read(app::setting::kLanguage)));
-    const TwipsScale scale = TwipsScale::ForScreen();
-    const keyboard::KeyCodeTestLayout layout = MeasuredLayout(scale.GetDpi());
-    const int width = scale.X(layout.Width());
-    const int height = scale.Y(layout.Height());
-    const Point origin = keyboard::CentredOrigin(::GetSystemMetrics(SM_CXSCREEN),
-                                                 ::GetSystemMetrics(SM_CYSCREEN), width, height);
-
-    WindowClass windowClass;
-    windowClass.name = kClassName;
-    windowClass.style = 0;  // a second click is one more press, not a double click
-    windowClass.background = ClassBrush(keyboard::kKeyCodeTestBackground);
-    const std::wstring caption(texts.caption);
-    WindowCreation creation;
-    creation.title = caption.c_str();
-    // Without WS_CLIPCHILDREN: the headings are transparent and show the window's paint through them.
-    creation.style = WS_POPUP;
-    creation.x = origin.x;
-    creation.y = origin.y;
-    creation.width = width;
-    creation.height = height;
+    m_texts = keyboard::KeyCodeTestTextsFor(app::LanguageFromSetting(settings.Read(app::setting::kLanguage)));
+    m_scale = TwipsScale::ForScreen();
+    m_layout = MeasuredLayout(m_scale.GetDpi());
     m_test = keyboard::KeyCodeTest();
-    if (!OpenModal(owner, windowClass, creation)) {
-        return false;
-    }
-    // Made before the window's first paint, which waits for the message loop.
-    m_bform1.Create(Handle());
-    m_bform1.SetCaption(texts.caption);
-    m_bform1.SetSettings(&settings);
-    m_titleBarEvents = std::make_unique<StandardTitleBarEvents>(Handle());
-    m_bform1.SetEvents(m_titleBarEvents.get());
-    CreateControls(scale, layout, texts);
-    ::SetFocus(Handle());
-    return true;
+    Design design{kClassName, m_texts.caption, m_texts.caption,
+                  SIZE{m_scale.X(m_layout.Width()), m_scale.Y(m_layout.Height())},
+                  ClassBrush(keyboard::kKeyCodeTestBackground)};
+    design.classStyle = 0;  // a second click is one more press, not a double click
+    // Without WS_CLIPCHILDREN: the headings are transparent and show the window's paint through them.
+    design.style = WS_POPUP;
+    return OpenCentred(owner, settings, design);
 }
 
-void KeyCodeTestWindow::CreateControls(const TwipsScale& scale, const keyboard::KeyCodeTestLayout& layout,
-                                       const keyboard::KeyCodeTestTexts& texts) {
+void KeyCodeTestWindow::CreateControls() {
+    const keyboard::KeyCodeTestLayout& layout = m_layout;
+    const keyboard::KeyCodeTestTexts& texts = m_texts;
     const auto pixels = [&](const Rect& twips) {
-        return scale.Bounds(twips.left, twips.top, twips.Width(), twips.Height());
+        return m_scale.Bounds(twips.left, twips.top, twips.Width(), twips.Height());
     };
     m_promptFont = MakeFont(keyboard::PromptFont());
     m_headingFont = MakeFont(keyboard::HeadingFont());
@@ -157,12 +134,12 @@ void KeyCodeTestWindow::CreateControls(const TwipsScale& scale, const keyboard::
     for (int i = 0; i < keyboard::kFirstNumberCell; ++i) {
         makeCell(i);
     }
-    CreateTooltip(texts);
+    CreateTooltip();
 }
 
-void KeyCodeTestWindow::CreateTooltip(const keyboard::KeyCodeTestTexts& texts) {
+void KeyCodeTestWindow::CreateTooltip() {
     m_tooltip.Reset(win::CreateTooltip(Handle()));
-    std::wstring tip(texts.cellTip);
+    std::wstring tip(m_texts.cellTip);
     for (int i = keyboard::kFirstNumberCell; i < keyboard::kCellCount; ++i) {
         TOOLINFOW tool{};
         tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -196,21 +173,13 @@ LRESULT KeyCodeTestWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
-            OnMouseUp(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            OnMouseUp(MousePoint(lParam));
             return 0;
         case WM_CAPTURECHANGED:
             m_pressedOnForm = false;
             return 0;
         case WM_CTLCOLORSTATIC:
             return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_ERASEBKGND:
-            return 1;  // the paint clears the whole window
-        case WM_PAINT:
-            OnPaint();
-            return 0;
-        case WM_SIZE:
-            m_bform1.FitToHost();
-            return 0;
         case WM_DESTROY:
             m_tooltip.Reset();
             m_label1 = {};
@@ -221,7 +190,7 @@ LRESULT KeyCodeTestWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         default:
             break;
     }
-    return ModalWindow::HandleMessage(message, wParam, lParam);
+    return SecondaryWindow::HandleMessage(message, wParam, lParam);
 }
 
 LRESULT CALLBACK KeyCodeTestWindow::CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam,
@@ -237,7 +206,7 @@ LRESULT CALLBACK KeyCodeTestWindow::CellProc(HWND cell, UINT message, WPARAM wPa
 }
 
 void KeyCodeTestWindow::OnKeyDown(int code) {
-    Centre();
+    Centre();  // dragged aside, the window comes back to the middle at every key
     const int mask = HeldModifiers();
     m_test.KeyDown(code, mask);
     Show();
@@ -264,7 +233,7 @@ void KeyCodeTestWindow::OnMouseDown(MouseButton button) {
     m_pressedOnForm = true;
 }
 
-void KeyCodeTestWindow::OnMouseUp(POINT at) {
+void KeyCodeTestWindow::OnMouseUp(Point at) {
     if (!m_pressedOnForm) {
         return;
     }
@@ -272,18 +241,13 @@ void KeyCodeTestWindow::OnMouseUp(POINT at) {
     ::ReleaseCapture();
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    if (::PtInRect(&client, at)) {
+    if (::PtInRect(&client, POINT{at.x, at.y})) {
         m_test.ClickOnForm();
         Show();
     }
 }
 
-void KeyCodeTestWindow::OnPaint() {
-    const PaintDc paint(Handle());
-    if (paint.Get() == nullptr) {
-        return;
-    }
-    m_bform1.Printform(paint.Get());
+void KeyCodeTestWindow::PaintOver(HDC dc) {
     const unique_hpen shadow(::CreatePen(PS_SOLID, 1, ToColorRef(keyboard::kFrameShadow)));
     const unique_hpen light(::CreatePen(PS_SOLID, 1, ToColorRef(keyboard::kFrameLight)));
     for (int i = keyboard::kFirstNumberCell; i < keyboard::kCellCount; ++i) {
@@ -292,10 +256,9 @@ void KeyCodeTestWindow::OnPaint() {
         ::MapWindowPoints(HWND_DESKTOP, Handle(), reinterpret_cast<POINT*>(&cell), 2);
         for (const keyboard::FrameLine& line :
              keyboard::SunkenFrame(Rect{cell.left, cell.top, cell.right, cell.bottom})) {
-            const SelectGuard pen(paint.Get(),
-                                  line.colour == keyboard::kFrameShadow ? shadow.Get() : light.Get());
-            ::MoveToEx(paint.Get(), line.from.x, line.from.y, nullptr);
-            ::LineTo(paint.Get(), line.to.x, line.to.y);
+            const SelectGuard pen(dc, line.colour == keyboard::kFrameShadow ? shadow.Get() : light.Get());
+            ::MoveToEx(dc, line.from.x, line.from.y, nullptr);
+            ::LineTo(dc, line.to.x, line.to.y);
         }
     }
 }
@@ -327,15 +290,6 @@ void KeyCodeTestWindow::Show() {
     for (int i = keyboard::kFirstNumberCell; i < keyboard::kCellCount; ++i) {
         PutText(Label1(i), m_test.Cell(i));
     }
-}
-
-void KeyCodeTestWindow::Centre() {
-    RECT frame{};
-    ::GetWindowRect(Handle(), &frame);
-    const Point origin =
-        keyboard::CentredOrigin(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                                frame.right - frame.left, frame.bottom - frame.top);
-    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace orvell::win

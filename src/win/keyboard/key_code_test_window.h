@@ -4,14 +4,12 @@
 #include <commctrl.h>
 
 #include <array>
-#include <memory>
 
 #include "app/settings.h"
 #include "keyboard/key_code_test.h"
 #include "platform/dpi.h"
-#include "platform/modal_window.h"
 #include "platform/unique_handle.h"
-#include "skin/title_bar_window.h"
+#include "windows/secondary_window.h"
 
 namespace orvell::win {
 
@@ -25,7 +23,7 @@ namespace orvell::win {
 // shows is a static control whose window text is that text, for screen readers and tests.
 // It is made at each opening and destroyed at its closing, so it starts empty; nothing of it runs
 // while it is closed.
-class KeyCodeTestWindow final : public ModalWindow {
+class KeyCodeTestWindow final : public SecondaryWindow {
 public:
     KeyCodeTestWindow() = default;
     // Closes a window still open while its controls, fonts and title bar are there.
@@ -37,12 +35,11 @@ public:
     bool Open(HWND owner, const app::SettingsStore& settings);
 
     // For the tests: Label1(0 to 7) the cells, Label2(0 to 4) the headings, Label3 the prompt, Label4
-    // the key's name; BForm1 the title bar; the cells' tooltip control.
+    // the key's name; the cells' tooltip control.
     HWND Label1(int index) const { return Pick(m_label1, index); }
     HWND Label2(int index) const { return Pick(m_label2, index); }
     HWND Label3() const { return m_label3; }
     HWND Label4() const { return m_label4; }
-    const BForm& BForm1() const { return m_bform1; }
     HWND Tooltip() const { return m_tooltip.Get(); }
 
 protected:
@@ -54,9 +51,9 @@ private:
         return index >= 0 && index < static_cast<int>(N) ? windows[static_cast<std::size_t>(index)] : nullptr;
     }
 
-    void CreateControls(const TwipsScale& scale, const keyboard::KeyCodeTestLayout& layout,
-                        const keyboard::KeyCodeTestTexts& texts);
-    void CreateTooltip(const keyboard::KeyCodeTestTexts& texts);
+    void CreateControls() override;
+    void PaintOver(HDC dc) override;
+    void CreateTooltip();
     static LRESULT CALLBACK CellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
                                      DWORD_PTR self);
 
@@ -64,16 +61,17 @@ private:
     void OnKeyUp(int code);
     void OnChar(int character);
     void OnMouseDown(keyboard::MouseButton button);
-    void OnMouseUp(POINT at);
-    void OnPaint();
+    void OnMouseUp(Point at);
     LRESULT OnControlColour(HDC dc, HWND control) const;
     // Puts the model's texts into the controls that differ from them.
     void Show();
-    void Centre();
 
     keyboard::KeyCodeTest m_test;
-    BForm m_bform1;
-    std::unique_ptr<StandardTitleBarEvents> m_titleBarEvents;
+    // From the opening to the window's creation, when the controls are made.
+    TwipsScale m_scale{Dpi{}};
+    keyboard::KeyCodeTestLayout m_layout{keyboard::KeyCodeTestLayout::kDesignLetterWidth,
+                                         keyboard::KeyCodeTestLayout::kDesignLetterHeight};
+    keyboard::KeyCodeTestTexts m_texts{};
     std::array<HWND, keyboard::kCellCount> m_label1{};
     std::array<HWND, 5> m_label2{};
     HWND m_label3 = nullptr;

@@ -1,6 +1,66 @@
 #include "platform/modal_window.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace orvell::win {
+
+namespace {
+
+// The program's modal windows that are open now; all live on the one window thread.
+std::vector<const ModalWindow*>& OpenModalWindows() {
+    static std::vector<const ModalWindow*> open;
+    return open;
+}
+
+bool IsMessageBox(HWND window) {
+    wchar_t name[8] = {};
+    ::GetClassNameW(window, name, 8);
+    return ::lstrcmpW(name, L"#32770") == 0;
+}
+
+bool IsOurModalWindow(HWND window) {
+    const auto& open = OpenModalWindows();
+    return std::any_of(open.begin(), open.end(),
+                       [window](const ModalWindow* w) { return w->Handle() == window; });
+}
+
+// A window of the chain that owner owns, other than except; null when there is none. Tooltips and
+// menus are owned windows too, but no part of the chain.
+HWND OwnedChainWindow(HWND owner, HWND except) {
+    struct Search {
+        HWND owner;
+        HWND except;
+        HWND found;
+    } search{owner, except, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (window != s->except && ::GetWindow(window, GW_OWNER) == s->owner &&
+                ::IsWindowVisible(window) && (IsOurModalWindow(window) || IsMessageBox(window))) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+HWND TopModalWindow(HWND window) {
+    HWND top = window;
+    while (top != nullptr) {
+        const HWND next = OwnedChainWindow(top, nullptr);
+        if (next == nullptr) {
+            break;
+        }
+        top = next;
+    }
+    return top;
+}
 
 ModalWindow::~ModalWindow() {
     if (Handle() != nullptr) {
@@ -15,15 +75,8 @@ void ModalWindow::BringToFront() const {
     if (::IsIconic(Handle())) {
         ::ShowWindow(Handle(), SW_RESTORE);
     }
-    // Under a modal window of its own the window takes no keys: the one on top comes forward instead.
-    HWND front = Handle();
-    if (!::IsWindowEnabled(front)) {
-        const HWND top = ::GetLastActivePopup(::GetAncestor(front, GA_ROOTOWNER));
-        if (top != nullptr && ::IsWindowEnabled(top)) {
-            front = top;
-        }
-    }
-    ::SetForegroundWindow(front);
+    // Under a window of the chain the window takes no keys: the one on top comes forward instead.
+    ::SetForegroundWindow(TopModalWindow(Handle()));
 }
 
 void ModalWindow::Close() const {
@@ -32,12 +85,14 @@ void ModalWindow::Close() const {
     }
 }
 
-bool ModalWindow::OpenModal(HWND owner, const WindowClass& windowClass, WindowCreation creation) {
+bool ModalWindow::OpenModal(HWND opener, const WindowClass& windowClass, WindowCreation creation) {
+    const HWND owner = TopModalWindow(opener);
     creation.parent = owner;
     creation.style &= ~static_cast<DWORD>(WS_CHILD);
     if (!Create(windowClass, creation)) {
         return false;
     }
+    OpenModalWindows().push_back(this);
     m_owner = owner;
     m_ownerDisabled = owner != nullptr && ::IsWindowEnabled(owner);
     if (m_ownerDisabled) {
@@ -49,8 +104,13 @@ bool ModalWindow::OpenModal(HWND owner, const WindowClass& windowClass, WindowCr
 }
 
 void ModalWindow::EnableOwner() {
-    if (m_ownerDisabled) {
-        m_ownerDisabled = false;
+    if (!m_ownerDisabled) {
+        return;
+    }
+    m_ownerDisabled = false;
+    // Another window of the chain over the same owner (a message box that other code opened over it)
+    // keeps it blocked; that one gives it back when it closes.
+    if (OwnedChainWindow(m_owner, Handle()) == nullptr) {
         ::EnableWindow(m_owner, TRUE);
     }
 }
@@ -66,6 +126,8 @@ LRESULT ModalWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EnableOwner();
             break;
         case WM_NCDESTROY: {
+            auto& open = OpenModalWindows();
+            open.erase(std::remove(open.begin(), open.end(), this), open.end());
             const LRESULT result = Window::HandleMessage(message, wParam, lParam);
             if (m_onClosed) {
                 m_onClosed();

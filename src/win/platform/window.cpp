@@ -95,6 +95,10 @@ WindowCreation ChildCreation(HWND parent, int id, const Rect& bounds, const wcha
     return creation;
 }
 
+Point CentredOnScreen(int width, int height) {
+    return CentredOrigin(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), width, height);
+}
+
 HWND CreateTooltip(HWND owner) {
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&classes);

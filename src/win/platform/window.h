@@ -36,6 +36,15 @@ struct WindowCreation {
 // to the parent by id.
 WindowCreation ChildCreation(HWND parent, int id, const Rect& bounds, const wchar_t* title, DWORD style);
 
+// The signed client coordinates of a mouse message (windowsx.h's macros would bring others that clash
+// with the program's names).
+inline Point MousePoint(LPARAM lParam) {
+    return Point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// Where a window of this size stands centred on the screen.
+Point CentredOnScreen(int width, int height);
+
 // A tooltip control for the tools of an owner window, made when a window that has tips is made (the
 // common-controls class is registered then, not at the program's start).
 HWND CreateTooltip(HWND owner);

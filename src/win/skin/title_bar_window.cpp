@@ -60,12 +60,6 @@ int ShiftOf(WPARAM wParam) {
            (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
-// The signed client coordinates of a mouse message (windowsx.h would bring a SelectBitmap macro that
-// clashes with MemoryDc's).
-Point PointOf(LPARAM lParam) {
-    return Point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
 RECT ToRECT(const Rect& rect) {
     return RECT{rect.left, rect.top, rect.right, rect.bottom};
 }
@@ -305,7 +299,7 @@ void BForm::OnPaint() {
 }
 
 void BForm::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    const Point at = PointOf(lParam);
+    const Point at = MousePoint(lParam);
     const skin::TitleBarPart part = skin::PartAt(m_plan, at);
     const int button = MouseButtonOf(message);
     const Looks before{m_input.Look(TitleButton::Min), m_input.Look(TitleButton::Close)};

@@ -67,9 +67,11 @@ bool AboutWindow::Open(HWND owner, const app::SettingsStore& settings) {
     m_language = app::LanguageFromSetting(settings.Read(app::setting::kLanguage));
     m_linkHot = false;
     const help::AboutTexts texts = help::AboutTextsFor(m_language);
+    const TwipsScale scale = TwipsScale::ForScreen();
     return OpenCentred(owner, settings,
-                       {kClassName, texts.caption, texts.barCaption, help::kAboutClientWidth,
-                        help::kAboutClientHeight, ClassBrush(help::kAboutBackground)});
+                       {kClassName, texts.caption, texts.barCaption,
+                        SIZE{scale.X(help::kAboutClientWidth), scale.Y(help::kAboutClientHeight)},
+                        ClassBrush(help::kAboutBackground)});
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,7 +92,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return InfoWindow::HandleMessage(message, wParam, lParam);
+    return SecondaryWindow::HandleMessage(message, wParam, lParam);
 }
 
 void AboutWindow::CreateControls() {

@@ -10,7 +10,7 @@
 #include "app/settings.h"
 #include "help/about_texts.h"
 #include "platform/unique_handle.h"
-#include "windows/info_window.h"
+#include "windows/secondary_window.h"
 
 namespace orvell::win {
 
@@ -20,7 +20,7 @@ namespace orvell::win {
 // e-mail to it in the user's mail program. Without one the address is shown in a message box, to be
 // copied from there. The texts and layout follow the stored "Language" as the window opens. The
 // window and its controls are made at each opening and go at its closing.
-class AboutWindow final : public InfoWindow {
+class AboutWindow final : public SecondaryWindow {
 public:
     enum class Control { Image1, Image2, Label1, Label2, Label3, Label4, Command1 };
 

@@ -66,9 +66,10 @@ bool HelpWindow::Open(HWND owner, const app::SettingsStore& settings, HelpPage p
     ::InitCommonControlsEx(&classes);
     m_captions = help::HelpCaptionsFor(settings.Read(app::setting::kLanguage));
     m_page = page;
+    const TwipsScale scale = TwipsScale::ForScreen();
     return OpenCentred(owner, settings,
-                       {kClassName, m_captions.caption, m_captions.caption, help::kHelpClientWidth,
-                        help::kHelpClientHeight, nullptr});
+                       {kClassName, m_captions.caption, m_captions.caption,
+                        SIZE{scale.X(help::kHelpClientWidth), scale.Y(help::kHelpClientHeight)}});
 }
 
 LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +95,7 @@ LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return InfoWindow::HandleMessage(message, wParam, lParam);
+    return SecondaryWindow::HandleMessage(message, wParam, lParam);
 }
 
 HWND HelpWindow::MakeChild(Control control, const wchar_t* className, DWORD style, DWORD exStyle) {
@@ -178,8 +179,8 @@ LRESULT HelpWindow::OnControlColour(HDC dc, HWND control) {
             return reinterpret_cast<LRESULT>(m_pageBrush.Get());
         }
     }
-    return InfoWindow::HandleMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                     reinterpret_cast<LPARAM>(control));
+    return SecondaryWindow::HandleMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                          reinterpret_cast<LPARAM>(control));
 }
 
 }  // namespace orvell::win

@@ -8,7 +8,7 @@
 #include "app/settings.h"
 #include "help/help_texts.h"
 #include "platform/unique_handle.h"
-#include "windows/info_window.h"
+#include "windows/secondary_window.h"
 
 namespace orvell::win {
 
@@ -20,7 +20,7 @@ namespace orvell::win {
 // The tab strip has the focus first: the arrow keys, or Ctrl+Tab and Ctrl+Shift+Tab anywhere in the
 // window, switch the pages. The window and its controls are made at each opening and go at its
 // closing.
-class HelpWindow final : public InfoWindow {
+class HelpWindow final : public SecondaryWindow {
 public:
     enum class Control { TabStrip1, Frame1, Text1, Text2, Text3, Command1 };
 

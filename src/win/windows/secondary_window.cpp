@@ -1,16 +1,15 @@
-#include "windows/info_window.h"
+#include "windows/secondary_window.h"
 
 #include <commctrl.h>
 
 #include "app/access_key.h"
-#include "platform/dpi.h"
 #include "platform/unique_handle.h"
 
 namespace orvell::win {
 
 namespace {
 
-constexpr int kBarId = 99;
+constexpr int kTitleBarId = 99;
 
 bool Held(int key) {
     return ::GetKeyState(key) < 0;
@@ -24,71 +23,84 @@ bool IsClass(HWND control, const wchar_t* className) {
 
 }  // namespace
 
-bool InfoWindow::OpenCentred(HWND owner, const app::SettingsStore& settings, const Frame& frame) {
+bool SecondaryWindow::OpenCentred(HWND owner, const app::SettingsStore& settings, const Design& design) {
     if (IsOpen()) {
         BringToFront();
         return true;
     }
     m_settings = &settings;
-    m_barCaption = frame.barCaption;
+    m_barCaption = design.barCaption;
+    m_escapeCloses = design.escapeCloses;
     m_adopted.clear();
     m_lastFocus = nullptr;
-    const TwipsScale scale = TwipsScale::ForScreen();
     WindowClass windowClass;
-    windowClass.name = frame.className;
-    if (frame.background != nullptr) {
-        windowClass.background = frame.background;
+    windowClass.name = design.className;
+    windowClass.style = design.classStyle;
+    if (design.background != nullptr) {
+        windowClass.background = design.background;
     }
     WindowCreation creation;
-    const std::wstring caption(frame.caption);
+    const std::wstring caption(design.caption);
     creation.title = caption.c_str();
-    creation.style = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
-    creation.width = scale.X(frame.width);
-    creation.height = scale.Y(frame.height);
-    creation.x = (::GetSystemMetrics(SM_CXSCREEN) - creation.width) / 2;
-    creation.y = (::GetSystemMetrics(SM_CYSCREEN) - creation.height) / 2;
+    creation.style = design.style;
+    creation.width = design.size.cx;
+    creation.height = design.size.cy;
+    const Point origin = CentredOnScreen(creation.width, creation.height);
+    creation.x = origin.x;
+    creation.y = origin.y;
     if (!OpenModal(owner, windowClass, creation)) {
         return false;
     }
-    ::SetFocus(FirstFocus());
+    const HWND first = FirstFocus();
+    ::SetFocus(first != nullptr ? first : Handle());
     return true;
 }
 
-void InfoWindow::Adopt(HWND control) {
-    m_adopted.push_back(control);
-    ::SetWindowSubclass(control, &InfoWindow::ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+void SecondaryWindow::Centre() const {
+    RECT frame{};
+    ::GetWindowRect(Handle(), &frame);
+    const Point origin = CentredOnScreen(frame.right - frame.left, frame.bottom - frame.top);
+    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT InfoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+void SecondaryWindow::Adopt(HWND control) {
+    m_adopted.push_back(control);
+    ::SetWindowSubclass(control, &SecondaryWindow::ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT SecondaryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            m_barEvents.emplace(Handle());
-            m_bform1.Create(Handle(), kBarId);
-            m_bform1.SetCaption(m_barCaption);
-            m_bform1.SetSettings(m_settings);
-            m_bform1.SetEvents(&*m_barEvents);
+            m_titleBarEvents.emplace(Handle());
+            m_titleBar.Create(Handle(), kTitleBarId);
+            m_titleBar.SetCaption(m_barCaption);
+            m_titleBar.SetSettings(m_settings);
+            m_titleBar.SetEvents(&*m_titleBarEvents);
             CreateControls();
             return 0;
         case WM_SIZE:
-            m_bform1.FitToHost();
+            m_titleBar.FitToHost();
             return 0;
         case WM_PAINT: {
             const PaintDc paint(Handle());
-            m_bform1.Printform(paint.Get());
+            if (paint.Get() != nullptr) {
+                m_titleBar.Printform(paint.Get());
+                PaintOver(paint.Get());
+            }
             return 0;
         }
         case WM_ERASEBKGND:
             return 1;  // the paint clears it
         case WM_LBUTTONDOWN:
             // The surface drags the window as the title bar does.
-            m_barEvents->MouseDown(skin::kLeftMouseButton, 0, Point{});
+            m_titleBarEvents->MouseDown(skin::kLeftMouseButton, 0, Point{});
             return 0;
-        case WM_SETFOCUS: {
-            const bool usable = m_lastFocus != nullptr && ::IsChild(Handle(), m_lastFocus) &&
-                                ::IsWindowVisible(m_lastFocus) && ::IsWindowEnabled(m_lastFocus);
-            ::SetFocus(usable ? m_lastFocus : FirstFocus());
-            return 0;
-        }
+        case WM_SETFOCUS:
+            if (FirstFocus() != nullptr) {
+                GiveFocusBack();
+                return 0;
+            }
+            break;
         case WM_DESTROY:
             m_adopted.clear();
             m_lastFocus = nullptr;
@@ -99,12 +111,20 @@ LRESULT InfoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ModalWindow::HandleMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK InfoWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self) {
-    auto* window = reinterpret_cast<InfoWindow*>(self);
+void SecondaryWindow::GiveFocusBack() {
+    // The window itself takes no keys: the focus goes back to the control that had it, as when a
+    // message box closes, or to the first.
+    const bool usable = m_lastFocus != nullptr && ::IsChild(Handle(), m_lastFocus) &&
+                        ::IsWindowVisible(m_lastFocus) && ::IsWindowEnabled(m_lastFocus);
+    ::SetFocus(usable ? m_lastFocus : FirstFocus());
+}
+
+LRESULT CALLBACK SecondaryWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR id, DWORD_PTR self) {
+    auto* window = reinterpret_cast<SecondaryWindow*>(self);
     switch (message) {
         case WM_NCDESTROY:
-            ::RemoveWindowSubclass(control, &InfoWindow::ControlProc, id);
+            ::RemoveWindowSubclass(control, &SecondaryWindow::ControlProc, id);
             break;
         case WM_SETFOCUS:
             window->m_lastFocus = control;
@@ -139,14 +159,14 @@ LRESULT CALLBACK InfoWindow::ControlProc(HWND control, UINT message, WPARAM wPar
     return ::DefSubclassProc(control, message, wParam, lParam);
 }
 
-bool InfoWindow::OnKey(HWND control, UINT message, WPARAM key) {
+bool SecondaryWindow::OnKey(HWND control, UINT message, WPARAM key) {
     if (OnOwnKey(control, message, key)) {
         return true;
     }
     switch (message) {
         case WM_CHAR:
             // The characters of the keys used below would only beep.
-            return key == L'\t' || key == L'\r' || key == 0x1B;
+            return key == L'\t' || key == L'\r' || (key == 0x1B && m_escapeCloses);
         case WM_SYSCHAR:
             PressButtonFor(static_cast<wchar_t>(key));
             return true;
@@ -157,6 +177,9 @@ bool InfoWindow::OnKey(HWND control, UINT message, WPARAM key) {
     }
     switch (key) {
         case VK_ESCAPE:
+            if (!m_escapeCloses) {
+                return false;
+            }
             // Posted: the control finishes with its key before the window goes.
             ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
             return true;
@@ -164,6 +187,7 @@ bool InfoWindow::OnKey(HWND control, UINT message, WPARAM key) {
             if (Held(VK_CONTROL) || Held(VK_MENU)) {
                 return false;
             }
+            // The controls were adopted in the order Tab walks them; the system skips what is disabled.
             if (const HWND next = ::GetNextDlgTabItem(Handle(), control, Held(VK_SHIFT))) {
                 ::SetFocus(next);
             }
@@ -179,7 +203,7 @@ bool InfoWindow::OnKey(HWND control, UINT message, WPARAM key) {
     }
 }
 
-void InfoWindow::PressButtonFor(wchar_t letter) const {
+void SecondaryWindow::PressButtonFor(wchar_t letter) const {
     for (const HWND control : m_adopted) {
         if (IsClass(control, L"Button") && ::IsWindowEnabled(control) &&
             app::CaptionHasAccessKey(GetText(control), letter)) {
