@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/window.h"
+
 namespace orvell::win {
 
 namespace {
@@ -14,10 +16,6 @@ constexpr wchar_t kImplementationProperty[] = L"QuenCNCImplementation";
 UINT AltKeyMessage() {
     static const UINT message = ::RegisterWindowMessageW(L"OrvellFrameAltKey");
     return message;
-}
-
-Point PointOf(LPARAM lParam) {
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 RECT WindowRect(HWND window) {
@@ -164,7 +162,7 @@ LRESULT cNCCalcSize::WindowProc(HWND hWnd, UINT iMsg, WPARAM wParam, LPARAM lPar
             if (painter == nullptr) {
                 return CallOldWindowProc(hWnd, iMsg, wParam, lParam);
             }
-            m_lastHitCode = NCHitTest(PointOf(lParam));
+            m_lastHitCode = NCHitTest(MousePoint(lParam));
             return skin::ReportedHitCode(m_lastHitCode);
         case WM_NCLBUTTONDOWN:
             OnNcLButtonDown(wParam, lParam);
@@ -271,9 +269,9 @@ int cNCCalcSize::NCHitTest(Point screen) {
 void cNCCalcSize::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
     INCAreaModifier* painter = nullptr;
     if (GetImplementation(painter)) {
-        const int code = NCHitTest(PointOf(lParam));
+        const int code = NCHitTest(MousePoint(lParam));
         if (m_lastHitCode != skin::hit::kCaption) {
-            const Point at = InWindow(PointOf(lParam));
+            const Point at = InWindow(MousePoint(lParam));
             const RECT bounds = WindowRect(m_window);
             bool handled = false;
             {
@@ -303,7 +301,7 @@ void cNCCalcSize::OnNcLButtonUp(LPARAM lParam) {
     }
     // The painter sees a press and a release at the same point: a caption button acts when the
     // pointer is let go over the button it went down on.
-    const Point at = InWindow(PointOf(lParam));
+    const Point at = InWindow(MousePoint(lParam));
     const RECT bounds = WindowRect(m_window);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
