@@ -7,7 +7,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -31,13 +33,24 @@ public:
     }
 
 protected:
-    std::optional<std::string_view> ReadBytes(std::wstring_view fileName) override {
-        return m_files[fileName == kCharacterFile ? "Character.txt" : "ASC\xE2\x85\xA1.txt"];
+    bool Open(std::wstring_view fileName) override {
+        m_open = &m_files[fileName == kCharacterFile ? "Character.txt" : "ASC\xE2\x85\xA1.txt"];
+        m_at = 0;
+        return true;
     }
+    std::optional<std::size_t> Read(char* destination, std::size_t room) override {
+        const std::size_t got = std::min(room, m_open->size() - m_at);
+        std::memcpy(destination, m_open->data() + m_at, got);
+        m_at += got;
+        return got;
+    }
+    void Close() override {}
     void DecodeLegacy(std::string_view, std::wstring& text) override { text.clear(); }
 
 private:
     std::map<std::string, std::string> m_files;
+    const std::string* m_open = nullptr;
+    std::size_t m_at = 0;
 };
 
 void RunLookup(benchmark::State& state, text::TextFiles& files, SearchType type, SearchMode mode,
