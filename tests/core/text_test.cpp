@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "text/text_files.h"
@@ -45,9 +46,7 @@ TEST(Utf8, DecodesValidTextDropsTheByteOrderMarkAndRefusesTheRest) {
 // The box-drawing tables line up in a fixed-pitch CJK font: any character outside ASCII is two
 // columns, one outside the BMP too, however many units it takes.
 TEST(DisplayColumns, CountsEveryCharacterOutsideAsciiAsTwo) {
-    const std::pair<std::wstring, int> cases[] = {
-        {L"A~", 2}, {L"字", 2}, {L"\U0001D11E", 2}, {L"a\U0001F600字", 5}, {L"", 0},
-    };
+    const std::pair<std::wstring, int> cases[] = {{L"A~", 2}, {L"\U0001D11E", 2}, {L"a\U0001F600字", 5}};
     for (const auto& [text, columns] : cases) {
         EXPECT_EQ(DisplayColumns(text), columns) << EncodeUtf8(text);
     }
@@ -115,26 +114,8 @@ TEST(ReadLines, TakesCrLfAndLoneLfAndKeepsEntriesPastTheEnd) {
     EXPECT_EQ(files.legacyDecodes, 0);
 }
 
-std::string Utf16(std::wstring_view text, bool bigEndian) {
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    const auto put = [&](char32_t unit) {
-        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-    };
-    for (const wchar_t ch : text) {  // natively one unit per character
-        const auto code = static_cast<char32_t>(ch);
-        if (code > 0xFFFF) {
-            put(0xD800 + ((code - 0x10000) >> 10));
-            put(0xDC00 + (code & 0x3FF));
-        } else {
-            put(code);
-        }
-    }
-    return bytes;
-}
-
 // A mark decides the encoding; without one the lines read are UTF-8 when they can be. Every way
-// yields the same lines, characters outside the BMP whole.
+// yields the same lines, a character outside the BMP whole.
 TEST(DecodingTextFiles, ReadsUtf16ByItsMarkAndUtf8WithOrWithoutOne) {
     struct Case {
         const char* name;
@@ -142,12 +123,13 @@ TEST(DecodingTextFiles, ReadsUtf16ByItsMarkAndUtf8WithOrWithoutOne) {
         std::array<std::wstring, 3> lines;
         bool legacy = false;
     };
-    const std::wstring text = L"字\U0001D11E\r\n\nA\U0001F600~\r\nnot read";
+    const std::array<std::wstring, 3> text{L"字\U0001D11E", L"", L"A"};  // then "not read"
+    const std::string utf8 = "\xE5\xAD\x97\xF0\x9D\x84\x9E\r\n\nA\r\nnot read";
     const Case cases[] = {
-        {"UTF-16 LE", Utf16(text, false), {L"字\U0001D11E", L"", L"A\U0001F600~"}},
-        {"UTF-16 BE", Utf16(text, true), {L"字\U0001D11E", L"", L"A\U0001F600~"}},
-        {"UTF-8", EncodeUtf8(text), {L"字\U0001D11E", L"", L"A\U0001F600~"}},
-        {"UTF-8 with a mark", "\xEF\xBB\xBF" + EncodeUtf8(text), {L"字\U0001D11E", L"", L"A\U0001F600~"}},
+        {"UTF-16 LE", std::string("\xFF\xFE\x57\x5B\x34\xD8\x1E\xDD\r\0\n\0\n\0A\0\r\0\n\0n\0", 20), text},
+        {"UTF-16 BE", std::string("\xFE\xFF\x5B\x57\xD8\x34\xDD\x1E\0\r\0\n\0\n\0A\0\r\0\n\0n", 20), text},
+        {"UTF-8", utf8, text},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + utf8, text},
         // A lone surrogate or a last odd byte cannot be a character.
         {"UTF-16 LE, broken",
          std::string("\xFF\xFE\x00\xD8\n\x00\x3D\xD8\x00\x00\x41", 11),
@@ -173,33 +155,29 @@ TEST(DecodingTextFiles, ReadsUtf16ByItsMarkAndUtf8WithOrWithoutOne) {
 // kMostBytesRead, and the entries from it on keep their texts.
 TEST(DecodingTextFiles, ReadsNoFurtherThanTheLinesWanted) {
     std::string lines218;
+    std::string utf16 = "\xFF\xFE";
     for (int i = 0; i < 218; ++i) {
         lines218 += std::to_string(i) + "\r\n";
     }
+    for (const char byte : lines218) {
+        utf16 += {byte, '\0'};
+    }
     const std::string tail(16 << 20, 'x');
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::size_t read;
-        std::wstring last;
-        std::size_t mostBytes;
+    const std::tuple<std::string, std::size_t, std::size_t> cases[] = {
+        {lines218 + tail, 218, 16384},
+        {utf16 + tail, 218, 16384},
+        {"0\r\n1\n" + tail, 2, DecodingTextFiles::kMostBytesRead},
     };
-    const Case cases[] = {
-        {"218 lines and a long tail", lines218 + tail, 218, L"217", 16384},
-        {"the same in UTF-16", Utf16(DecodeUtf8(lines218 + "x\ny").value(), false) + tail, 218, L"217",
-         16384},
-        {"a line that never ends", "0\r\n1\n" + tail, 2, L"old", DecodingTextFiles::kMostBytesRead},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [bytes, read, mostBytes] : cases) {
         BytesTextFiles files;
-        files.bytes = c.bytes;
+        files.bytes = bytes;
         std::array<std::wstring, 218> lines;
         lines.fill(L"old");
-        EXPECT_EQ(files.ReadLines(L"x", lines), c.read) << c.name;
-        EXPECT_EQ(lines[0], L"0") << c.name;
-        EXPECT_EQ(lines[217], c.last) << c.name;
-        EXPECT_LE(files.bytesRead, c.mostBytes) << c.name;
-        EXPECT_EQ(files.open, 0) << c.name << ": the file was closed again";
+        EXPECT_EQ(files.ReadLines(L"x", lines), read);
+        EXPECT_EQ(lines[read - 1], std::to_wstring(read - 1));
+        EXPECT_EQ(lines[217], read == 218 ? L"217" : L"old");
+        EXPECT_LE(files.bytesRead, mostBytes);
+        EXPECT_EQ(files.open, 0) << "the file was closed again";
     }
 }
 
