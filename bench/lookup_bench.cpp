@@ -5,11 +5,13 @@
 // into a buffer on the stack; each lookup that reads the files prints its time over the floor's.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -107,6 +109,26 @@ void BM_ReverseSearchFullTableFromMemory(benchmark::State& state) {
     RunLookup(state, files, SearchType::C, SearchMode::ReverseSearch, L"255");
 }
 
+// The shipped files, each followed by 1 GiB (sparse, so quick to make): the lookup costs what it costs
+// with the shipped ones, and the process does not grow by the tail.
+void BM_ReverseSearchFullTableHugeTail(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "orvell-huge-tail";
+    fs::create_directories(folder);
+    for (const char* name : {"Character.txt", "ASC\xE2\x85\xA1.txt"}) {
+        fs::copy_file(fs::path(ORVELL_DATA_DIR) / name, folder / name, fs::copy_options::overwrite_existing);
+        fs::resize_file(folder / name, fs::file_size(folder / name) + (std::uintmax_t{1} << 30));
+    }
+    rusage before{};
+    ::getrusage(RUSAGE_SELF, &before);
+    text::FolderTextFiles files(folder);
+    RunLookup(state, files, SearchType::C, SearchMode::ReverseSearch, L"255");
+    rusage after{};
+    ::getrusage(RUSAGE_SELF, &after);
+    state.counters["peak_rss_growth_kB"] = static_cast<double>(after.ru_maxrss - before.ru_maxrss);
+    fs::remove_all(folder);
+}
+
 // The console table, and after each lookup that reads the files its time as a multiple of the floor.
 class FloorRatioReporter final : public benchmark::ConsoleReporter {
 public:
@@ -138,6 +160,7 @@ private:
 BENCHMARK(BM_ReadBothFilesFloor);
 BENCHMARK(BM_SearchShortTable);
 BENCHMARK(BM_ReverseSearchFullTable);
+BENCHMARK(BM_ReverseSearchFullTableHugeTail);
 BENCHMARK(BM_SearchShortTableFromMemory);
 BENCHMARK(BM_ReverseSearchFullTableFromMemory);
 
