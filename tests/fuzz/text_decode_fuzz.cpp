@@ -1,6 +1,7 @@
 // Any bytes as the content of a data or language file: the choice of encoding by mark or validity,
 // the decoding, the line splitting with and without a memo, the four table loads with the lookups that
 // scan them, and the language lines.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>

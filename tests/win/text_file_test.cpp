@@ -6,7 +6,6 @@
 #include <array>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -109,30 +108,27 @@ TEST(ExeFolderTextFiles, AHugeTailAfterTheWantedLinesCostsNothing) {
 TEST(ExeFolderTextFiles, ALanguageFileSavedAsUtf16ReadsAsTheShippedOne) {
     const std::wstring path =
         ExeFolder() + L"\\" + std::wstring(app::LanguageFileName(app::Language::Chinese));
-    std::ifstream in(path.c_str(), std::ios::binary);
-    const std::string shipped((std::istreambuf_iterator<char>(in)), {});
-    in.close();
-    ASSERT_FALSE(shipped.empty());
-    const std::optional<std::wstring> text = text::DecodeUtf8(shipped);
-    ASSERT_TRUE(text);
+    const std::string shipped = [&] {
+        std::ifstream in(path.c_str(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
     std::string utf16 = "\xFF\xFE";
-    for (const wchar_t unit : *text) {
+    for (const wchar_t unit : text::DecodeUtf8(shipped).value_or(L"")) {
         utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
     }
 
     ExeFolderTextFiles files;
-    app::LanguageLines before;
+    app::LanguageLines before, after;
     before.Load(files, app::Language::Chinese);
     const auto write = [&](const std::string& bytes) {
         std::ofstream(path.c_str(), std::ios::binary)
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     };
     write(utf16);
-    app::LanguageLines after;
     after.Load(files, app::Language::Chinese);
     write(shipped);
     for (int line = 0; line < static_cast<int>(app::kLanguageLineCount); ++line) {
-        ASSERT_TRUE(after.Line(line).has_value()) << line;
+        ASSERT_TRUE(before.Line(line).has_value()) << "shipped line " << line;
         EXPECT_EQ(after.Line(line), before.Line(line)) << line;
     }
 }

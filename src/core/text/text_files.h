@@ -27,8 +27,8 @@ public:
     // Reads the first lines of the named file into lines[0], lines[1], ... and returns how many were
     // read. Entries past the end of a short file, or all of them when the file cannot be read, keep
     // what they held: the lookup tables rely on that. Lines end in CR LF or a lone LF; a last line
-    // without an ending counts. The file is read every time; a memo only spares decoding bytes that
-    // did not change since the last read into the same lines.
+    // without an ending counts. The file is read every time, as far as the lines wanted; a memo only
+    // spares decoding bytes that did not change since the last read into the same lines.
     virtual std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines,
                                   LinesMemo* memo) = 0;
     std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines) {

@@ -17,7 +17,8 @@ std::wstring ExePath();
 std::wstring ExeFolder();
 
 // The data and language files beside the executable. File names may hold any Unicode character
-// ("ASCⅡ.txt"); bytes that are not UTF-8 are read as code page 936 whatever the system's code page.
+// ("ASCⅡ.txt"); a file without a byte-order mark whose lines are not UTF-8 is read as code page 936
+// whatever the system's code page.
 class ExeFolderTextFiles final : public text::DecodingTextFiles {
 public:
     ExeFolderTextFiles() : m_folder(ExeFolder()) {}
