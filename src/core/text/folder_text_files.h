@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,15 +20,19 @@ public:
     explicit FolderTextFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
 
 protected:
-    std::optional<std::string_view> ReadBytes(std::wstring_view fileName) override;
+    bool Open(std::wstring_view fileName) override;
+    std::optional<std::size_t> Read(char* destination, std::size_t room) override;
+    void Close() override;
     void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
 
 private:
     std::filesystem::path m_folder;
 #ifdef _WIN32
     std::vector<std::pair<std::wstring, std::filesystem::path>> m_paths;
+    std::FILE* m_file = nullptr;
 #else
     std::vector<std::pair<std::wstring, std::string>> m_paths;
+    int m_descriptor = -1;
 #endif
 };
 

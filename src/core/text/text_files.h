@@ -27,8 +27,8 @@ public:
     // Reads the first lines of the named file into lines[0], lines[1], ... and returns how many were
     // read. Entries past the end of a short file, or all of them when the file cannot be read, keep
     // what they held: the lookup tables rely on that. Lines end in CR LF or a lone LF; a last line
-    // without an ending counts. The file is read every time; a memo only spares decoding bytes that
-    // did not change since the last read into the same lines.
+    // without an ending counts. The file is read every time, as far as the lines wanted; a memo only
+    // spares decoding bytes that did not change since the last read into the same lines.
     virtual std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines,
                                   LinesMemo* memo) = 0;
     std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines) {
@@ -36,42 +36,29 @@ public:
     }
 };
 
-// Decoding and line splitting shared by the platforms: a file that starts with a UTF-8 byte-order
-// mark or is valid UTF-8 is UTF-8, anything else is the legacy Chinese code page (936), decoded by
-// the platform. The lookup re-reads its files on every search, so a file's bytes are read into a
-// buffer kept between calls and looked at where they lie.
+// Decoding and line splitting shared by the platforms. A file that starts with a UTF-16 byte-order
+// mark (little or big endian) is UTF-16; one that starts with the UTF-8 mark is UTF-8; any other is
+// UTF-8 when the bytes of the lines read are valid UTF-8 and otherwise the legacy Chinese code page
+// (936), decoded by the platform. Only the wanted lines are read: the file is read in pieces until they
+// are in, so what follows them (however large) costs nothing. No file of ours comes near
+// kMostBytesRead; of a file that does, the lines that end within that many bytes are read and the rest
+// are not, as if the file were short.
 class DecodingTextFiles : public TextFiles {
 public:
     using TextFiles::ReadLines;
     std::size_t ReadLines(std::wstring_view fileName, std::span<std::wstring> lines, LinesMemo* memo) final;
 
-protected:
-    // The whole file's bytes, valid until the next call; nothing when it cannot be opened or read.
-    virtual std::optional<std::string_view> ReadBytes(std::wstring_view fileName) = 0;
-    virtual void DecodeLegacy(std::string_view bytes, std::wstring& text) = 0;
+    static constexpr std::size_t kMostBytesRead = 256 * 1024;
 
-    // Reads a file's bytes into the kept buffer with read(destination, room), which returns how many
-    // bytes it put there (fewer than the room at the end of the file) or nothing on an error. The
-    // buffer only grows, so after the first read of a file no memory is allocated or cleared.
-    template <typename Read>
-    std::optional<std::string_view> ReadIntoBuffer(Read read) {
-        if (m_buffer.size() < kFirstRoom) {
-            m_buffer.resize(kFirstRoom);
-        }
-        std::size_t used = 0;
-        for (;;) {
-            const std::size_t room = m_buffer.size() - used;
-            const std::optional<std::size_t> got = read(m_buffer.data() + used, room);
-            if (!got) {
-                return std::nullopt;
-            }
-            used += *got;
-            if (*got < room) {
-                return std::string_view(m_buffer.data(), used);
-            }
-            m_buffer.resize(m_buffer.size() * 2);
-        }
-    }
+protected:
+    // Opens the named file for reading from its start; false when it cannot be opened. Every
+    // successful Open is followed by one Close.
+    virtual bool Open(std::wstring_view fileName) = 0;
+    // Puts the open file's next bytes at destination, at most room of them, and says how many: fewer
+    // than room only at the end of the file; nothing on an error.
+    virtual std::optional<std::size_t> Read(char* destination, std::size_t room) = 0;
+    virtual void Close() = 0;
+    virtual void DecodeLegacy(std::string_view bytes, std::wstring& text) = 0;
 
     // Full paths made once per file name: the lookup opens the same two files on every search.
     template <typename Path, typename Make>
@@ -86,10 +73,13 @@ protected:
     }
 
 private:
-    static constexpr std::size_t kFirstRoom = 8192;  // our files fit: one read each
+    static constexpr std::size_t kFirstRead = 8192;  // our files fit: one read each
 
+    std::optional<std::string_view> ReadWantedBytes(std::size_t lineCount);
     std::size_t DecodeLines(std::string_view bytes, std::span<std::wstring> lines);
 
+    // Kept between calls: the lookup reads its files on every search, and after the first read no
+    // memory is allocated.
     std::vector<char> m_buffer;
     std::wstring m_text;
 };

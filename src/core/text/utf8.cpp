@@ -8,8 +8,6 @@ namespace orvell::text {
 
 namespace {
 
-constexpr wchar_t kReplacement = 0xFFFD;
-
 bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
@@ -64,18 +62,22 @@ std::size_t AsciiPrefix(const unsigned char* p, std::size_t size) {
     return i;
 }
 
-}  // namespace
-
-std::string_view WithoutByteOrderMark(std::string_view bytes) {
-    return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
-bool DecodeUtf8(std::string_view bytes, std::wstring& out) {
-    return DecodeUtf8Piece(WithoutByteOrderMark(bytes), out);
+bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-bool DecodeUtf8Piece(std::string_view bytes, std::wstring& out) {
-    // Never more characters than bytes: size once, write through a pointer, trim at the end.
+char32_t Unit(wchar_t ch) {
+    return static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(ch));
+}
+
+// Never more units than bytes (four bytes make at most two units): size once, write through a
+// pointer, trim at the end. A byte that starts no valid character fails the decoding, or with
+// `replace` becomes U+FFFD.
+bool Decode(std::string_view bytes, std::wstring& out, bool replace) {
     out.resize(bytes.size());
     wchar_t* write = out.data();
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -88,14 +90,74 @@ bool DecodeUtf8Piece(std::string_view bytes, std::wstring& out) {
         char32_t code = 0;
         const int length = DecodeOne(p, end, code);
         if (length == 0) {
-            out.clear();
-            return false;
+            if (!replace) {
+                out.clear();
+                return false;
+            }
+            *write++ = kReplacementCharacter;
+            ++p;
+            continue;
         }
-        *write++ = code > 0xFFFF ? kReplacement : static_cast<wchar_t>(code);
+        write = PutCharacter(code, write);
         p += length;
     }
     out.resize(static_cast<std::size_t>(write - out.data()));
     return true;
+}
+
+}  // namespace
+
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+    return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+}
+
+bool DecodeUtf8(std::string_view bytes, std::wstring& out) {
+    return DecodeUtf8Piece(WithoutByteOrderMark(bytes), out);
+}
+
+wchar_t* PutCharacter(char32_t code, wchar_t* write) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        if (code > 0xFFFF) {
+            code -= 0x10000;
+            *write++ = static_cast<wchar_t>(0xD800 + (code >> 10));
+            *write++ = static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
+            return write;
+        }
+    }
+    *write++ = static_cast<wchar_t>(code);
+    return write;
+}
+
+bool DecodeUtf8Piece(std::string_view bytes, std::wstring& out) {
+    return Decode(bytes, out, false);
+}
+
+void DecodeUtf8Replacing(std::string_view bytes, std::wstring& out) {
+    Decode(bytes, out, true);
+}
+
+void DecodeUtf16(std::string_view bytes, bool bigEndian, std::wstring& out) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t units = bytes.size() / 2;
+    const auto unit = [&](std::size_t i) -> char32_t {
+        return bigEndian ? (p[2 * i] << 8) | p[2 * i + 1] : p[2 * i] | (p[2 * i + 1] << 8);
+    };
+    out.resize(units + bytes.size() % 2);
+    wchar_t* write = out.data();
+    for (std::size_t i = 0; i < units; ++i) {
+        const char32_t code = unit(i);
+        if (IsHighSurrogate(code) && i + 1 < units && IsLowSurrogate(unit(i + 1))) {
+            write = PutCharacter(0x10000 + ((code - 0xD800) << 10) + (unit(++i) - 0xDC00), write);
+        } else if (IsHighSurrogate(code) || IsLowSurrogate(code)) {
+            *write++ = kReplacementCharacter;
+        } else {
+            *write++ = static_cast<wchar_t>(code);
+        }
+    }
+    if (bytes.size() % 2 != 0) {
+        *write++ = kReplacementCharacter;
+    }
+    out.resize(static_cast<std::size_t>(write - out.data()));
 }
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -127,8 +189,13 @@ std::optional<std::wstring> DecodeUtf8(std::string_view bytes) {
 std::string EncodeUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const wchar_t ch : text) {
-        const auto code = static_cast<char32_t>(static_cast<std::make_unsigned_t<wchar_t>>(ch));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = Unit(text[i]);
+        if (IsHighSurrogate(code) && i + 1 < text.size() && IsLowSurrogate(Unit(text[i + 1]))) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (Unit(text[++i]) - 0xDC00);
+        } else if ((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+            code = kReplacementCharacter;
+        }
         if (code < 0x80) {
             out.push_back(static_cast<char>(code));
         } else if (code < 0x800) {
@@ -150,8 +217,12 @@ std::string EncodeUtf8(std::wstring_view text) {
 
 int DisplayColumns(std::wstring_view text) {
     int columns = 0;
-    for (const wchar_t ch : text) {
-        columns += (static_cast<unsigned>(ch) < 0x80) ? 1 : 2;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // The second half of a pair was counted with the first.
+        if (i > 0 && IsLowSurrogate(Unit(text[i])) && IsHighSurrogate(Unit(text[i - 1]))) {
+            continue;
+        }
+        columns += Unit(text[i]) < 0x80 ? 1 : 2;
     }
     return columns;
 }

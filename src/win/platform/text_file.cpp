@@ -2,11 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <climits>
-
-#include "platform/unique_handle.h"
-
 namespace orvell::win {
 
 namespace {
@@ -40,7 +35,7 @@ std::wstring ExeFolder() {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-std::optional<std::string_view> ExeFolderTextFiles::ReadBytes(std::wstring_view fileName) {
+bool ExeFolderTextFiles::Open(std::wstring_view fileName) {
     const std::wstring& path = CachedPath(m_paths, fileName, [&](std::wstring_view name) {
         std::wstring full = m_folder;
         full += L'\\';
@@ -48,31 +43,29 @@ std::optional<std::string_view> ExeFolderTextFiles::ReadBytes(std::wstring_view 
         return full;
     });
     // Shared for writing and deleting: a data file open in an editor is still readable.
-    const unique_hfile file(::CreateFileW(path.c_str(), GENERIC_READ,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
+    m_file.Reset(::CreateFileW(path.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(m_file);
+}
+
+// No size query: a short read of a disk file is its end, and our files fit the first read.
+std::optional<std::size_t> ExeFolderTextFiles::Read(char* destination, std::size_t room) {
+    DWORD got = 0;  // room is never more than kMostBytesRead
+    if (::ReadFile(m_file.Get(), destination, static_cast<DWORD>(room), &got, nullptr) == 0) {
         return std::nullopt;
     }
-    // No size query: a short read of a disk file is its end, and our files fit the first read.
-    return ReadIntoBuffer([&](char* destination, std::size_t room) -> std::optional<std::size_t> {
-        // No file of ours comes near a gigabyte: such a file is refused rather than read in pieces.
-        if (room > (1u << 30)) {
-            return std::nullopt;
-        }
-        DWORD got = 0;
-        if (::ReadFile(file.Get(), destination, static_cast<DWORD>(room), &got, nullptr) == 0) {
-            return std::nullopt;
-        }
-        return static_cast<std::size_t>(got);
-    });
+    return static_cast<std::size_t>(got);
+}
+
+void ExeFolderTextFiles::Close() {
+    m_file.Reset();
 }
 
 void ExeFolderTextFiles::DecodeLegacy(std::string_view bytes, std::wstring& text) {
     text.clear();
-    // Past 2 GB the conversion cannot take it in one piece, and it is no file of ours: read as empty.
-    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) {
-        return;
+    if (bytes.empty()) {
+        return;  // MultiByteToWideChar calls an empty text an error
     }
     const int length = static_cast<int>(bytes.size());
     const int needed = ::MultiByteToWideChar(kChineseCodePage, 0, bytes.data(), length, nullptr, 0);

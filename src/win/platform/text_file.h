@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/unique_handle.h"
 #include "text/text_files.h"
 
 namespace orvell::win {
@@ -16,19 +17,23 @@ std::wstring ExePath();
 std::wstring ExeFolder();
 
 // The data and language files beside the executable. File names may hold any Unicode character
-// ("ASCⅡ.txt"); bytes that are not UTF-8 are read as code page 936 whatever the system's code page.
+// ("ASCⅡ.txt"); a file without a byte-order mark whose lines are not UTF-8 is read as code page 936
+// whatever the system's code page.
 class ExeFolderTextFiles final : public text::DecodingTextFiles {
 public:
     ExeFolderTextFiles() : m_folder(ExeFolder()) {}
 
 protected:
-    // Nothing when the file cannot be opened or read; the caller's lines then keep what they held.
-    std::optional<std::string_view> ReadBytes(std::wstring_view fileName) override;
+    // A file that cannot be opened or read leaves the caller's lines as they were.
+    bool Open(std::wstring_view fileName) override;
+    std::optional<std::size_t> Read(char* destination, std::size_t room) override;
+    void Close() override;
     void DecodeLegacy(std::string_view bytes, std::wstring& text) override;
 
 private:
     std::wstring m_folder;
     std::vector<std::pair<std::wstring, std::wstring>> m_paths;
+    unique_hfile m_file;
 };
 
 }  // namespace orvell::win
