@@ -1,5 +1,7 @@
 // Where the parts of the button's face lie: the picture, caption and attached areas, and inside them
 // the caption and picture rectangles.
+#include <algorithm>
+
 #include "controls/colour_math.h"
 #include "controls/xp_button.h"
 
@@ -154,7 +156,9 @@ void VelloXPButton::LayoutSplit() {
     const double w = c.right - c.left - layout.areaWidth;
     const double h = c.bottom - c.top;
     const int x1 = c.right - (layout.attachedArea.right - layout.attachedArea.left);
-    const double p = m_props.captionPercent / 100;
+    // Only a damaged design holds a share outside 0 to 100 % (the property refuses one): it splits at
+    // the face's edge rather than far outside it.
+    const double p = std::clamp(m_props.captionPercent / 100, 0.0, 1.0);
     switch (m_props.captionPosition) {
         case 0: {  // caption left of the picture
             const int x = RoundHalfEven(c.left + w * p);

@@ -13,7 +13,6 @@ namespace {
 // The XP type's own colours; the colour scheme does not touch them.
 constexpr Colour kOutline(0x733C00);
 constexpr Colour kWhite(0xFFFFFF);
-constexpr Colour kPressedBase(0xF0F0F0);
 constexpr Colour kBlack(0x000000);
 constexpr std::array<Colour, 5> kHotRim = {Colour(0xCEF3FF), Colour(0x8CDBFF), Colour(0x31B2FF),
                                            Colour(0x6BCBFF), Colour(0x0096E7)};

@@ -305,8 +305,9 @@ inline constexpr std::array kRows = std::to_array<XpProperty>({
      .refusal = L"“图片框效果”属性对当前按钮类型无效"},
 });
 
-// Where the row of a member is; a member without a row does not compile where it is looked up.
-consteval std::size_t IndexOf(XpMember member) {
+// Where the row of a member is; a member without a row does not compile where it is looked up, as
+// XpRow is a constant. (Not consteval: clang 14 refuses it inside a variable template.)
+constexpr std::size_t IndexOf(XpMember member) {
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         if (kRows[i].member == member) {
             return i;

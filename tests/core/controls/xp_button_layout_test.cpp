@@ -40,6 +40,26 @@ TEST(XpButtonLayout, SplitByCaptionPosition) {
     }
 }
 
+// Only a damaged design holds a caption share outside 0 to 100 %: the split stays at the face's edge.
+TEST(XpButtonLayout, ADesignsShareOutOfRangeSplitsAtTheFacesEdge) {
+    const struct {
+        const wchar_t* design;
+        Rect picture, caption;
+    } cases[] = {
+        {L"Button标题区百分比=99999999999999999999\nButton标题区位置=1", {0, 0, 0, 22}, {0, 0, 74, 22}},
+        {L"Button标题区百分比=-99999999999999999999\nButton标题区位置=0", {0, 0, 74, 22}, {0, 0, 0, 22}},
+        {L"Button标题区百分比=150\nButton标题区位置=3", {0, 0, 74, 0}, {0, 0, 74, 22}},
+    };
+    for (const auto& c : cases) {
+        ButtonFixture f;
+        TestPictureSource none;
+        f.button.Restore(PropertyBag::Parse(c.design), L"Command1", kHostFont, none);
+        f.button.OnResize(75, 23);
+        EXPECT_EQ(f.button.Layout().pictureArea, c.picture) << text::EncodeUtf8(c.design);
+        EXPECT_EQ(f.button.Layout().captionArea, c.caption) << text::EncodeUtf8(c.design);
+    }
+}
+
 TEST(XpButtonLayout, TheAttachedAreaTakesTheRightEdgeWhenTheFaceHasRoom) {
     const XpButtonLayout arrow = ButtonFixture(75, 23, xp_type::kFlatArrow).button.Layout();
     EXPECT_TRUE(arrow.valid);
