@@ -22,11 +22,8 @@ class Watch final : public HotkeyControl {
 public:
     void Activate() override {}
     void Deactivate() override {}
-    void SetKeyCode(std::int32_t) override {}
+    void SetHotkey(const Hotkey&) override {}
     void SetSuspended(bool) override {}
-    void SetShiftKey(bool) override {}
-    void SetCtrlKey(bool) override {}
-    void SetAltKey(bool) override {}
 };
 
 // Mostly key-sized numbers, sometimes anything.
