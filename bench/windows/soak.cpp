@@ -35,8 +35,8 @@ struct SoakFailure {
 };
 
 std::string Narrow(const std::wstring& text) {
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
+                                           0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(size), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr,
                           nullptr);
@@ -81,8 +81,8 @@ RawValue ReadRaw(HKEY root, const wchar_t* path, const wchar_t* name) {
         return value;
     }
     value.data.resize(size);
-    value.present = ::RegGetValueW(root, path, name, RRF_RT_ANY | RRF_NOEXPAND, &value.type, value.data.data(),
-                                   &size) == ERROR_SUCCESS;
+    value.present = ::RegGetValueW(root, path, name, RRF_RT_ANY | RRF_NOEXPAND, &value.type,
+                                   value.data.data(), &size) == ERROR_SUCCESS;
     value.data.resize(size);
     return value;
 }
@@ -149,7 +149,8 @@ struct Settings {
 Settings ReadSettings() {
     Settings settings;
     for (int i = 0; i < kSettingCount; ++i) {
-        const RawValue raw = ReadRaw(HKEY_CURRENT_USER, kSettingsKey, kSettingNames[static_cast<std::size_t>(i)]);
+        const RawValue raw =
+            ReadRaw(HKEY_CURRENT_USER, kSettingsKey, kSettingNames[static_cast<std::size_t>(i)]);
         if (!raw.present) {
             continue;
         }
@@ -238,8 +239,8 @@ public:
         std::wstring commandLine = L"\"" + m_exe + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &m_process)) {
+        if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &startup, &m_process)) {
             Fail("cannot start " + Narrow(m_exe) + " (error " + std::to_string(::GetLastError()) + ")");
         }
         if (!WaitFor([this] {
@@ -264,7 +265,8 @@ public:
             const DWORD error = ::GetLastError();
             Fail(Ended() ? std::string("the program ended")
                          : "no answer to message 0x" + ToHex(message) + " for " + Narrow(ClassOf(window)) +
-                               (error == ERROR_TIMEOUT ? " within 10 s" : " (error " + std::to_string(error) + ")"));
+                               (error == ERROR_TIMEOUT ? " within 10 s"
+                                                       : " (error " + std::to_string(error) + ")"));
         }
         return static_cast<LRESULT>(result);
     }
@@ -344,7 +346,8 @@ public:
         for (HWND window : TopWindows()) {
             const std::wstring name = ClassOf(window);
             if (::IsWindowVisible(window) && ::IsWindowEnabled(window) &&
-                std::find(kSecondaryClasses.begin(), kSecondaryClasses.end(), name) != kSecondaryClasses.end()) {
+                std::find(kSecondaryClasses.begin(), kSecondaryClasses.end(), name) !=
+                    kSecondaryClasses.end()) {
                 return window;
             }
         }
@@ -354,7 +357,8 @@ public:
         int count = 0;
         for (HWND window : TopWindows()) {
             const std::wstring name = ClassOf(window);
-            count += std::find(kSecondaryClasses.begin(), kSecondaryClasses.end(), name) != kSecondaryClasses.end();
+            count += std::find(kSecondaryClasses.begin(), kSecondaryClasses.end(), name) !=
+                     kSecondaryClasses.end();
         }
         return count;
     }
@@ -458,8 +462,8 @@ DWORD HandlesOf(DWORD processId) {
         if (status == 0) {
             const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
             const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
-            return static_cast<DWORD>(std::count_if(entries, entries + count,
-                                                    [processId](const Entry& e) { return e.ownerId == processId; }));
+            return static_cast<DWORD>(std::count_if(
+                entries, entries + count, [processId](const Entry& e) { return e.ownerId == processId; }));
         }
         buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed + 4096));
     }
@@ -524,8 +528,8 @@ public:
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"OrvellSoakOtherProgram";
         ::RegisterClassW(&windowClass);
-        m_window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Another program", WS_POPUP | WS_VISIBLE, 0,
-                                     0, 120, 80, nullptr, nullptr, windowClass.hInstance, nullptr);
+        m_window = ::CreateWindowExW(0, windowClass.lpszClassName, L"Another program", WS_POPUP | WS_VISIBLE,
+                                     0, 0, 120, 80, nullptr, nullptr, windowClass.hInstance, nullptr);
     }
     ~OtherWindow() { ::DestroyWindow(m_window); }
     OtherWindow(const OtherWindow&) = delete;
@@ -595,7 +599,8 @@ public:
         DeleteValue(HKEY_CURRENT_USER, kRunKey, kRunEntry);
         const DWORD language = Below(2);
         const DWORD screen = Below(2);
-        ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Language", REG_DWORD, &language, sizeof language);
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Language", REG_DWORD, &language,
+                          sizeof language);
         ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Screen", REG_DWORD, &screen, sizeof screen);
         Expect(kLanguage, language);
         Expect(kScreen, screen);
@@ -654,8 +659,10 @@ public:
         m_program.Click(m_program.Child(Main::Command1));
         const std::wstring output = m_program.Text(m_program.Child(Main::Text2));
         const std::wstring code = std::to_wstring(static_cast<int>(character));
-        if (output.size() < code.size() || output.compare(output.size() - code.size(), code.size(), code) != 0) {
-            Fail("looking up '" + Narrow(std::wstring(1, character)) + "' answered \"" + Narrow(output) + "\"");
+        if (output.size() < code.size() ||
+            output.compare(output.size() - code.size(), code.size(), code) != 0) {
+            Fail("looking up '" + Narrow(std::wstring(1, character)) + "' answered \"" + Narrow(output) +
+                 "\"");
         }
         CheckSettings();
     }
@@ -730,7 +737,9 @@ private:
     void Expect(Setting setting, std::optional<DWORD> value) {
         m_expected.values[static_cast<std::size_t>(setting)] = value;
     }
-    DWORD Expected(Setting setting) const { return m_expected.values[static_cast<std::size_t>(setting)].value_or(0); }
+    DWORD Expected(Setting setting) const {
+        return m_expected.values[static_cast<std::size_t>(setting)].value_or(0);
+    }
 
     bool Hidden() const { return m_program.Text(m_program.Child(Main::Label3)) == L"Yes"; }
     bool Visible(Main control) const { return ::IsWindowVisible(m_program.Child(control)) != FALSE; }
@@ -790,16 +799,19 @@ private:
     void Lookup() {
         // Inputs a user types: printable characters, codes with and without leading zeros, characters
         // beyond ASCII and beyond the Basic Multilingual Plane, names of the full table, blanks.
-        static const std::array<std::wstring, 12> kOdd = {L"中", L"┼", L"é", L"\U0001D11E", L"Ⅱ", L" ",
-                                                          L"NUL", L"TAB", L"4a", L"", L"\x7F", L"€"};
+        static const std::array<std::wstring, 12> kOdd = {
+            L"中", L"┼", L"é", L"\U0001D11E", L"Ⅱ", L" ", L"NUL", L"TAB", L"4a", L"", L"\x7F", L"€"};
         const int type = Below(3);
         const bool reverse = Chance(40);
-        m_program.Click(m_program.Child(type == 0 ? Main::Option1_0 : type == 1 ? Main::Option1_1 : Main::Option1_2));
+        m_program.Click(m_program.Child(type == 0   ? Main::Option1_0
+                                        : type == 1 ? Main::Option1_1
+                                                    : Main::Option1_2));
         m_program.Click(m_program.Child(reverse ? Main::Option2_1 : Main::Option2_0));
         std::wstring input;
         const int kind = Below(10);
         if (kind < 5) {
-            input = reverse ? std::to_wstring(Below(300)) : std::wstring(1, static_cast<wchar_t>(L'!' + Below(94)));
+            input = reverse ? std::to_wstring(Below(300))
+                            : std::wstring(1, static_cast<wchar_t>(L'!' + Below(94)));
             if (reverse && Chance(30)) {
                 input.insert(0, 3 - std::min<std::size_t>(3, input.size()), L'0');
             }
@@ -807,8 +819,8 @@ private:
             input = kOdd[static_cast<std::size_t>(Below(static_cast<int>(kOdd.size())))];
         }
         Type(input);
-        Log("lookup type " + std::to_string(type) + (reverse ? " reverse" : " search") + " \"" + Narrow(input) +
-            "\"");
+        Log("lookup type " + std::to_string(type) + (reverse ? " reverse" : " search") + " \"" +
+            Narrow(input) + "\"");
         m_program.Click(m_program.Child(Main::Command1));
         const std::wstring output = m_program.Text(m_program.Child(Main::Text2));
         if (output.empty()) {
@@ -821,7 +833,8 @@ private:
             if (type == 2) {
                 code.insert(0, 3 - code.size(), L'0');
             }
-            if (output.size() < code.size() || output.compare(output.size() - code.size(), code.size(), code)) {
+            if (output.size() < code.size() ||
+                output.compare(output.size() - code.size(), code.size(), code)) {
                 Fail("looking up \"" + Narrow(input) + "\" answered \"" + Narrow(output) + "\"");
             }
         }
@@ -892,7 +905,8 @@ private:
         if (way == 2 && Expected(kLanguage) != english && Front(MainWindow())) {
             Expect(kLanguage, english);
             PressKey(english ? VK_F7 : VK_F6);
-            return Wait([this, english] { return ReadSettings().values[kLanguage] == english; }, "a language key");
+            return Wait([this, english] { return ReadSettings().values[kLanguage] == english; },
+                        "a language key");
         }
         Command(way == 0 ? (english ? command::kEnglish : command::kChinese)
                          : (english ? command::kLanguage1 : command::kLanguage0));
@@ -1001,7 +1015,8 @@ private:
         const int way = Below(3);
         if (way == 0 && Front(MainWindow())) {
             PressKey(VK_F8);
-            return Wait([this] { return ReadSettings().runEntry == m_expected.runEntry; }, "the start-up key");
+            return Wait([this] { return ReadSettings().runEntry == m_expected.runEntry; },
+                        "the start-up key");
         }
         Command(way == 1 ? command::kRun : command::kOther0);
     }
@@ -1027,10 +1042,10 @@ private:
         const int way = Below(3);
         Log("secondary " + Narrow(kSecondaryClasses[static_cast<std::size_t>(which)]) + " way " +
             std::to_string(way));
-        static constexpr std::array<WPARAM, 4> kBar = {command::kKeyCodeTest, command::kHideKey, command::kNew,
-                                                       command::kAbout};
-        static constexpr std::array<WPARAM, 4> kShortcut = {command::kHideKeySetting1, command::kHideKeySetting0,
-                                                            command::kHelpTopic0, command::kHelpTopic1};
+        static constexpr std::array<WPARAM, 4> kBar = {command::kKeyCodeTest, command::kHideKey,
+                                                       command::kNew, command::kAbout};
+        static constexpr std::array<WPARAM, 4> kShortcut = {
+            command::kHideKeySetting1, command::kHideKeySetting0, command::kHelpTopic0, command::kHelpTopic1};
         static constexpr std::array<WORD, 4> kKeys = {VK_F5, 0, VK_F1, VK_F2};
         const wchar_t* className = kSecondaryClasses[static_cast<std::size_t>(which)];
         const bool byKey = way == 2 && kKeys[static_cast<std::size_t>(which)] != 0 && Front(MainWindow());
@@ -1040,7 +1055,8 @@ private:
             Command((way == 0 ? kBar : kShortcut)[static_cast<std::size_t>(which)]);
         }
         HWND window = nullptr;
-        Wait([&] { return (window = m_program.FindTop(className)) != nullptr; }, "opening a secondary window");
+        Wait([&] { return (window = m_program.FindTop(className)) != nullptr; },
+             "opening a secondary window");
         m_program.Send(window, WM_NULL, 0, 0);  // answered once its opening has run to the end
         if (::IsWindowEnabled(MainWindow())) {
             Fail("the main window stays enabled under an open secondary window");
@@ -1049,7 +1065,8 @@ private:
             case 0:
                 if (byKey) {
                     // The F5 that opened it is let go over it, and shown there.
-                    m_program.WaitFor([&] { return m_program.Text(::GetDlgItem(window, 104)) == L"116"; }, 1000);
+                    m_program.WaitFor([&] { return m_program.Text(::GetDlgItem(window, 104)) == L"116"; },
+                                      1000);
                 }
                 UseKeyCodeTest(window);
                 break;
@@ -1072,7 +1089,8 @@ private:
         } else {
             m_program.Send(window, WM_CLOSE, 0, 0);
         }
-        Wait([&] { return !::IsWindow(window) && m_program.OpenSecondaryCount() == 0; }, "closing a secondary window");
+        Wait([&] { return !::IsWindow(window) && m_program.OpenSecondaryCount() == 0; },
+             "closing a secondary window");
         Wait([this] { return ::IsWindowEnabled(MainWindow()) != FALSE; }, "the main window's enabling");
     }
 
@@ -1082,8 +1100,8 @@ private:
             // The cell of the last key-down's code shows it. A real key of an earlier action may still
             // arrive after it (Esc, F5), so the key goes again once more if it was overwritten.
             const HWND cell = ::GetDlgItem(window, 103);
-            for (int attempt = 0; attempt < 3 && (attempt == 0 || m_program.Text(cell) != std::to_wstring(key));
-                 ++attempt) {
+            for (int attempt = 0;
+                 attempt < 3 && (attempt == 0 || m_program.Text(cell) != std::to_wstring(key)); ++attempt) {
                 m_program.Send(window, WM_KEYDOWN, key, 1);
                 m_program.Send(window, WM_CHAR, key + 32, 1);
                 m_program.Send(window, WM_KEYUP, key, 0xC0000001);
@@ -1111,7 +1129,8 @@ private:
             Fail("the hotkey window lacks its key field, check box, list or set button");
         }
         for (int i = Below(5); i > 0; --i) {
-            static constexpr std::array<WPARAM, 8> kKeys = {VK_F9, VK_F3, 'A', VK_SPACE, VK_SHIFT, VK_ESCAPE, '7', VK_F12};
+            static constexpr std::array<WPARAM, 8> kKeys = {VK_F9,    VK_F3,     'A', VK_SPACE,
+                                                            VK_SHIFT, VK_ESCAPE, '7', VK_F12};
             m_program.Send(field, WM_KEYDOWN, kKeys[static_cast<std::size_t>(Below(8))], 1);
             if (Chance(30)) {
                 m_program.Click(check);
@@ -1124,7 +1143,8 @@ private:
             // The Help window's list of keys over it, by a double click on its surface.
             m_program.Send(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 60));
             HWND help = nullptr;
-            Wait([&] { return (help = m_program.FindTop(L"OrvellHelp")) != nullptr; }, "Help over the hotkey window");
+            Wait([&] { return (help = m_program.FindTop(L"OrvellHelp")) != nullptr; },
+                 "Help over the hotkey window");
             m_program.Send(help, WM_CLOSE, 0, 0);
             Wait([&] { return !::IsWindow(help); }, "closing Help over the hotkey window");
         }
@@ -1218,8 +1238,8 @@ void CheckFlat(const Counts& first, const Counts& last, std::vector<std::string>
                            std::to_string(last.handles));
     }
     if (static_cast<double>(last.privateBytes) - static_cast<double>(first.privateBytes) > kMemoryMargin) {
-        problems.push_back("private memory grew from " + std::to_string(first.privateBytes / 1024) + " KB to " +
-                           std::to_string(last.privateBytes / 1024) + " KB");
+        problems.push_back("private memory grew from " + std::to_string(first.privateBytes / 1024) +
+                           " KB to " + std::to_string(last.privateBytes / 1024) + " KB");
     }
 }
 
@@ -1275,9 +1295,10 @@ int Run(const std::wstring& exe, int actions, unsigned seed) {
     }
     std::vector<std::string> problems;
     CheckFlat(first, last, problems);
-    std::printf("%d actions in %.1f s; %d real key actions took their command's way (no foreground); "
-                "%d menu keys opened no menu\n",
-                actions, SecondsSince(started), soak.Fallbacks(), soak.MenusNotOpened());
+    std::printf(
+        "%d actions in %.1f s; %d real key actions took their command's way (no foreground); "
+        "%d menu keys opened no menu\n",
+        actions, SecondsSince(started), soak.Fallbacks(), soak.MenusNotOpened());
     PrintTiming(soak);
     for (const std::string& problem : problems) {
         std::printf("NOT FLAT: %s\n", problem.c_str());
@@ -1304,14 +1325,16 @@ int wmain(int argc, wchar_t** argv) {
         } else if (argument == L"--program" && i + 1 < argc) {
             exe = argv[++i];
         } else {
-            std::fputs("usage: orvell_soak.exe [--actions N] [--seed S] [--program path\\to\\orvell.exe]\n", stderr);
+            std::fputs("usage: orvell_soak.exe [--actions N] [--seed S] [--program path\\to\\orvell.exe]\n",
+                       stderr);
             return 2;
         }
     }
     if (!UnderWine()) {
-        std::fputs("The soak rewrites the program's settings and start-up entry thousands of times; it runs only "
-                   "under Wine, in the build's own prefix.\n",
-                   stderr);
+        std::fputs(
+            "The soak rewrites the program's settings and start-up entry thousands of times; it runs only "
+            "under Wine, in the build's own prefix.\n",
+            stderr);
         return 2;
     }
     if (::FindWindowW(kMainClass, nullptr) != nullptr) {
