@@ -1,12 +1,13 @@
 // Soak: drives the real orvell.exe from outside with a long, seeded run of random user actions, as a
 // user with keyboard and mouse would, and checks that the program keeps answering, that its objects
 // and memory stay flat, that no setting changes but by the actions that change it, and that it exits
-// cleanly with its tray icon gone. The same seed gives the same actions.
+// cleanly. The same seed gives the same actions.
 //   orvell_soak.exe [--actions N] [--seed S] [--program path\to\orvell.exe]
 //
 // The program keeps its settings under one fixed key of the current user, and its start-up entry in
-// the Run keys: a soak rewrites both thousands of times. So it runs only under Wine, in the build's own
-// prefix, and puts back at the end whatever it found there at the start.
+// the Run keys: a soak rewrites both thousands of times. So it runs only under Wine, in a prefix named
+// by WINEPREFIX (the build's own, as bench/soak.sh and the tests give it; never the user's ~/.wine),
+// and puts back at the end whatever it found there at the start.
 #include <windows.h>
 #include <psapi.h>
 #include <shellapi.h>
@@ -513,8 +514,11 @@ Counts Measure(const Program& program) {
 }
 
 void PrintCounts(const char* when, const Counts& counts) {
-    std::printf("%-22s GDI objects %5lu  USER objects %5lu  windows %4lu  handles %5lu  private %8.1f KB\n",
-                when, counts.gdiObjects, counts.userObjects, counts.windows, counts.handles,
+    // Wine counts no USER objects: its windows are the part of them that can be counted from outside.
+    const std::string user =
+        counts.userObjects != 0 ? std::to_string(counts.userObjects) : std::string("n/a");
+    std::printf("%-22s GDI objects %5lu  USER objects %5s  windows %4lu  handles %5lu  private %8.1f KB\n",
+                when, counts.gdiObjects, user.c_str(), counts.windows, counts.handles,
                 static_cast<double>(counts.privateBytes) / 1024.0);
 }
 
@@ -681,7 +685,9 @@ public:
     }
 
     // The exit button, a menu command or the window's close; afterwards the program is gone, with
-    // exit code 0, its tray icon and the hotkey with it.
+    // exit code 0. (Its tray icon is still there before: hidden and shown thousands of times, it must
+    // not have been lost. After, Wine's notification area drops an icon whose window is gone by
+    // itself, so only the program's own tests can tell that it removes its icon.)
     void Exit() {
         ToMainWindow();
         const HWND tray = m_program.FindTop(kTrayClass, false);
@@ -702,9 +708,6 @@ public:
         ::GetExitCodeProcess(m_program.Process(), &code);
         if (code != 0) {
             Fail("the program ended with exit code " + std::to_string(code));
-        }
-        if (TrayIconShown(tray)) {
-            Fail("the tray icon stayed in the notification area after the exit");
         }
         CheckSettings();
     }
@@ -1247,6 +1250,14 @@ bool UnderWine() {
     return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
+// The prefix named by WINEPREFIX, and not the user's own ~/.wine, which Wine takes when none is named.
+bool InNamedPrefix() {
+    wchar_t prefix[1024] = {};
+    const DWORD length = ::GetEnvironmentVariableW(L"WINEPREFIX", prefix, 1024);
+    const std::wstring path(prefix, std::min<DWORD>(length, 1024));
+    return !path.empty() && path.find(L"/.wine") == std::wstring::npos;
+}
+
 std::wstring BesideThisProgram(const wchar_t* name) {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -1366,10 +1377,10 @@ int wmain(int argc, wchar_t** argv) {
             return 2;
         }
     }
-    if (!UnderWine()) {
+    if (!UnderWine() || !InNamedPrefix()) {
         std::fputs(
             "The soak rewrites the program's settings and start-up entry thousands of times; it runs only "
-            "under Wine, in the build's own prefix.\n",
+            "under Wine, in a prefix named by WINEPREFIX (bench/soak.sh gives the build's own).\n",
             stderr);
         return 2;
     }
