@@ -283,5 +283,23 @@ TEST_F(SkinnedMainWindowTest, AltAloneF10AndAltLetterOpenTheDrawnMenusAfterTheBu
     }
 }
 
+// Alt+Y hides the window before the Alt is let go, so the release that would end the Alt+letter goes
+// to another window; the next F10 must still open the menu.
+TEST_F(SkinnedMainWindowTest, F10OpensTheMenuAfterAnAltLetterWhoseAltReleaseWentElsewhere) {
+    ::ShowWindow(Child(Control::Text3), SW_HIDE);
+    SetText(Child(Control::Text1), L"a");
+    constexpr LPARAM kAltDown = LPARAM{KF_ALTDOWN} << 16;
+    ::PostMessageW(Handle(), WM_SYSKEYDOWN, VK_MENU, kAltDown);
+    ::PostMessageW(Handle(), WM_SYSKEYDOWN, 'S', kAltDown);
+    Pump();
+    ASSERT_FALSE(GetText(Child(Control::Text2)).empty()) << "Alt+S clicked the search button";
+    ASSERT_TRUE(test_support::SendChord({VK_F10}) && test_support::SendChord({'A'}) &&
+                test_support::SendChord({VK_RETURN}));
+    const UINT_PTR guard = ::SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    Pump();
+    ::KillTimer(nullptr, guard);
+    EXPECT_TRUE(::IsWindowVisible(Child(Control::Text3)));
+}
+
 }  // namespace
 }  // namespace orvell::win

@@ -29,9 +29,12 @@ bool MainWindow::PreTranslate(MSG& message) {
         m_controls.MoveFocusByTab(::GetKeyState(VK_SHIFT) < 0);
         return true;
     }
-    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_MENU &&
-        (HIWORD(message.lParam) & KF_REPEAT) == 0) {
-        m_altKeyUsed = false;  // a fresh Alt
+    const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if (keyDown && (message.wParam == VK_MENU ? (HIWORD(message.lParam) & KF_REPEAT) == 0
+                                              : (HIWORD(message.lParam) & KF_ALTDOWN) == 0)) {
+        // A fresh Alt, or a key without Alt: the Alt of an Alt+letter is over, even when its release
+        // went to another window (Alt+Y hides this one before the Alt is let go).
+        m_altKeyUsed = false;
     }
     // A button's access key beats a menu's with the same letter ("查询(&S)" and "设置(&S)"); the drawn
     // menu bar's keyboard hook, which sees the key before this, asks the buttons first as well.
