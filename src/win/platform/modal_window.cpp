@@ -1,17 +1,12 @@
 #include "platform/modal_window.h"
 
-#include <algorithm>
-#include <vector>
-
 namespace orvell::win {
 
 namespace {
 
-// The program's modal windows that are open now; all live on the one window thread.
-std::vector<const ModalWindow*>& OpenModalWindows() {
-    static std::vector<const ModalWindow*> open;
-    return open;
-}
+// Marks an open modal window of the program, so the chain can tell it from other owned windows by its
+// handle alone.
+constexpr wchar_t kModalProperty[] = L"OrvellModalWindow";
 
 bool IsMessageBox(HWND window) {
     wchar_t name[8] = {};
@@ -20,9 +15,7 @@ bool IsMessageBox(HWND window) {
 }
 
 bool IsOurModalWindow(HWND window) {
-    const auto& open = OpenModalWindows();
-    return std::any_of(open.begin(), open.end(),
-                       [window](const ModalWindow* w) { return w->Handle() == window; });
+    return ::GetPropW(window, kModalProperty) != nullptr;
 }
 
 // A window of the chain that owner owns, other than except; null when there is none. Tooltips and
@@ -92,7 +85,7 @@ bool ModalWindow::OpenModal(HWND opener, const WindowClass& windowClass, WindowC
     if (!Create(windowClass, creation)) {
         return false;
     }
-    OpenModalWindows().push_back(this);
+    ::SetPropW(Handle(), kModalProperty, reinterpret_cast<HANDLE>(1));
     m_owner = owner;
     m_ownerDisabled = owner != nullptr && ::IsWindowEnabled(owner);
     if (m_ownerDisabled) {
@@ -126,8 +119,7 @@ LRESULT ModalWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EnableOwner();
             break;
         case WM_NCDESTROY: {
-            auto& open = OpenModalWindows();
-            open.erase(std::remove(open.begin(), open.end(), this), open.end());
+            ::RemovePropW(Handle(), kModalProperty);
             const LRESULT result = Window::HandleMessage(message, wParam, lParam);
             if (m_onClosed) {
                 m_onClosed();
