@@ -35,12 +35,6 @@ protected:
         ::UpdateWindow(m_window.Handle());
         PumpPending();
     }
-    // Sends input as a user makes it, to the window in front.
-    void Send(std::vector<INPUT> inputs) {
-        ::SetForegroundWindow(m_window.Handle());
-        ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
-        PumpPending();
-    }
     void Chord(const std::vector<WORD>& keys) {
         ::SetForegroundWindow(m_window.Handle());
         ASSERT_TRUE(test_support::SendChord(keys));
@@ -172,7 +166,10 @@ TEST_F(KeyCodeTestWindowTest, ClicksEmptyTheNameAndTheNumbersAsTheTooltipSays) {
         ASSERT_EQ(Shown(), L"Ctrl + C|67|17|3|2|0");
         ::SetCursorPos(click.at.x, click.at.y);
         // Each button's release flag follows its press flag.
-        Send({test_support::MouseInput(click.down), test_support::MouseInput(click.down << 1)});
+        INPUT press[] = {test_support::MouseInput(click.down), test_support::MouseInput(click.down << 1)};
+        ::SetForegroundWindow(m_window.Handle());
+        ASSERT_EQ(::SendInput(2, press, sizeof(INPUT)), 2u);
+        PumpPending();
         EXPECT_EQ(Shown(), click.shown) << "click " << &click - clicks;
     }
 }
