@@ -35,16 +35,8 @@ constexpr std::int32_t kMissing = -99;
 
 // HotKey as given (65 unless told) with Check and Combo as given, each left out when missing.
 Values Stored(std::int32_t check, std::int32_t combo, std::int32_t hotKey = 65) {
-    Values values;
-    if (hotKey != kMissing) {
-        values[L"HotKey"] = hotKey;
-    }
-    if (check != kMissing) {
-        values[L"Check"] = check;
-    }
-    if (combo != kMissing) {
-        values[L"Combo"] = combo;
-    }
+    Values values{{L"HotKey", hotKey}, {L"Check", check}, {L"Combo", combo}};
+    std::erase_if(values, [](const auto& value) { return value.second == kMissing; });
     return values;
 }
 

@@ -79,10 +79,7 @@ TEST_F(AboutWindowTest, TextsPicturesAndPlacesFollowTheStoredLanguage) {
             {Control::Image2, L"", layout.image2}};
         for (const auto& [control, text, box] : rows) {
             EXPECT_EQ(GetText(Child(control)), text) << "control " << static_cast<int>(control);
-            RECT r{};
-            ::GetWindowRect(Child(control), &r);
-            ::MapWindowPoints(HWND_DESKTOP, m_window.Handle(), reinterpret_cast<POINT*>(&r), 2);
-            EXPECT_EQ((Rect{r.left, r.top, r.right, r.bottom}),
+            EXPECT_EQ(test_support::BoundsIn(Child(control), m_window.Handle()),
                       scale.Bounds(box.left, box.top, box.Width(), box.Height()))
                 << "control " << static_cast<int>(control);
         }
@@ -110,10 +107,7 @@ TEST_F(AboutWindowTest, TheAddressIsALinkThatOpensANewMail) {
 
     // Clicked, then Tab to it and Enter; then clicked with no mail program (the shell's "no
     // association"): the address in a message box to copy, the window as it was.
-    const auto click = [&] {
-        ::SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-        ::SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    };
+    const auto click = [&] { test_support::Click(link, {3, 3}); };
     const std::tuple<std::function<void()>, INT_PTR, std::size_t> rows[] = {
         {click, 42, 0},
         {[] {

@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "dib_surface.h"

@@ -46,6 +46,7 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
         UINT modifiers;
         UINT key;  // 0: none held
     };
+    const auto set = [](keyboard::Hotkey hotkey) { return [=](HotkeyWatch& w) { w.SetHotkey(hotkey); }; };
     const Step steps[] = {
         {"made, not yet active", [](HotkeyWatch&) {}, 0, 0},
         {"Activate", [](HotkeyWatch& w) { w.Activate(); }, kAltShift, kKey},
@@ -55,27 +56,11 @@ TEST(HotkeyWatch, HoldsTheKeyOnlyWhileActiveAndNotSuspended) {
         {"Deactivate", [](HotkeyWatch& w) { w.Deactivate(); }, 0, 0},
         {"resumed while deactivated", [](HotkeyWatch& w) { w.SetSuspended(false); }, 0, 0},
         {"Activate again", [](HotkeyWatch& w) { w.Activate(); }, kAltShift, kKey},
-        {"a key code that names no key",
-         [](HotkeyWatch& w) {
-             w.SetHotkey({0, true, false, true});
-         },
-         0, 0},
-        {"the key code back",
-         [](HotkeyWatch& w) {
-             w.SetHotkey({kKey, true, false, true});
-         },
-         kAltShift, kKey},
-        {"another key",
-         [](HotkeyWatch& w) {
-             w.SetHotkey({kOtherKey, true, false, true});
-         },
-         kAltShift, kOtherKey},
-        {"Ctrl too",
-         [](HotkeyWatch& w) {
-             w.SetHotkey({kOtherKey, true, true, true});
-         },
-         kAltShift | MOD_CONTROL, kOtherKey},
-        {"no modifiers", [](HotkeyWatch& w) { w.SetHotkey({kOtherKey}); }, 0, kOtherKey},
+        {"a key code that names no key", set({0, true, false, true}), 0, 0},
+        {"the key code back", set({kKey, true, false, true}), kAltShift, kKey},
+        {"another key", set({kOtherKey, true, false, true}), kAltShift, kOtherKey},
+        {"Ctrl too", set({kOtherKey, true, true, true}), kAltShift | MOD_CONTROL, kOtherKey},
+        {"no modifiers", set({kOtherKey}), 0, kOtherKey},
         // As every timer tick does.
         {"the same values again",
          [](HotkeyWatch& w) {

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -255,9 +254,7 @@ TEST_F(HotkeyWindowTest, EveryWayOutClosesTheWindowWithoutStoringAnything) {
         [this] { Click(Control::Command2); },
         [this] {
             const Rect button = m_window.TitleBar().Plan().closeButton.target;
-            const LPARAM at = MAKELPARAM(button.left + 4, button.top + 4);
-            ::SendMessageW(m_window.TitleBar().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-            ::SendMessageW(m_window.TitleBar().Handle(), WM_LBUTTONUP, 0, at);
+            test_support::Click(m_window.TitleBar().Handle(), {button.left + 4, button.top + 4});
         },
         [this] {
             Type({VK_MENU, VK_F4});

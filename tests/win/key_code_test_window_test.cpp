@@ -35,12 +35,6 @@ protected:
         ::UpdateWindow(m_window.Handle());
         PumpPending();
     }
-    // Sends input as a user makes it, to the window in front.
-    void Send(std::vector<INPUT> inputs) {
-        ::SetForegroundWindow(m_window.Handle());
-        ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
-        PumpPending();
-    }
     void Chord(const std::vector<WORD>& keys) {
         ::SetForegroundWindow(m_window.Handle());
         ASSERT_TRUE(test_support::SendChord(keys));
@@ -105,9 +99,7 @@ TEST_F(KeyCodeTestWindowTest, OpensCentredInTheStoredLanguageWithItsGridSizedFro
 
         // The title bar's close button closes it, the closing handler runs and the owner is back.
         const Rect& close = m_window.TitleBar().Plan().closeButton.target;
-        const LPARAM at = MAKELPARAM(close.left + 9, close.top + 9);
-        ::SendMessageW(m_window.TitleBar().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::SendMessageW(m_window.TitleBar().Handle(), WM_LBUTTONUP, 0, at);
+        test_support::Click(m_window.TitleBar().Handle(), {close.left + 9, close.top + 9});
         EXPECT_TRUE(PumpUntil([&] { return !m_window.IsOpen(); }));
         EXPECT_TRUE(::IsWindowEnabled(m_owner.Handle()));
     }
@@ -173,10 +165,11 @@ TEST_F(KeyCodeTestWindowTest, ClicksEmptyTheNameAndTheNumbersAsTheTooltipSays) {
         Chord({VK_CONTROL, 'C'});
         ASSERT_EQ(Shown(), L"Ctrl + C|67|17|3|2|0");
         ::SetCursorPos(click.at.x, click.at.y);
-        std::vector<INPUT> press(2, INPUT{INPUT_MOUSE, {}});
-        press[0].mi.dwFlags = click.down;
-        press[1].mi.dwFlags = click.down << 1;  // each button's release flag follows its press flag
-        Send(press);
+        // Each button's release flag follows its press flag.
+        INPUT press[] = {test_support::MouseInput(click.down), test_support::MouseInput(click.down << 1)};
+        ::SetForegroundWindow(m_window.Handle());
+        ASSERT_EQ(::SendInput(2, press, sizeof(INPUT)), 2u);
+        PumpPending();
         EXPECT_EQ(Shown(), click.shown) << "click " << &click - clicks;
     }
 }

@@ -60,10 +60,7 @@ protected:
     bool Visible(Control control) const { return ::IsWindowVisible(Child(control)) != FALSE; }
     bool Shown() const { return ::IsWindowVisible(m_window->Handle()) != FALSE; }
     // Pressed and released over the control, as the user clicks it.
-    void Click(Control control) {
-        ::SendMessageW(Child(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-        ::SendMessageW(Child(control), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-    }
+    void Click(Control control) { test_support::Click(Child(control), {4, 4}); }
     void Search(const std::wstring& input) {
         SetText(Child(Control::Text1), input);
         Click(Control::Command1);

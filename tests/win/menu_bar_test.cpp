@@ -265,8 +265,7 @@ TEST_F(MenuBarTest, AnItemStaysDownWhileTheLogicalLeftButtonIsDownWhicheverButto
         SCOPED_TRACE(c.swapped ? "swapped" : "as usual");
         ::SwapMouseButton(c.swapped);
         for (const DWORD flags : {c.down, c.up}) {
-            INPUT input{INPUT_MOUSE, {}};
-            input.mi.dwFlags = flags;
+            INPUT input = test_support::MouseInput(flags);
             ASSERT_EQ(::SendInput(1, &input, sizeof input), 1u);
             const bool down = flags == c.down;
             PumpUntil([&] { return (::GetAsyncKeyState(c.key) < 0) == down; });

@@ -19,10 +19,8 @@ public:
     bool Open(HWND owner) {
         WindowClass windowClass;
         windowClass.name = L"OrvellTestModal";
-        WindowCreation creation;
-        creation.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        creation.width = 200;
-        creation.height = 100;
+        const WindowCreation creation{
+            L"", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, CW_USEDEFAULT, CW_USEDEFAULT, 200, 100};
         return OpenModal(owner, windowClass, creation);
     }
 };

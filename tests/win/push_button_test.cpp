@@ -19,8 +19,7 @@ TEST(PushButton, EachClickReachesTheParentOnce) {
     ASSERT_TRUE(host.Open());
     PushButton button;
     ASSERT_TRUE(button.Create(host.Handle(), kId, L"查询(&S)", Rect{10, 20, 90, 45}, nullptr));
-    ::SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    ::SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    test_support::Click(button.Handle(), {4, 4});
     ::SendMessageW(button.Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(host.commands, (std::vector<std::pair<int, int>>{{BN_CLICKED, kId}, {BN_CLICKED, kId}}));
 }

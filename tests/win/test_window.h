@@ -49,19 +49,24 @@ inline bool SendChord(const std::vector<WORD>& keys) {
     return ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
+// A mouse event for the system's input queue; with MOUSEEVENTF_ABSOLUTE, at is a point of the screen.
+inline INPUT MouseInput(DWORD flags, Point at = {}) {
+    INPUT input{INPUT_MOUSE, {}};
+    input.mi.dwFlags = flags;
+    input.mi.dx = MulDiv(at.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    return input;
+}
+
 // Presses or lets go of the left mouse button where the pointer is, through the system's input queue.
 inline bool SendLeftButton(bool down) {
-    INPUT input{INPUT_MOUSE, {}};
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    INPUT input = MouseInput(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     return ::SendInput(1, &input, sizeof input) == 1;
 }
 
 // Moves the pointer to a point of the screen as a mouse does, through the system's input queue.
 inline bool MovePointer(Point to) {
-    INPUT input{INPUT_MOUSE, {}};
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input.mi.dx = MulDiv(to.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(to.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, to);
     return ::SendInput(1, &input, sizeof input) == 1;
 }
 
@@ -80,6 +85,12 @@ inline void SendAll(HWND window, std::span<const Sent> messages) {
     for (const Sent& m : messages) {
         ::SendMessageW(window, m.message, m.wParam, m.lParam);
     }
+}
+
+// A left click at a point of the window's client area: the press and the release, sent.
+inline void Click(HWND window, Point at) {
+    ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MouseAt(at));
+    ::SendMessageW(window, WM_LBUTTONUP, 0, MouseAt(at));
 }
 
 // A window's bounds on the screen, or in the client coordinates of another window.
@@ -143,12 +154,7 @@ public:
     bool Open() {
         WindowClass windowClass;
         windowClass.name = L"OrvellTestHost";
-        WindowCreation creation;
-        creation.x = 30;
-        creation.y = 30;
-        creation.width = 300;
-        creation.height = 200;
-        return Create(windowClass, creation);
+        return Create(windowClass, WindowCreation{L"", WS_OVERLAPPEDWINDOW, 0, 30, 30, 300, 200});
     }
 
     std::vector<std::pair<int, int>> commands;

@@ -166,9 +166,6 @@ TEST_F(TitleBarTest, MouseMessagesShowTheButtonsImagesAndRaiseTheHostsEvents) {
         const char* event;
     } steps[] = {
         {WM_MOUSEMOVE, 0, m_min, "h-", false, nullptr},
-        {WM_LBUTTONDOWN, MK_LBUTTON, m_min, "p-", true, nullptr},
-        {WM_MOUSEMOVE, MK_LBUTTON, {60, 60}, "--", true, nullptr},
-        {WM_LBUTTONUP, 0, {60, 60}, "--", false, nullptr},
         {WM_LBUTTONDOWN, MK_LBUTTON, m_close, "-p", true, nullptr},
         {WM_LBUTTONUP, 0, m_close, "--", false, "CloseClick"},
         {WM_MOUSEMOVE, 0, m_close, "-h", false, nullptr},
@@ -247,23 +244,19 @@ TEST_F(StandardHandlingTest, APressOnTheBarDragsTheHost) {
 TEST_F(StandardHandlingTest, ARealDoubleClickOnTheBarMinimisesThoughTheFirstPressStartsADrag) {
     ::SetForegroundWindow(m_host.Handle());
     ::SetCursorPos(160, 110);
-    INPUT clicks[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    }
+    const INPUT down = test_support::MouseInput(MOUSEEVENTF_LEFTDOWN);
+    const INPUT up = test_support::MouseInput(MOUSEEVENTF_LEFTUP);
+    INPUT clicks[] = {down, up, down, up};
     ASSERT_EQ(::SendInput(4, clicks, sizeof(INPUT)), 4u);
     EXPECT_TRUE(PumpUntil([&] { return ::IsIconic(m_host.Handle()) != FALSE; }));
     EXPECT_EQ(m_host.captionPresses, 1) << "the first press went to the system's move loop";
 }
 
 TEST_F(StandardHandlingTest, TheMinimiseButtonMinimisesTheCloseButtonClosesAfterTheClick) {
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, m_min);
-    Send(WM_LBUTTONUP, 0, m_min);
+    test_support::Click(Bar().Handle(), m_min);
     EXPECT_TRUE(::IsIconic(m_host.Handle()));
     ::ShowWindow(m_host.Handle(), SW_RESTORE);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, m_close);
-    Send(WM_LBUTTONUP, 0, m_close);
+    test_support::Click(Bar().Handle(), m_close);
     EXPECT_TRUE(::IsWindow(m_host.Handle())) << "not inside the bar's own click";
     EXPECT_TRUE(PumpUntil([&] { return m_host.Handle() == nullptr; }));
     EXPECT_EQ(m_host.closes, 1) << "through the host's own WM_CLOSE";

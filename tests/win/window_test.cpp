@@ -15,14 +15,8 @@ public:
     bool Open(HWND parent = nullptr) {
         WindowClass windowClass;
         windowClass.name = L"OrvellTestWindow";
-        WindowCreation creation;
-        creation.style = parent != nullptr ? WS_CHILD : WS_OVERLAPPEDWINDOW;
-        creation.x = 0;
-        creation.y = 0;
-        creation.width = 200;
-        creation.height = 120;
-        creation.parent = parent;
-        return Create(windowClass, creation);
+        const DWORD style = parent != nullptr ? WS_CHILD : WS_OVERLAPPEDWINDOW;
+        return Create(windowClass, WindowCreation{L"", style, 0, 0, 0, 200, 120, parent});
     }
 
     int pings = 0;

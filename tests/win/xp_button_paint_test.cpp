@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
+#include <utility>
 #include <vector>
 
 #include "controls/picture_renderer.h"
@@ -29,20 +29,12 @@ const struct {
     int width;
 } kTypes[] = {{0, 90}, {1, 90}, {2, 90}, {3, 90}, {4, 24}, {5, 8}, {6, 10}};
 
-const struct {
-    const char* name;
-    std::function<void(VelloXPButton&)> enter;
-} kStates[] = {
-    {"normal", [](VelloXPButton&) {}},
-    {"hovered", [](VelloXPButton& b) { b.OnMouseMove(0, 0, 5, 5); }},
-    {"focused", [](VelloXPButton& b) { b.OnGotFocus(); }},
-    {"pressed",
-     [](VelloXPButton& b) {
-         b.OnMouseMove(0, 0, 5, 5);
-         b.OnMouseDown(controls::kLeftButton, 0, 5, 5);
-     }},
-    {"disabled", [](VelloXPButton& b) { b.SetEnabled(false); }},
-};
+// Each state by its name and the input steps that bring it.
+const std::pair<const char*, const char*> kStates[] = {{"normal", ""},
+                                                       {"hovered", "move 5 5"},
+                                                       {"focused", "focus"},
+                                                       {"pressed", "move 5 5; down 1 5 5"},
+                                                       {"disabled", "disable"}};
 
 // Whether GDI may show a pixel the pixel surface has not drawn: arcs and edges are GDI's own (the
 // pixel surface records them; their pixels are checked below and by the canvas tests), so inside an
@@ -68,7 +60,7 @@ TEST(XpButtonGdi, GdiShowsThePaintersPixelsInEveryTypeAndState) {
     const Colour face(::GetSysColor(COLOR_BTNFACE));
     for (const auto& row : kTypes) {
         for (const auto& state : kStates) {
-            SCOPED_TRACE(::testing::Message() << "type " << row.type << ", state " << state.name);
+            SCOPED_TRACE(::testing::Message() << "type " << row.type << ", state " << state.first);
             GdiButton gdi(row.width, kHeight, row.type, kPaper);
             ButtonFixture portable(row.width, kHeight, row.type, face);
             portable.canvas.StartFrame();  // without the caption of the set-up
@@ -78,7 +70,7 @@ TEST(XpButtonGdi, GdiShowsThePaintersPixelsInEveryTypeAndState) {
                     button->SetFrameMarginLeft(2);
                     button->SetFrameMarginRight(2);
                 }
-                state.enter(*button);
+                controls::test::Play(*button, state.second);
             }
             const PixelCanvas& expected = portable.canvas;
             ASSERT_TRUE(expected.PixelsOf(kPaper).empty() && expected.texts.empty());

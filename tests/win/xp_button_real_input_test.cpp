@@ -19,6 +19,7 @@ namespace orvell::win {
 namespace {
 
 using Control = MainWindow::Control;
+using test_support::MouseInput;
 using test_support::PumpUntil;
 
 // The clicks one control reports to its window.
@@ -32,14 +33,6 @@ LRESULT CALLBACK CountClicks(int code, WPARAM wParam, LPARAM lParam) {
         ++g_clicks;
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-INPUT MouseInput(DWORD flags, Point at = {}) {
-    INPUT input{INPUT_MOUSE, {}};
-    input.mi.dwFlags = flags;
-    input.mi.dx = MulDiv(at.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(at.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    return input;
 }
 
 // Each round double-clicks another spot of the button, so no round's first press pairs with the last
