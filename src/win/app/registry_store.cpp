@@ -70,10 +70,12 @@ void RegistrySettingsStore::Write(std::wstring_view name, std::int32_t value) {
         return;
     }
     bool refused = false;
-    if (Query(key.Get(), valueName, refused) == value || refused) {
-        if (refused) {
-            Fail();
-        }
+    const std::optional<std::int32_t> stored = Query(key.Get(), valueName, refused);
+    if (refused) {
+        Fail();
+        return;
+    }
+    if (stored == value) {
         return;
     }
     const std::array<std::uint8_t, 4> bytes = app::RegistryBytesOf(value);
