@@ -4,14 +4,18 @@
 
 #include "platform/text_file.h"
 #else
+#include <iconv.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "text/folder_text_files.h"
 #endif
 
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/cli.h"
@@ -56,6 +60,35 @@ std::wstring FromBytes(const std::string& bytes) {
         return *text;
     }
     return std::wstring(bytes.begin(), bytes.end());  // not UTF-8: each byte stands for itself
+}
+
+// A data or language file in the Chinese code page (936, GBK) reads as the window reads it on any
+// Windows; a byte that is no character there becomes U+FFFD. Without the system's converter each byte
+// stands for itself, so the ASCII parts still read.
+void DecodeChinese(std::string_view bytes, std::wstring& text) {
+    text.assign(bytes.size(), L'\0');  // never more characters than bytes
+    const iconv_t converter = ::iconv_open("WCHAR_T", "GBK");
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        text.assign(bytes.begin(), bytes.end());
+        return;
+    }
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* out = reinterpret_cast<char*>(text.data());
+    std::size_t outLeft = text.size() * sizeof(wchar_t);
+    while (inLeft > 0 && ::iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+        if (errno != EILSEQ && errno != EINVAL) {
+            break;
+        }
+        const wchar_t replacement = orvell::text::kReplacementCharacter;
+        std::memcpy(out, &replacement, sizeof replacement);
+        out += sizeof replacement;
+        outLeft -= sizeof replacement;
+        ++in;
+        --inLeft;
+    }
+    ::iconv_close(converter);
+    text.resize(text.size() - outLeft / sizeof(wchar_t));
 }
 
 // Beside the program, as in its build folder and a copied folder, or in the data folder of an
@@ -107,7 +140,7 @@ int main(int argc, char** argv) {
     const Language language = orvell::cli::LanguageFromEnvironment(
         std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
     const std::string folder = DataFolder();
-    orvell::text::FolderTextFiles files(folder);
+    orvell::text::FolderTextFiles files(folder, &DecodeChinese);
     const auto outcome = Run(arguments, language, files, FromBytes(folder), ORVELL_VERSION);
     Write(STDOUT_FILENO, outcome.out);
     Write(STDERR_FILENO, outcome.err);

@@ -116,6 +116,12 @@ files)
     expect 1 "" "ASCⅡ.txt 缺失或不完整（读到 0 行，需要 94 行）"
     run -- --lang en --help
     expect 0 "Usage: orvell-cli" "English.ini is missing or short"
+    # Files in the Chinese code page read as the window reads them.
+    cli=$tmp/inst/bin/orvell-cli
+    iconv -f UTF-8 -t GBK "$(dirname "$0")/../../data/Character.txt" >"$tmp/inst/share/orvell/Character.txt"
+    run -- --lang zh --type c "(空)" "╞"
+    expect 0 "字符 (空) 对应的ASCⅡ值为：000" ""
+    expect 0 "对应的ASCⅡ值为：198" ""
     ;;
 windows)
     # orvell-cli.exe: Chinese and box drawing come out whole, the data are found beside it.
