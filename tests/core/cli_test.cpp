@@ -113,7 +113,9 @@ TEST(Cli, AnswersAsTheWindowOverTheWholeTable) {
     const std::pair<lookup::SearchType, const wchar_t*> types[] = {
         {kVB, L"vb"}, {kDelphi, L"delphi"}, {kC, L"c"}};
     for (const auto language : {kZh, kEn}) {
-        for (const auto& [type, typeName] : types) {
+        for (const auto& typeAndName : types) {
+            const lookup::SearchType type = typeAndName.first;  // a plain name: lambdas capture it
+            const wchar_t* typeName = typeAndName.second;
             for (const bool table : {false, true}) {
                 std::vector<std::wstring> arguments = {L"--type", typeName, L"--lang",
                                                        language == kZh ? L"zh" : L"en"};
