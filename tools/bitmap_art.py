@@ -1,4 +1,4 @@
-"""What the picture scripts share: colour mixing, 24-bit BMP bytes, and writing or checking the files.
+"""What the picture scripts share: colour mixing, 24-bit and 8-bit BMP bytes, and writing or checking the files.
 
 Imported by make_skin.py, make_frame_skin.py and make_about_art.py.
 """
@@ -25,6 +25,34 @@ def bmp(pixels):
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 3780, 3780, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
     return header + info + bytes(body)
+
+
+def bmp8(pixels):
+    """A bottom-up 8-bit BMP with a palette of the picture's own colours: a third of the 24-bit size
+    for the larger pictures. A picture of more than 256 colours keeps its 256 commonest; each rarer one
+    (a step of a gradient) takes the nearest of those."""
+    height, width = len(pixels), len(pixels[0])
+    counts = {}
+    for row in pixels:
+        for colour in row:
+            counts[colour] = counts.get(colour, 0) + 1
+    order = list(counts)  # first appearance breaks ties, so every run writes the same bytes
+    kept = sorted(order, key=lambda c: (-counts[c], order.index(c)))[:256]
+    palette = {colour: i for i, colour in enumerate(kept)}
+    for colour in order:
+        if colour not in palette:
+            palette[colour] = min(range(len(kept)),
+                                  key=lambda i: sum((a - b) ** 2 for a, b in zip(colour, kept[i])))
+    stride = (width + 3) & ~3
+    body = bytearray()
+    for row in reversed(pixels):
+        line = bytes(palette[colour] for colour in row)
+        body += line + b"\0" * (stride - len(line))
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in kept)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(body), 3780, 3780, len(kept), 0)
+    offset = 14 + len(info) + len(table)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
+    return header + info + table + bytes(body)
 
 
 def write_or_check(pictures, out, script):

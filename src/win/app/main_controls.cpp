@@ -79,7 +79,7 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     m_childData = childData;
     m_background.Reset(::CreateSolidBrush(ToColorRef(app::kMainBackground)));
     m_white.Reset(::CreateSolidBrush(kWhite));
-    m_font = MakeFont(controls::SongTi(9));
+    m_font = MakeFont(controls::SongTi(9), m_scale.GetDpi().y);
 
     for (const ChildDesign& child : kChildren) {
         Make(child.control, child.className, child.text, child.style);
@@ -255,6 +255,26 @@ void MainControls::PlaceMoved() {
     }
 }
 
+void MainControls::ChangeDpi(Dpi dpi) {
+    m_scale = TwipsScale(dpi);
+    // The old fonts go only after every control has taken its new one.
+    unique_hfont font = MakeFont(controls::SongTi(9), dpi.y);
+    const auto oldOutputFonts = std::move(m_outputFonts);
+    m_outputFonts.clear();
+    for (std::size_t i = 0; i < app::kMainControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        if (control == Control::Command2 || control == Control::Command3) {
+            continue;  // drawn buttons keep their own font
+        }
+        const bool output = control == Control::Text2 && m_shown.style.fontSize > 0;
+        const HFONT chosen = output ? OutputFont(m_shown.style) : font.Get();
+        ::SendMessageW(m_children[i], WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    }
+    m_font = std::move(font);
+    m_placed.fill({});  // every control moves
+    PlaceMoved();
+}
+
 void MainControls::Stack(Control control) {
     // Right under the control above it; the top one on top.
     const auto order = app::MainStackingOrder();
@@ -266,7 +286,7 @@ void MainControls::Stack(Control control) {
 HFONT MainControls::OutputFont(const lookup::OutputStyle& style) {
     auto& font = m_outputFonts[{style.fontSize, style.bold}];
     if (!font) {
-        font = MakeFont(controls::SongTi(static_cast<float>(style.fontSize), style.bold));
+        font = MakeFont(controls::SongTi(static_cast<float>(style.fontSize), style.bold), m_scale.GetDpi().y);
     }
     return font.Get();
 }
