@@ -94,7 +94,7 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     };
     pushButton(m_command1, Control::Command1, L"查询(&S)");
     pushButton(m_command4, Control::Command4, L"退出");
-    GdiPictureSource pictures;
+    GdiPictureSource pictures(::GetModuleHandleW(nullptr), m_scale.GetDpi().y);
     const auto xpButton = [&](XpButtonWindow& button, Control control, const wchar_t* name,
                               const wchar_t* design) {
         button.Create(window, Id(control), PixelBounds(control), name, controls::SongTi(9),
