@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/main_window.h"
 #include "main_window_world.h"
 #include "skin/neo_caption.h"
+#include "skin/title_bar_layout.h"
 #include "support/test_printers.h"
 
 namespace orvell::win {
@@ -58,6 +62,39 @@ TEST(FrameSkin, PicksPicturesDrawnAtTheSizeItDraws) {
         const Point minimise = skin::ButtonImage(art, skin::CaptionButton::Minimise, 0, true);
         EXPECT_LE(minimise.x + art.buttonWidth, caption.bmWidth);
         EXPECT_EQ(minimise.y + art.buttonHeight, 2 * art.buttonHeight);
+    }
+}
+
+// The secondary windows' title bar at 144 dpi is that of 96 dpi times 1.5, within a pixel, and at each
+// drawn size every piece of it and of its host's border is copied pixel for pixel from inside the
+// picture drawn at that size.
+TEST(TitleBarDpi, DrawsThePicturesOfItsSizeUnstretched) {
+    const skin::TitleBarPlan at96 = skin::PlanTitleBar(300, false, 96, 96);
+    const skin::TitleBarPlan at144 = skin::PlanTitleBar(450, false, 144, 144, 150);
+    const Rect& close96 = at96.closeButton.target;
+    const Rect& close144 = at144.closeButton.target;
+    for (const auto& [before, after] : {std::pair{at96.height, at144.height}, {close96.left, close144.left},
+                                        {close96.top, close144.top}, {close96.Width(), close144.Width()},
+                                        {close96.Height(), close144.Height()}}) {
+        EXPECT_LE(std::abs(2 * after - 3 * before), 2) << before << " at 96 dpi, " << after << " at 144";
+    }
+    for (const int dpi : {120, 144, 192}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " dpi");
+        const int scale = skin::ArtScaleFor(dpi);
+        const std::wstring name = L"TITLEBARSKIN_" + std::to_wstring(scale);
+        const unique_hbitmap picture(static_cast<HBITMAP>(
+            ::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        BITMAP size{};
+        ASSERT_NE(::GetObjectW(picture.Get(), sizeof size, &size), 0);
+        const skin::TitleBarPlan plan = skin::PlanTitleBar(400, false, dpi, dpi, scale);
+        std::vector<skin::ArtBlit> blits = skin::PlanHostBorder(400, 300, dpi, dpi, scale);
+        blits.insert(blits.end(), plan.strip.begin(), plan.strip.end());
+        for (const skin::ArtBlit& blit : blits) {
+            EXPECT_EQ(blit.source.Width(), blit.target.Width());
+            EXPECT_EQ(blit.source.Height(), blit.target.Height());
+            EXPECT_LE(blit.source.right, size.bmWidth);
+            EXPECT_LE(blit.source.bottom, size.bmHeight);
+        }
     }
 }
 

@@ -40,7 +40,7 @@ std::uint32_t StyleOf(HWND window) {
 FrameSkin LoadFrameSkin(int dpi) {
     const int scale = skin::ArtScaleFor(dpi);
     const auto load = [scale](const wchar_t* name) {
-        const std::wstring resource = scale == 100 ? name : name + std::to_wstring(scale);
+        const std::wstring resource = scale == 100 ? name : name + (L"_" + std::to_wstring(scale));
         return unique_hbitmap(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), resource.c_str(),
                                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     };
