@@ -1,6 +1,6 @@
-"""What the picture scripts share: colour mixing, 24-bit and 8-bit BMP bytes, and writing or checking the files.
+"""What the picture scripts share: colour mixing, 8-bit BMP bytes, and writing or checking the files.
 
-Imported by make_skin.py, make_frame_skin.py and make_about_art.py.
+Imported by make_skin.py, make_frame_skin.py, make_about_art.py and make_check_box.py.
 """
 
 import struct
@@ -11,26 +11,10 @@ def mix(a, b, t):
     return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
 
 
-def bmp(pixels):
-    """A bottom-up 24-bit BMP; rows padded to four bytes."""
-    height, width = len(pixels), len(pixels[0])
-    stride = (width * 3 + 3) & ~3
-    body = bytearray()
-    for row in reversed(pixels):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        line += b"\0" * (stride - len(line))
-        body += line
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 3780, 3780, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
-    return header + info + bytes(body)
-
-
 def bmp8(pixels):
-    """A bottom-up 8-bit BMP with a palette of the picture's own colours: a third of the 24-bit size
-    for the larger pictures. A picture of more than 256 colours keeps its 256 commonest; each rarer one
-    (a step of a gradient) takes the nearest of those."""
+    """A bottom-up 8-bit BMP with a palette of the picture's own colours, a third of the 24-bit size:
+    exact for a picture of up to 256 colours (every 96-dpi one). A larger picture of more keeps its 256
+    commonest; each rarer one (a step of a gradient) takes the nearest of those."""
     height, width = len(pixels), len(pixels[0])
     counts = {}
     for row in pixels:

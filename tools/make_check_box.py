@@ -3,7 +3,7 @@
 
 Run from the repository root: python3 tools/make_check_box.py
 
-Each strip is a 24-bit BMP of 156 x 13 pixels: twelve 13 x 13 cells in one row, cell 4 x value + look
+Each strip is an 8-bit BMP of 156 x 13 pixels: twelve 13 x 13 cells in one row, cell 4 x value + look
 for the values unchecked, checked and grey (0, 1, 2) and the looks normal, hovered, pressed and
 disabled (0 to 3). Magenta (255, 0, 255) marks the pixels outside the box, where the control's own
 background shows through.
@@ -14,12 +14,11 @@ pressed. Strips 7 to 13 are the same themes as a flat square box. The checked va
 mark, the grey value a square; a disabled box is drawn in the same pale grey in every theme.
 
 For screens above 96 dpi every strip is drawn again with cells of 16, 20 and 26 pixels (125, 150 and
-200 %: lookNN_125.bmp ...; 8-bit, so they add little to the program): the frame stays one pixel, the
-face's shading and the hot rings spread over the larger cell, and each pixel of the mark becomes the
-whole block of pixels it covers, so the mark stays sharp.
+200 %: lookNN_125.bmp ...): the frame stays one pixel, the face's shading and the hot rings spread over
+the larger cell, and each pixel of the mark becomes the whole block of pixels it covers, so the mark
+stays sharp.
 """
 
-import struct
 from pathlib import Path
 
 from bitmap_art import bmp8
@@ -129,22 +128,6 @@ def strip(theme, rounded, scale=100):
     return [sum((c[y] for c in cells), []) for y in range(scaled(CELL, scale))]
 
 
-def bmp(pixels):
-    """A 24-bit bottom-up BMP file of rows of (red, green, blue)."""
-    height = len(pixels)
-    width = len(pixels[0])
-    stride = (width * 3 + 3) // 4 * 4
-    body = bytearray()
-    for row in reversed(pixels):
-        line = bytearray()
-        for red, green, blue in row:
-            line += bytes((blue, green, red))
-        body += line + bytes(stride - len(line))
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
-    return header + info + body
-
-
 def check(number, pixels, size=CELL):
     """What the program relies on: the size, and every cell's corners and frame where they should be."""
     assert len(pixels) == size and all(len(row) == size * CELLS for row in pixels), number
@@ -165,7 +148,7 @@ def main():
         pixels = strip(theme, rounded)
         check(number, pixels)
         path = folder / f"look{number:02d}.bmp"
-        path.write_bytes(bmp(pixels))
+        path.write_bytes(bmp8(pixels))
         print("wrote", path)
         for scale in SCALES[1:]:
             pixels = strip(theme, rounded, scale)

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the main window's frame pictures into res/skin/ (24-bit BMP).
+"""Draws the main window's frame pictures into res/skin/ (8-bit BMP: each has fewer than 256 colours, which it keeps exactly).
 
 Run from the repository root:
     python3 tools/make_frame_skin.py           write the two pictures
@@ -25,7 +25,7 @@ palette (tools/make_skin.py) and the program icon (tools/make_icon.py). The outp
 on every run.
 
 For screens above 96 dpi the same pictures are drawn again at 125, 150 and 200 % (caption_125.bmp,
-border_125.bmp ...; 8-bit, so they add little to the program): every length above scaled and rounded
+border_125.bmp ...): every length above scaled and rounded
 half up, as the painter scales its own places, the gradients spread over the scaled rows, the border
 ramp over the scaled width. Outlines and etched lines stay one pixel; the logo's letters and the
 buttons' glyphs are drawn in whole blocks of pixels, so they stay sharp.
@@ -34,7 +34,7 @@ buttons' glyphs are drawn in whole blocks of pixels, so they stay sharp.
 import sys
 from pathlib import Path
 
-from bitmap_art import bmp, bmp8, mix, write_or_check
+from bitmap_art import bmp8, mix, write_or_check
 from make_icon import GLYPHS
 from make_skin import OUTLINE, STRIP_STOPS, WHITE
 
@@ -246,7 +246,7 @@ def border(scale=100):
 
 
 def pictures():
-    made = {"caption.bmp": bmp(caption()), "border.bmp": bmp(border())}
+    made = {"caption.bmp": bmp8(caption()), "border.bmp": bmp8(border())}
     for scale in SCALES[1:]:
         made[f"caption_{scale}.bmp"] = bmp8(caption(scale))
         made[f"border_{scale}.bmp"] = bmp8(border(scale))

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the pictures of the drawn title bar of the secondary windows into res/skin/ (24-bit BMP).
+"""Draws the pictures of the drawn title bar of the secondary windows into res/skin/ (8-bit BMP, exact at 96 dpi).
 
 Run from the repository root:
     python3 tools/make_skin.py           write the five pictures
@@ -19,7 +19,7 @@ repeated columns 20 to 39, the right end the last 67 columns, the border 4 pixel
 row 53) is fixed, the colours are ours. The output is the same bytes on every run.
 
 For screens above 96 dpi the five pictures are drawn again at 125, 150 and 200 % (title_bar_125.bmp,
-min_hover_125.bmp ...; 8-bit): every length above scaled and rounded half up, as the program scales
+min_hover_125.bmp ...): every length above scaled and rounded half up, as the program scales
 the places it copies from, the gradients spread over the scaled rows, the border's colours over its
 scaled width, the outlines one pixel and the glyphs in whole blocks of pixels.
 """
@@ -27,7 +27,7 @@ scaled width, the outlines one pixel and the glyphs in whole blocks of pixels.
 import sys
 from pathlib import Path
 
-from bitmap_art import bmp, bmp8, mix, write_or_check
+from bitmap_art import bmp8, mix, write_or_check
 
 OUT = Path("res") / "skin"
 
@@ -147,11 +147,11 @@ def skin(scale=100):
 def pictures():
     made = {}
     for scale in SCALES:
-        suffix, write = ("", bmp) if scale == 100 else (f"_{scale}", bmp8)
-        made[f"title_bar{suffix}.bmp"] = write(skin(scale))
+        suffix = "" if scale == 100 else f"_{scale}"
+        made[f"title_bar{suffix}.bmp"] = bmp8(skin(scale))
         for kind in ("min", "close"):
             for look in ("hover", "pressed"):
-                made[f"{kind}_{look}{suffix}.bmp"] = write(button(kind, look, scale))
+                made[f"{kind}_{look}{suffix}.bmp"] = bmp8(button(kind, look, scale))
     return made
 
 
