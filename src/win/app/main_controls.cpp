@@ -100,6 +100,8 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
         button.Create(window, Id(control), PixelBounds(control), name, controls::SongTi(9),
                       controls::PropertyBag::Parse(std::wstring(design::kSmallPictureButton) + design),
                       pictures);
+        // The frame fits the icon the DPI picked (the design's 20 pixels hold the 96-dpi one).
+        button.Button().SetPicture(button.Button().Properties().picture);
         button.SetClickHandler([this, control] { ReportClick(control); });
         m_children[Index(control)] = button.Handle();
     };
