@@ -33,8 +33,9 @@ inline constexpr CaptionArt kMainWindowArt{48, 10, 19, 20, 90, 140, 240, 400};
 constexpr CaptionArt MainWindowArt(int scale) {
     const CaptionArt& a = kMainWindowArt;
     const auto s = [scale](int pixels) { return ScaledArt(pixels, scale); };
-    return {s(a.captionHeight),  s(a.border),         s(a.buttonWidth),    s(a.buttonHeight), s(a.activeLeftEnd),
-            s(a.activeRightStart), s(a.activeRightEnd), s(a.inactiveOffset), scale};
+    return {s(a.captionHeight),  s(a.border),         s(a.buttonWidth),
+            s(a.buttonHeight),   s(a.activeLeftEnd),  s(a.activeRightStart),
+            s(a.activeRightEnd), s(a.inactiveOffset), scale};
 }
 
 // The window-style bits that decide the buttons (the window system's values).

@@ -96,7 +96,8 @@ std::vector<ArtPiece> HostBorderPieces(int width, int height) {
 
 ArtBlit PlaceArt(const ArtPiece& piece, int dpiX, int dpiY, int artScale) {
     const auto at = [artScale](int twips) { return ScaledArt(RoundedArtPixels(twips), artScale); };
-    const Rect source{at(piece.source.left), at(piece.source.top), at(piece.source.right), at(piece.source.bottom)};
+    const Rect source{at(piece.source.left), at(piece.source.top), at(piece.source.right),
+                      at(piece.source.bottom)};
     const int left = TwipsToPixels(piece.target.left, dpiX);
     const int top = TwipsToPixels(piece.target.top, dpiY);
     if (artScale != 100) {

@@ -85,7 +85,8 @@ struct TitleBarPlan {
     Rect captionClip;  // it ends before the first button
 };
 TitleBarPlan PlanTitleBar(int widthPixels, bool nomin, int dpiX, int dpiY, int artScale = 100);
-std::vector<ArtBlit> PlanHostBorder(int widthPixels, int heightPixels, int dpiX, int dpiY, int artScale = 100);
+std::vector<ArtBlit> PlanHostBorder(int widthPixels, int heightPixels, int dpiX, int dpiY,
+                                    int artScale = 100);
 
 // The part of the bar under a point of its client area; a button's area is its image.
 TitleBarPart PartAt(const TitleBarPlan& plan, Point at);

@@ -266,13 +266,22 @@ void MainControls::ChangeDpi(Dpi dpi) {
     for (std::size_t i = 0; i < app::kMainControlCount; ++i) {
         const auto control = static_cast<Control>(i);
         if (control == Control::Command2 || control == Control::Command3) {
-            continue;  // drawn buttons keep their own font
+            continue;  // drawn buttons make their own font
         }
         const bool output = control == Control::Text2 && m_shown.style.fontSize > 0;
         const HFONT chosen = output ? OutputFont(m_shown.style) : font.Get();
         ::SendMessageW(m_children[i], WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
     }
     m_font = std::move(font);
+    // The drawn buttons: their icons of the new size, and their font made again at their new DPI.
+    GdiPictureSource pictures(::GetModuleHandleW(nullptr), dpi.y);
+    for (XpButtonWindow* button : {&m_command2, &m_command3}) {
+        controls::VelloXPButton& model = button->Button();
+        if (model.Properties().picture) {
+            model.SetPicture(pictures.Load(model.Properties().picture->Reference()));
+        }
+        model.SetFont(model.Properties().font);
+    }
     m_placed.fill({});  // every control moves
     PlaceMoved();
 }

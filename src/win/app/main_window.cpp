@@ -123,7 +123,8 @@ SIZE MainWindow::WindowSizeFor(SIZE client) const {
     RECT now{};
     ::GetWindowRect(Handle(), &window);
     ::GetClientRect(Handle(), &now);
-    return {client.cx + (window.right - window.left) - now.right, client.cy + (window.bottom - window.top) - now.bottom};
+    return {client.cx + (window.right - window.left) - now.right,
+            client.cy + (window.bottom - window.top) - now.bottom};
 }
 
 // The window moved to a screen of another DPI, or the screen's changed: the frame's pictures, the

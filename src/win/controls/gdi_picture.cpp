@@ -119,9 +119,9 @@ controls::PictureRef GdiPictureSource::Load(std::wstring_view reference) {
             int width = 0;
             int height = 0;
             if (m_scale != 100 && IconSize(static_cast<HICON>(icon), width, height)) {
-                if (const HANDLE sized = ::LoadImageW(m_module, resource.c_str(), IMAGE_ICON,
-                                                      skin::ScaledArt(width, m_scale),
-                                                      skin::ScaledArt(height, m_scale), LR_DEFAULTCOLOR)) {
+                if (const HANDLE sized =
+                        ::LoadImageW(m_module, resource.c_str(), IMAGE_ICON, skin::ScaledArt(width, m_scale),
+                                     skin::ScaledArt(height, m_scale), LR_DEFAULTCOLOR)) {
                     ::DestroyIcon(static_cast<HICON>(icon));
                     icon = sized;
                 }

@@ -43,10 +43,7 @@ std::span<const Colour> ResourceCheckBoxArt::Strip(int index) {
         return m_strips[slot];
     }
     m_tried[slot] = true;
-    std::wstring name = L"XPCHECKBOX" + std::to_wstring(index);
-    if (m_scale != 100) {
-        name += L"_" + std::to_wstring(m_scale);
-    }
+    const std::wstring name = ArtResourceName(L"XPCHECKBOX" + std::to_wstring(index), m_scale);
     const unique_hbitmap bitmap(
         static_cast<HBITMAP>(::LoadImageW(m_module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     const int stripWidth = m_cellSize * kCellCount;

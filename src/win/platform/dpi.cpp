@@ -31,4 +31,12 @@ Dpi WindowDpi(HWND window) {
     return ScreenDpi();
 }
 
+std::wstring ArtResourceName(std::wstring_view name, int artScale) {
+    std::wstring resource(name);
+    if (artScale != 100) {
+        resource += L"_" + std::to_wstring(artScale);
+    }
+    return resource;
+}
+
 }  // namespace orvell::win

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 #include "common/geometry.h"
 
 namespace orvell::win {
@@ -19,6 +22,10 @@ Dpi ScreenDpi();
 // The DPI of the monitor a window is on, where the system tells each window its own (Windows 10 from
 // 1607, for a program aware of each monitor's DPI); else the screen's. The one place a window asks.
 Dpi WindowDpi(HWND window);
+
+// The resource name of a picture drawn at a size (skin::kArtScales): the 96-dpi picture's own name,
+// and for the larger sizes that name with "_125", "_150" or "_200" after it.
+std::wstring ArtResourceName(std::wstring_view name, int artScale);
 
 // Converts the twips of the window and control layouts to pixels at a given DPI.
 class TwipsScale {

@@ -40,9 +40,9 @@ std::uint32_t StyleOf(HWND window) {
 FrameSkin LoadFrameSkin(int dpi) {
     const int scale = skin::ArtScaleFor(dpi);
     const auto load = [scale](const wchar_t* name) {
-        const std::wstring resource = scale == 100 ? name : name + (L"_" + std::to_wstring(scale));
+        const std::wstring resource = ArtResourceName(name, scale);
         return unique_hbitmap(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), resource.c_str(),
-                                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+                                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     };
     return {load(L"FRAMECAPTION"), load(L"FRAMEBORDER"), skin::MainWindowArt(scale)};
 }

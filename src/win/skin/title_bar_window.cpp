@@ -21,11 +21,10 @@ constexpr UINT_PTR ToolId(TitleButton button) {
     return button == TitleButton::Min ? 1 : 2;
 }
 
-// A picture as drawn at a scale (skin::kArtScales): TITLEBARSKIN, TITLEBARSKIN_150 ...
 unique_hbitmap LoadSkinBitmap(const wchar_t* name, int scale) {
-    const std::wstring resource = scale == 100 ? name : name + (L"_" + std::to_wstring(scale));
-    return unique_hbitmap(static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const std::wstring resource = ArtResourceName(name, scale);
+    return unique_hbitmap(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), resource.c_str(),
+                                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // Copies a piece of a picture selected into source: pixel for pixel when the sizes agree, else

@@ -141,7 +141,7 @@ HWND AboutWindow::MakePicture(Control control, const Rect& twips, const wchar_t*
     // those the box takes the next larger one, shrunk to it.
     const TwipsScale scale = TwipsScale::ForScreen();
     const int artScale = skin::ArtScaleFor(scale.GetDpi().y);
-    const std::wstring name = artScale == 100 ? resource : resource + (L"_" + std::to_wstring(artScale));
+    const std::wstring name = ArtResourceName(resource, artScale);
     picture.Reset(static_cast<HBITMAP>(
         ::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     const HWND image = CreateChild(Handle(), L"STATIC", L"", WS_VISIBLE | SS_BITMAP | SS_REALSIZECONTROL,
