@@ -1,6 +1,6 @@
-"""What the picture scripts share: colour mixing, 24-bit BMP bytes, and writing or checking the files.
+"""What the picture scripts share: colour mixing, 8-bit BMP bytes, and writing or checking the files.
 
-Imported by make_skin.py, make_frame_skin.py and make_about_art.py.
+Imported by make_skin.py, make_frame_skin.py, make_about_art.py and make_check_box.py.
 """
 
 import struct
@@ -11,20 +11,32 @@ def mix(a, b, t):
     return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
 
 
-def bmp(pixels):
-    """A bottom-up 24-bit BMP; rows padded to four bytes."""
+def bmp8(pixels):
+    """A bottom-up 8-bit BMP with a palette of the picture's own colours, a third of the 24-bit size:
+    exact for a picture of up to 256 colours (every 96-dpi one). A larger picture of more keeps its 256
+    commonest; each rarer one (a step of a gradient) takes the nearest of those."""
     height, width = len(pixels), len(pixels[0])
-    stride = (width * 3 + 3) & ~3
+    counts = {}
+    for row in pixels:
+        for colour in row:
+            counts[colour] = counts.get(colour, 0) + 1
+    order = list(counts)  # first appearance breaks ties, so every run writes the same bytes
+    kept = sorted(order, key=lambda c: (-counts[c], order.index(c)))[:256]
+    palette = {colour: i for i, colour in enumerate(kept)}
+    for colour in order:
+        if colour not in palette:
+            palette[colour] = min(range(len(kept)),
+                                  key=lambda i: sum((a - b) ** 2 for a, b in zip(colour, kept[i])))
+    stride = (width + 3) & ~3
     body = bytearray()
     for row in reversed(pixels):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        line += b"\0" * (stride - len(line))
-        body += line
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 3780, 3780, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
-    return header + info + bytes(body)
+        line = bytes(palette[colour] for colour in row)
+        body += line + b"\0" * (stride - len(line))
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in kept)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(body), 3780, 3780, len(kept), 0)
+    offset = 14 + len(info) + len(table)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
+    return header + info + table + bytes(body)
 
 
 def write_or_check(pictures, out, script):

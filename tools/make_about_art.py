@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the two pictures of the About window into res/about/ (24-bit BMP).
+"""Draws the two pictures of the About window into res/about/ (8-bit BMP, exact at 96 dpi).
 
 Run from the repository root:
     python3 tools/make_about_art.py           write the two pictures
@@ -10,12 +10,16 @@ Run from the repository root:
 
 Both stand on the window's grey (224, 220, 224), so their corners melt into it. The sizes are those of
 the pictures' boxes in the window at 96 dpi. The output is the same bytes on every run.
+
+For screens above 96 dpi both are drawn again at 125, 150 and 200 % (key_125.bmp ...), the
+sizes of their boxes there: the caps and their insets scaled, the outline one pixel, the letters in
+the largest whole blocks of pixels that fit.
 """
 
 import sys
 from pathlib import Path
 
-from bitmap_art import bmp, mix, write_or_check
+from bitmap_art import bmp8, mix, write_or_check
 
 OUT = Path("res") / "about"
 
@@ -36,7 +40,15 @@ FONT = {
 
 
 
-def key_cap(pixels, left, top, width, height, letter, scale):
+SCALES = (100, 125, 150, 200)
+
+
+def scaled(length, scale):
+    """A length of the 96-dpi art at a scale in percent, rounded half up (as the program does)."""
+    return (length * scale + 50) // 100
+
+
+def key_cap(pixels, left, top, width, height, letter, scale, inset=(2, 4)):
     """A key cap: dark outline with cut corners, grey sides, a lighter face and the letter on it."""
     right, bottom = left + width - 1, top + height - 1
     for y in range(top, bottom + 1):
@@ -50,8 +62,8 @@ def key_cap(pixels, left, top, width, height, letter, scale):
                 pixels[y][x] = SIDE
     # The face: inset two pixels at the sides and the top, four at the bottom, where the cap's front
     # shows.
-    face_left, face_right = left + 2, right - 2
-    face_top, face_bottom = top + 2, bottom - 4
+    face_left, face_right = left + inset[0], right - inset[0]
+    face_top, face_bottom = top + inset[0], bottom - inset[1]
     for y in range(face_top, face_bottom + 1):
         colour = mix(FACE_TOP, FACE_BOTTOM, (y - face_top) / max(1, face_bottom - face_top))
         for x in range(face_left, face_right + 1):
@@ -72,22 +84,27 @@ def canvas(width, height):
     return [[GREY] * width for _ in range(height)]
 
 
-def program_key():
-    pixels = canvas(32, 32)
-    key_cap(pixels, 1, 1, 30, 30, "A", 3)
+def program_key(scale=100):
+    s = lambda length: scaled(length, scale)  # noqa: E731
+    pixels = canvas(s(32), s(32))
+    key_cap(pixels, s(1), s(1), s(30), s(30), "A", 3 * scale // 100, (s(2), s(4)))
     return pixels
 
 
-def ascii_keys():
-    pixels = canvas(160, 24)
+def ascii_keys(scale=100):
+    s = lambda length: scaled(length, scale)  # noqa: E731
+    pixels = canvas(s(160), s(24))
     for i, letter in enumerate("ASCII"):
-        key_cap(pixels, 2 + i * 32, 0, 28, 24, letter, 2)
+        key_cap(pixels, s(2 + i * 32), 0, s(28), s(24), letter, 2 * scale // 100, (s(2), s(4)))
     return pixels
-
 
 
 def pictures():
-    return {"key.bmp": bmp(program_key()), "keys.bmp": bmp(ascii_keys())}
+    made = {"key.bmp": bmp8(program_key()), "keys.bmp": bmp8(ascii_keys())}
+    for scale in SCALES[1:]:
+        made[f"key_{scale}.bmp"] = bmp8(program_key(scale))
+        made[f"keys_{scale}.bmp"] = bmp8(ascii_keys(scale))
+    return made
 
 
 def main():

@@ -3,7 +3,7 @@
 
 Run from the repository root: python3 tools/make_check_box.py
 
-Each strip is a 24-bit BMP of 156 x 13 pixels: twelve 13 x 13 cells in one row, cell 4 x value + look
+Each strip is an 8-bit BMP of 156 x 13 pixels: twelve 13 x 13 cells in one row, cell 4 x value + look
 for the values unchecked, checked and grey (0, 1, 2) and the looks normal, hovered, pressed and
 disabled (0 to 3). Magenta (255, 0, 255) marks the pixels outside the box, where the control's own
 background shows through.
@@ -12,10 +12,16 @@ Strips 0 to 6 are the rounded XP box in seven colour themes: a box with one-pixe
 shaded from the top-left corner, a hot rim inside the frame while hovered and a darker face while
 pressed. Strips 7 to 13 are the same themes as a flat square box. The checked value shows a check
 mark, the grey value a square; a disabled box is drawn in the same pale grey in every theme.
+
+For screens above 96 dpi every strip is drawn again with cells of 16, 20 and 26 pixels (125, 150 and
+200 %: lookNN_125.bmp ...): the frame stays one pixel, the face's shading and the hot rings spread over
+the larger cell, and each pixel of the mark becomes the whole block of pixels it covers, so the mark
+stays sharp.
 """
 
-import struct
 from pathlib import Path
+
+from bitmap_art import bmp8
 
 CELL = 13
 CELLS = 12
@@ -62,17 +68,26 @@ def mix(a, b, t):
     return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
 
 
-def diagonal(x, y):
-    """0 at the face's top-left pixel (1, 1), 1 at its bottom-right pixel (11, 11)."""
-    return (x - 1 + y - 1) / (2 * (CELL - 3))
+SCALES = (100, 125, 150, 200)
 
 
-def cell(theme, rounded, value, look):
+def scaled(length, scale):
+    """A length of the 96-dpi art at a scale in percent, rounded half up (as the program does)."""
+    return (length * scale + 50) // 100
+
+
+def diagonal(x, y, size=CELL):
+    """0 at the face's top-left pixel (1, 1), 1 at its bottom-right pixel (size - 2, size - 2)."""
+    return (x - 1 + y - 1) / (2 * (size - 3))
+
+
+def cell(theme, rounded, value, look, scale=100):
     _, frame, mark, rim = theme
-    pixels = [[TRANSPARENT] * CELL for _ in range(CELL)]
-    last = CELL - 1
-    for y in range(CELL):
-        for x in range(CELL):
+    size = scaled(CELL, scale)
+    pixels = [[TRANSPARENT] * size for _ in range(size)]
+    last = size - 1
+    for y in range(size):
+        for x in range(size):
             edge = x in (0, last) or y in (0, last)
             corner = x in (0, last) and y in (0, last)
             if corner and rounded:
@@ -82,57 +97,46 @@ def cell(theme, rounded, value, look):
             elif look == DISABLED:
                 pixels[y][x] = DISABLED_FACE
             elif look == PRESSED:
-                pixels[y][x] = mix(*PRESSED_FACE, diagonal(x, y)) if rounded else FLAT_PRESSED_FACE
+                pixels[y][x] = mix(*PRESSED_FACE, diagonal(x, y, size)) if rounded else FLAT_PRESSED_FACE
             else:
-                pixels[y][x] = mix(*FACE, diagonal(x, y)) if rounded else FLAT_FACE
+                pixels[y][x] = mix(*FACE, diagonal(x, y, size)) if rounded else FLAT_FACE
     if look == HOVERED:
         # Two rings inside the frame, light at the top-left turning warm at the bottom-right.
         for y in range(1, last):
             for x in range(1, last):
-                if min(x, y, last - x, last - y) <= 2:
-                    pixels[y][x] = mix(*rim, diagonal(x, y))
+                if min(x, y, last - x, last - y) <= scaled(2, scale):
+                    pixels[y][x] = mix(*rim, diagonal(x, y, size))
     colour = DISABLED_MARK if look == DISABLED else mark
     for row in range(MARK_SIZE):
         for column in range(MARK_SIZE):
             if value == 1 and CHECK[row][column] == "#":
-                pixels[MARK_LEFT + row][MARK_LEFT + column] = colour
+                paint = colour
             elif value == 2:
                 # The grey value: a square, lighter towards its top-left corner unless disabled.
                 light = mix(colour, (255, 255, 255), 0.35 * (1 - (row + column) / (2 * MARK_SIZE - 2)))
-                pixels[MARK_LEFT + row][MARK_LEFT + column] = colour if look == DISABLED else light
+                paint = colour if look == DISABLED else light
+            else:
+                continue
+            for y in range(scaled(MARK_LEFT + row, scale), scaled(MARK_LEFT + row + 1, scale)):
+                for x in range(scaled(MARK_LEFT + column, scale), scaled(MARK_LEFT + column + 1, scale)):
+                    pixels[y][x] = paint
     return pixels
 
 
-def strip(theme, rounded):
-    cells = [cell(theme, rounded, value, look) for value in range(3) for look in range(4)]
-    return [sum((c[y] for c in cells), []) for y in range(CELL)]
+def strip(theme, rounded, scale=100):
+    cells = [cell(theme, rounded, value, look, scale) for value in range(3) for look in range(4)]
+    return [sum((c[y] for c in cells), []) for y in range(scaled(CELL, scale))]
 
 
-def bmp(pixels):
-    """A 24-bit bottom-up BMP file of rows of (red, green, blue)."""
-    height = len(pixels)
-    width = len(pixels[0])
-    stride = (width * 3 + 3) // 4 * 4
-    body = bytearray()
-    for row in reversed(pixels):
-        line = bytearray()
-        for red, green, blue in row:
-            line += bytes((blue, green, red))
-        body += line + bytes(stride - len(line))
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
-    return header + info + body
-
-
-def check(number, pixels):
+def check(number, pixels, size=CELL):
     """What the program relies on: the size, and every cell's corners and frame where they should be."""
-    assert len(pixels) == CELL and all(len(row) == CELL * CELLS for row in pixels), number
+    assert len(pixels) == size and all(len(row) == size * CELLS for row in pixels), number
     for index in range(CELLS):
-        left = index * CELL
+        left = index * size
         corner = pixels[0][left]
         assert (corner == TRANSPARENT) == (number < len(THEMES)), (number, index)
-        assert pixels[CELL // 2][left] != TRANSPARENT, (number, index)
-        assert pixels[CELL // 2][left + CELL // 2] != TRANSPARENT, (number, index)
+        assert pixels[size // 2][left] != TRANSPARENT, (number, index)
+        assert pixels[size // 2][left + size // 2] != TRANSPARENT, (number, index)
 
 
 def main():
@@ -144,8 +148,14 @@ def main():
         pixels = strip(theme, rounded)
         check(number, pixels)
         path = folder / f"look{number:02d}.bmp"
-        path.write_bytes(bmp(pixels))
+        path.write_bytes(bmp8(pixels))
         print("wrote", path)
+        for scale in SCALES[1:]:
+            pixels = strip(theme, rounded, scale)
+            check(number, pixels, scaled(CELL, scale))
+            path = folder / f"look{number:02d}_{scale}.bmp"
+            path.write_bytes(bmp8(pixels))
+            print("wrote", path)
 
 
 if __name__ == "__main__":

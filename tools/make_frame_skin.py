@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the main window's frame pictures into res/skin/ (24-bit BMP).
+"""Draws the main window's frame pictures into res/skin/ (8-bit BMP: each has fewer than 256 colours, which it keeps exactly).
 
 Run from the repository root:
     python3 tools/make_frame_skin.py           write the two pictures
@@ -23,12 +23,18 @@ The layout is fixed by the painter (caption 48 high, its halves, the ends at 90 
 buttons, the inactive offset 400, the 10-pixel border); the colours are ours, from the title bar's
 palette (tools/make_skin.py) and the program icon (tools/make_icon.py). The output is the same bytes
 on every run.
+
+For screens above 96 dpi the same pictures are drawn again at 125, 150 and 200 % (caption_125.bmp,
+border_125.bmp ...): every length above scaled and rounded
+half up, as the painter scales its own places, the gradients spread over the scaled rows, the border
+ramp over the scaled width. Outlines and etched lines stay one pixel; the logo's letters and the
+buttons' glyphs are drawn in whole blocks of pixels, so they stay sharp.
 """
 
 import sys
 from pathlib import Path
 
-from bitmap_art import bmp, mix, write_or_check
+from bitmap_art import bmp8, mix, write_or_check
 from make_icon import GLYPHS
 from make_skin import OUTLINE, STRIP_STOPS, WHITE
 
@@ -67,11 +73,27 @@ LOGO_EDGE = (0, 0, 120)
 LOGO_GOLD = (255, 200, 64)
 
 
-def band_colour(stops, row):
+SCALES = (100, 125, 150, 200)
+
+
+def scaled(length, scale):
+    """A length of the 96-dpi art at a scale in percent, rounded half up (as the painter does)."""
+    return (length * scale + 50) // 100
+
+
+def ramp(depth, width):
+    """The border colour at a depth into a border of a width: the outline one pixel, the ramp spread
+    over the rest."""
+    if depth == 0:
+        return RAMP[0]
+    return RAMP[1 + (depth - 1) * (len(RAMP) - 1) // (width - 1)]
+
+
+def band_colour(stops, row, title_rows=TITLE_ROWS):
     """The title band's vertical gradient; row 0 is the frame's outline."""
     if row == 0:
         return OUTLINE
-    t = (row - 1) / (TITLE_ROWS - 2)
+    t = (row - 1) / (title_rows - 2)
     for (t0, c0), (t1, c1) in zip(stops, stops[1:]):
         if t <= t1:
             return mix(c0, c1, (t - t0) / (t1 - t0))
@@ -83,9 +105,9 @@ def grey(colour):
     return (level, level, min(255, level + 8))
 
 
-def logo(pixels, left, recolour):
-    x0, y0, x1, y1 = LOGO
-    radius = 6
+def logo(pixels, left, recolour, scale):
+    x0, y0, x1, y1 = (scaled(v, scale) for v in LOGO)
+    radius = scaled(6, scale)
     for y in range(y0, y1):
         for x in range(x0, x1):
             # Round the corners: outside the corner circles the art shows through.
@@ -97,58 +119,67 @@ def logo(pixels, left, recolour):
             edge = distance > (radius - 1) ** 2 or x in (x0, x1 - 1) or y in (y0, y1 - 1)
             pixels[y][left + x] = recolour(LOGO_EDGE if edge else LOGO_FACE)
 
-    def stamp(glyph, gx, gy, scale, colour):
+    def stamp(glyph, gx, gy, cell, colour):
+        # Whole cells of pixels, as large as fit the scaled place, centred in it.
+        size = max(1, cell * scale // 100)
+        gx = scaled(gx, scale) + (scaled(5 * cell, scale) - 5 * size) // 2
+        gy = scaled(gy, scale) + (scaled(7 * cell, scale) - 7 * size) // 2
         for row, bits in enumerate(GLYPHS[glyph]):
             for column, bit in enumerate(bits):
                 if bit == "1":
-                    for dy in range(scale):
-                        for dx in range(scale):
-                            pixels[gy + row * scale + dy][left + gx + column * scale + dx] = recolour(colour)
+                    for dy in range(size):
+                        for dx in range(size):
+                            pixels[gy + row * size + dy][left + gx + column * size + dx] = recolour(colour)
 
     stamp("A", 19, 13, 3, WHITE)
     stamp("6", 21, 35, 1, LOGO_GOLD)
     stamp("5", 28, 35, 1, LOGO_GOLD)
 
 
-def state_art(pixels, left, stops, recolour):
-    """One state's caption art in columns left .. left + 239."""
-    for y in range(HEIGHT):
-        for x in range(ART):
-            if y < TITLE_ROWS:
-                colour = band_colour(stops, y)
-                if x in (0, ART - 1):
+def state_art(pixels, left, stops, recolour, scale):
+    """One state's caption art in columns left .. left + 239 (scaled)."""
+    height, art, title_rows, border = (scaled(v, scale) for v in (HEIGHT, ART, TITLE_ROWS, BORDER))
+    for y in range(height):
+        for x in range(art):
+            if y < title_rows:
+                colour = band_colour(stops, y, title_rows)
+                if x in (0, art - 1):
                     colour = OUTLINE
-                elif x in (1, ART - 2) and y > 0:
+                elif x in (1, art - 2) and y > 0:
                     colour = mix(colour, WHITE, 0.25)
             else:
-                depth = min(x, ART - 1 - x)
-                if depth < BORDER:
-                    colour = RAMP[depth]
-                elif y == TITLE_ROWS:
+                depth = min(x, art - 1 - x)
+                if depth < border:
+                    colour = ramp(depth, border)
+                elif y == title_rows:
                     colour = RAMP[-2]  # the title band's lower edge
-                elif y == HEIGHT - 2:
+                elif y == height - 2:
                     colour = MENU_SHADOW  # an etched line between the menu bar and the client area
-                elif y == HEIGHT - 1:
+                elif y == height - 1:
                     colour = WHITE
                 else:
                     colour = MENU
             pixels[y][left + x] = colour
-    logo(pixels, left, recolour)
+    logo(pixels, left, recolour, scale)
 
 
-def button(kind, look):
-    """A 19 x 20 caption button: rim in columns 0 and 18, rows 0 and 19; its glyph 1 pixel down and to
-    the right when pressed."""
+def button(kind, look, scale=100):
+    """A 19 x 20 caption button (scaled): a one-pixel rim; its glyph 1 pixel (scaled) down and to the
+    right when pressed."""
     top, bottom = FACES[("close" if kind == "close" else "other", look)]
-    pixels = [[None] * BUTTON_W for _ in range(BUTTON_H)]
-    for y in range(BUTTON_H):
-        for x in range(BUTTON_W):
-            rim = x in (0, BUTTON_W - 1) or y in (0, BUTTON_H - 1)
-            pixels[y][x] = RIM if rim else mix(top, bottom, (y - 1) / (BUTTON_H - 3))
+    width, height = scaled(BUTTON_W, scale), scaled(BUTTON_H, scale)
+    pixels = [[None] * width for _ in range(height)]
+    for y in range(height):
+        for x in range(width):
+            rim = x in (0, width - 1) or y in (0, height - 1)
+            pixels[y][x] = RIM if rim else mix(top, bottom, (y - 1) / (height - 3))
     shift = 1 if look == "pressed" else 0
 
     def dot(x, y):
-        pixels[y + shift][x + shift] = WHITE
+        # The glyph's 96-dpi pixel as the block of pixels it covers at the scale.
+        for v in range(scaled(y + shift, scale), scaled(y + shift + 1, scale)):
+            for u in range(scaled(x + shift, scale), scaled(x + shift + 1, scale)):
+                pixels[v][u] = WHITE
 
     if kind == "close":
         for i in range(5, 14):
@@ -182,38 +213,44 @@ def button(kind, look):
     return pixels
 
 
-def caption():
-    pixels = [[MENU] * WIDTH for _ in range(HEIGHT)]
-    state_art(pixels, 0, STRIP_STOPS, lambda c: c)
-    state_art(pixels, INACTIVE, INACTIVE_STOPS, lambda c: grey(mix(c, WHITE, 0.35)))
+def caption(scale=100):
+    s = lambda length: scaled(length, scale)  # noqa: E731
+    pixels = [[MENU] * s(WIDTH) for _ in range(s(HEIGHT))]
+    state_art(pixels, 0, STRIP_STOPS, lambda c: c, scale)
+    state_art(pixels, s(INACTIVE), INACTIVE_STOPS, lambda c: grey(mix(c, WHITE, 0.35)), scale)
     # The close image sits one column to the right of its cell, where the painter copies it from; its
     # right rim and the restore image's left rim share a column and are the same colour.
     for k, kind in enumerate(("close", "restore", "maximise", "minimise")):
-        left = BUTTONS_AT + k * BUTTON_W + (1 if kind == "close" else 0)
+        left = s(BUTTONS_AT) + k * s(BUTTON_W) + (1 if kind == "close" else 0)
         for row, look in enumerate(("normal", "pressed")):
-            for y, line in enumerate(button(kind, look)):
-                pixels[row * BUTTON_H + y][left:left + BUTTON_W] = line
+            for y, line in enumerate(button(kind, look, scale)):
+                pixels[row * s(BUTTON_H) + y][left:left + s(BUTTON_W)] = line
     return pixels
 
 
-def border():
+def border(scale=100):
+    b = scaled(BORDER, scale)
     tiles = {
         0: lambda x, y: x,
-        2: lambda x, y: min(x, BORDER - 1 - y),
-        3: lambda x, y: BORDER - 1 - y,
-        4: lambda x, y: BORDER - 1 - x,
-        6: lambda x, y: min(BORDER - 1 - x, BORDER - 1 - y),
+        2: lambda x, y: min(x, b - 1 - y),
+        3: lambda x, y: b - 1 - y,
+        4: lambda x, y: b - 1 - x,
+        6: lambda x, y: min(b - 1 - x, b - 1 - y),
     }
-    pixels = [[MENU] * (7 * BORDER) for _ in range(BORDER)]
+    pixels = [[MENU] * (7 * b) for _ in range(b)]
     for tile, depth in tiles.items():
-        for y in range(BORDER):
-            for x in range(BORDER):
-                pixels[y][tile * BORDER + x] = RAMP[depth(x, y)]
+        for y in range(b):
+            for x in range(b):
+                pixels[y][tile * b + x] = ramp(depth(x, y), b)
     return pixels
 
 
 def pictures():
-    return {"caption.bmp": bmp(caption()), "border.bmp": bmp(border())}
+    made = {"caption.bmp": bmp8(caption()), "border.bmp": bmp8(border())}
+    for scale in SCALES[1:]:
+        made[f"caption_{scale}.bmp"] = bmp8(caption(scale))
+        made[f"border_{scale}.bmp"] = bmp8(border(scale))
+    return made
 
 
 def main():

@@ -5,8 +5,10 @@ Run from the repository root: python3 tools/make_icon.py
 - orvell.ico (16 x 16 and 32 x 32), the program and tray icon: a deep-blue rounded tile, the colour of
   the program's answers, with a white "A" and, on the large size, a small "65" beneath it: a character
   and its code.
-- list.ico (16 x 16), the list button's picture: a sheet with two columns of lines, a table.
-- hide.ico (16 x 16), the hide button's picture: a window dropping into the notification area.
+- list.ico, the list button's picture: a sheet with two columns of lines, a table.
+- hide.ico, the hide button's picture: a window dropping into the notification area.
+  Both at 16 x 16 and again at 20, 24 and 32 (125, 150 and 200 %) for screens above 96 dpi, each
+  96-dpi pixel drawn as the whole block of pixels it covers there, so the larger ones stay sharp.
 """
 
 import struct
@@ -63,6 +65,21 @@ GREY = (96, 96, 96)
 PAPER = (255, 255, 255)
 LINE = (192, 96, 0)
 BAR = (160, 160, 160)
+
+
+SCALES = (100, 125, 150, 200)
+
+
+def scaled_picture(pixels, scale):
+    """A 16 x 16 picture at a scale in percent: each pixel the block it covers, rounded half up."""
+    at = lambda v: (v * scale + 50) // 100  # noqa: E731
+    out = [[None] * at(16) for _ in range(at(16))]
+    for y, row in enumerate(pixels):
+        for x, pixel in enumerate(row):
+            for v in range(at(y), at(y + 1)):
+                for u in range(at(x), at(x + 1)):
+                    out[v][u] = pixel
+    return out
 
 
 def list_picture():
@@ -131,8 +148,8 @@ def write_icon(path, pictures):
 
 def main():
     write_icon("res/orvell.ico", [draw(16), draw(32)])
-    write_icon("res/list.ico", [list_picture()])
-    write_icon("res/hide.ico", [hide_picture()])
+    write_icon("res/list.ico", [scaled_picture(list_picture(), scale) for scale in SCALES])
+    write_icon("res/hide.ico", [scaled_picture(hide_picture(), scale) for scale in SCALES])
 
 
 if __name__ == "__main__":

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the pictures of the drawn title bar of the secondary windows into res/skin/ (24-bit BMP).
+"""Draws the pictures of the drawn title bar of the secondary windows into res/skin/ (8-bit BMP, exact at 96 dpi).
 
 Run from the repository root:
     python3 tools/make_skin.py           write the five pictures
@@ -17,12 +17,17 @@ Run from the repository root:
 The bar shows the strip's first 27 rows; the layout the program relies on (strip 30 pixels high, the
 repeated columns 20 to 39, the right end the last 67 columns, the border 4 pixels, side pieces from
 row 53) is fixed, the colours are ours. The output is the same bytes on every run.
+
+For screens above 96 dpi the five pictures are drawn again at 125, 150 and 200 % (title_bar_125.bmp,
+min_hover_125.bmp ...): every length above scaled and rounded half up, as the program scales
+the places it copies from, the gradients spread over the scaled rows, the border's colours over its
+scaled width, the outlines one pixel and the glyphs in whole blocks of pixels.
 """
 
 import sys
 from pathlib import Path
 
-from bitmap_art import bmp, mix, write_or_check
+from bitmap_art import bmp8, mix, write_or_check
 
 OUT = Path("res") / "skin"
 
@@ -56,78 +61,98 @@ FACES = {
 
 
 
-def strip_colour(row):
+SCALES = (100, 125, 150, 200)
+
+
+def scaled(length, scale):
+    """A length of the 96-dpi art at a scale in percent, rounded half up (as the program does)."""
+    return (length * scale + 50) // 100
+
+
+def strip_colour(row, shown=SHOWN):
     if row == 0:
         return OUTLINE
-    if row >= SHOWN:
+    if row >= shown:
         return STRIP_STOPS[-1][1]
-    t = row / (SHOWN - 1)
+    t = row / (shown - 1)
     for (t0, c0), (t1, c1) in zip(STRIP_STOPS, STRIP_STOPS[1:]):
         if t <= t1:
             return mix(c0, c1, (t - t0) / (t1 - t0))
     return STRIP_STOPS[-1][1]
 
 
-def button(kind, look):
-    """A 19 x 19 XP-style button: rounded white rim, gradient face, white glyph."""
+def button(kind, look, scale=100):
+    """A 19 x 19 XP-style button (scaled): rounded white rim, gradient face, white glyph."""
     top, bottom = FACES[(kind, look)]
-    pixels = [[None] * BUTTON for _ in range(BUTTON)]
-    last = BUTTON - 1
-    for y in range(BUTTON):
-        for x in range(BUTTON):
+    size, button_top, shown = scaled(BUTTON, scale), scaled(BUTTON_TOP, scale), scaled(SHOWN, scale)
+    pixels = [[None] * size for _ in range(size)]
+    last = size - 1
+    for y in range(size):
+        for x in range(size):
             corner = (x in (0, last)) and (y in (0, last))
             rim = x in (0, last) or y in (0, last)
             if corner:
-                pixels[y][x] = strip_colour(BUTTON_TOP + y)
+                pixels[y][x] = strip_colour(button_top + y, shown)
             elif rim:
-                pixels[y][x] = mix(WHITE, strip_colour(BUTTON_TOP + y), 0.15)
+                pixels[y][x] = mix(WHITE, strip_colour(button_top + y, shown), 0.15)
             else:
-                pixels[y][x] = mix(top, bottom, (y - 1) / (BUTTON - 3))
+                pixels[y][x] = mix(top, bottom, (y - 1) / (size - 3))
+
+    def dot(x, y):
+        # The glyph's 96-dpi pixel as the block of pixels it covers at the scale.
+        for v in range(scaled(y, scale), scaled(y + 1, scale)):
+            for u in range(scaled(x, scale), scaled(x + 1, scale)):
+                pixels[v][u] = WHITE
+
     if kind == "min":
         for y in range(12, 15):
             for x in range(5, 12):
-                pixels[y][x] = WHITE
+                dot(x, y)
     else:
         for i in range(5, 14):
             for d in (0, 1):
                 if 5 <= i + d <= 13:
-                    pixels[i][i + d] = WHITE
-                    pixels[i][last - i - d] = WHITE
+                    dot(i + d, i)
+                    dot(BUTTON - 1 - i - d, i)
     return pixels
 
 
-def skin():
-    pixels = [[BODY] * WIDTH for _ in range(HEIGHT)]
-    for y in range(STRIP):
-        colour = strip_colour(y)
-        for x in range(WIDTH):
+def skin(scale=100):
+    width, height, strip, shown, border = (scaled(v, scale) for v in (WIDTH, HEIGHT, STRIP, SHOWN, BORDER))
+    pixels = [[BODY] * width for _ in range(height)]
+    for y in range(strip):
+        colour = strip_colour(y, shown)
+        for x in range(width):
             pixels[y][x] = colour
         # The outline down the left and right ends.
         pixels[y][0] = OUTLINE
-        pixels[y][WIDTH - 1] = OUTLINE
-        if 0 < y < SHOWN:
+        pixels[y][width - 1] = OUTLINE
+        if 0 < y < shown:
             pixels[y][1] = mix(colour, WHITE, 0.25)
-    for kind, left in (("min", MIN_LEFT), ("close", CLOSE_LEFT)):
-        for y, row in enumerate(button(kind, "idle")):
-            pixels[BUTTON_TOP + y][left:left + BUTTON] = row
-    # The body's frame: each pixel takes the colour of its distance from the nearest outer edge.
-    for y in range(STRIP, HEIGHT):
-        for x in range(WIDTH):
-            depth = min(x, WIDTH - 1 - x, HEIGHT - 1 - y)
-            if depth < BORDER:
-                pixels[y][x] = FRAME[depth]
+    size = scaled(BUTTON, scale)
+    for kind, left in (("min", scaled(MIN_LEFT, scale)), ("close", scaled(CLOSE_LEFT, scale))):
+        for y, row in enumerate(button(kind, "idle", scale)):
+            pixels[scaled(BUTTON_TOP, scale) + y][left:left + size] = row
+    # The body's frame: each pixel takes the colour of its distance from the nearest outer edge, the
+    # outline one pixel and the rest spread over the scaled width.
+    for y in range(strip, height):
+        for x in range(width):
+            depth = min(x, width - 1 - x, height - 1 - y)
+            if depth < border:
+                pixels[y][x] = FRAME[0 if depth == 0 else 1 + (depth - 1) * (len(FRAME) - 1) // (border - 1)]
     return pixels
 
 
 
 def pictures():
-    return {
-        "title_bar.bmp": bmp(skin()),
-        "min_hover.bmp": bmp(button("min", "hover")),
-        "min_pressed.bmp": bmp(button("min", "pressed")),
-        "close_hover.bmp": bmp(button("close", "hover")),
-        "close_pressed.bmp": bmp(button("close", "pressed")),
-    }
+    made = {}
+    for scale in SCALES:
+        suffix = "" if scale == 100 else f"_{scale}"
+        made[f"title_bar{suffix}.bmp"] = bmp8(skin(scale))
+        for kind in ("min", "close"):
+            for look in ("hover", "pressed"):
+                made[f"{kind}_{look}{suffix}.bmp"] = bmp8(button(kind, look, scale))
+    return made
 
 
 def main():

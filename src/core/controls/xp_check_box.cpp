@@ -12,7 +12,7 @@ namespace orvell::controls {
 
 namespace {
 
-constexpr int kLabelLeft = 16;  // pixels: the box's 13 and a gap of 3
+constexpr int kLabelGap = 3;  // pixels between the box and the label
 
 // The saved properties in the order they are restored and saved, each with its default. Restoring
 // and saving both walk this list, so a key and its default are written down once.
@@ -198,14 +198,19 @@ void XpCheckBox::OnResize(int width, int height) {
     Arrange();
 }
 
+void XpCheckBox::SetCellSize(int cellSize) {
+    m_cellSize = cellSize;
+    Arrange();
+}
+
 void XpCheckBox::Arrange() {
-    using check_box_art::kCellSize;
     const TextExtent text = m_host.MeasureCaption(m_props.caption);
     // Halved with the remainder dropped, towards zero, also when the control is lower than its parts.
-    const int boxTop = (m_height - kCellSize) / 2;
+    const int boxTop = (m_height - m_cellSize) / 2;
     const int labelTop = (m_height - text.height) / 2;
-    m_layout.box = Rect{0, boxTop, kCellSize, boxTop + kCellSize};
-    m_layout.label = Rect{kLabelLeft, labelTop, kLabelLeft + text.width, labelTop + text.height};
+    const int labelLeft = m_cellSize + kLabelGap;
+    m_layout.box = Rect{0, boxTop, m_cellSize, boxTop + m_cellSize};
+    m_layout.label = Rect{labelLeft, labelTop, labelLeft + text.width, labelTop + text.height};
     m_host.Invalidate();
 }
 
@@ -224,19 +229,19 @@ void XpCheckBox::Paint(Canvas& canvas, CheckBoxArt& art) const {
 }
 
 void XpCheckBox::DrawBox(Canvas& canvas, std::span<const Colour> strip) const {
-    using check_box_art::kCellSize;
-    if (strip.size() != static_cast<std::size_t>(check_box_art::kStripWidth * kCellSize) || m_displayed < 0 ||
+    const int cell = m_cellSize;
+    const int stripWidth = cell * check_box_art::kCellCount;
+    if (strip.size() != static_cast<std::size_t>(stripWidth * cell) || m_displayed < 0 ||
         m_displayed >= check_box_art::kCellCount) {
         return;
     }
     const Rect& box = m_layout.box;
     std::vector<Colour> pixels = canvas.ReadPixels(box);
-    for (int y = 0; y < kCellSize; ++y) {
-        for (int x = 0; x < kCellSize; ++x) {
-            const Colour pixel =
-                strip[static_cast<std::size_t>(y * check_box_art::kStripWidth + m_displayed * kCellSize + x)];
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
+            const Colour pixel = strip[static_cast<std::size_t>(y * stripWidth + m_displayed * cell + x)];
             if (pixel != check_box_art::kTransparent) {
-                pixels[static_cast<std::size_t>(y * kCellSize + x)] = pixel;
+                pixels[static_cast<std::size_t>(y * cell + x)] = pixel;
             }
         }
     }

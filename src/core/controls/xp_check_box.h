@@ -30,7 +30,7 @@ constexpr int CellOf(std::int32_t value, BoxLook look) {
 
 // The image strips the box is cut from: fourteen strips, each one row of twelve square cells.
 namespace check_box_art {
-inline constexpr int kCellSize = 13;  // pixels, both ways
+inline constexpr int kCellSize = 13;  // pixels, both ways, at 96 dpi (a strip of another DPI has larger)
 inline constexpr int kCellCount = 12;
 inline constexpr int kStripCount = 14;
 inline constexpr int kStripWidth = kCellSize * kCellCount;
@@ -44,7 +44,9 @@ public:
     virtual ~CheckBoxArt() = default;
     // The pixels of strip `index` (0 to 13), row after row from the top, kStripWidth x kCellSize of
     // them; anything else (empty, say) when the strip cannot be had, and the box is then not drawn.
+    // (CellSize() in place of kCellSize for strips drawn for another DPI.)
     virtual std::span<const Colour> Strip(int index) = 0;
+    virtual int CellSize() const { return check_box_art::kCellSize; }
 };
 
 // The saved properties, with the defaults a restored control takes.
@@ -153,6 +155,9 @@ public:
 
     // The window's input, in pixels relative to the control.
     void OnResize(int width, int height);
+    // The side of the box's cell in pixels: the art's CellSize(), 13 at 96 dpi; the label keeps 3
+    // pixels from the box.
+    void SetCellSize(int cellSize);
     void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
@@ -192,6 +197,7 @@ private:
     XpCheckBoxLayout m_layout;
     int m_width = 0;
     int m_height = 0;
+    int m_cellSize = check_box_art::kCellSize;
 
     int m_displayed = CellOf(check_value::kUnchecked, BoxLook::Normal);
     int m_remembered = CellOf(check_value::kUnchecked, BoxLook::Hovered);

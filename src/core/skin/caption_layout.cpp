@@ -41,6 +41,7 @@ bool Present(CaptionButton button, std::uint32_t style) {
 }  // namespace
 
 CaptionLayout LayoutCaption(const CaptionArt& art, int width, std::uint32_t style, bool active) {
+    const auto s = [&art](int pixels) { return ScaledArt(pixels, art.scale); };
     const int offset = active ? 0 : art.inactiveOffset;
     const int height = art.captionHeight;
     CaptionLayout layout;
@@ -57,45 +58,48 @@ CaptionLayout LayoutCaption(const CaptionArt& art, int width, std::uint32_t styl
 
     // The buttons from the right leftward; a missing one leaves no gap.
     const int pitch = art.buttonWidth + kButtonGap;
-    int left = layout.rightEnd + rightWidth - art.border + 4;
+    int left = layout.rightEnd + rightWidth - art.border + s(4);
     for (const CaptionButton button : kCaptionButtons) {
         if (Present(button, style)) {
             left -= pitch;
-            layout.buttons[Index(button)] = Sized(left, kButtonTop, pitch, art.buttonHeight);
+            layout.buttons[Index(button)] = Sized(left, s(kButtonTop), pitch, art.buttonHeight);
         }
     }
 
     // The middle, tiled from 90 (where the caption pictures' left ends stop) up to the right end; the
     // last tile is cut there.
-    int x = kMiddleStart;
+    const int middleTile = s(kMiddleTile);
+    int x = s(kMiddleStart);
     do {
-        const int tile = std::min(kMiddleTile, layout.rightEnd - x);
+        const int tile = std::min(middleTile, layout.rightEnd - x);
         layout.art.push_back({{art.activeLeftEnd + offset + 1, 0}, Sized(x, 0, tile, height)});
-        x += kMiddleTile;
+        x += middleTile;
     } while (x < layout.rightEnd);
 
     if (!layout.tooNarrow) {
         const int top = art.border + 1;
         layout.title =
-            Rect{kTitleFromLeft, top, width - kTitleFromRight, top + (height - art.border - 2) / 2};
+            Rect{s(kTitleFromLeft), top, width - s(kTitleFromRight), top + (height - art.border - 2) / 2};
     }
     const int half = height / 2;
-    layout.menuBar = {art.activeLeftEnd, half, layout.rightEnd - art.activeLeftEnd, half, 2 - half};
+    layout.menuBar = {art.activeLeftEnd, half, layout.rightEnd - art.activeLeftEnd, half, s(2) - half};
+    layout.logo = {s(kCaptionLogo.left), s(kCaptionLogo.top), s(kCaptionLogo.right), s(kCaptionLogo.bottom)};
     return layout;
 }
 
 Point ButtonImage(const CaptionArt& art, CaptionButton button, std::uint32_t style, bool pressed) {
     const int y = pressed ? art.buttonHeight : 0;
+    const int imagesLeft = ScaledArt(kButtonImagesLeft, art.scale);
     switch (button) {
         case CaptionButton::Close:
             // The close image starts one column into its cell.
-            return {kButtonImagesLeft + 1, y};
+            return {imagesLeft + 1, y};
         case CaptionButton::Maximise: {
             const bool maximised = (style & caption_style::kMaximised) != 0;
-            return {kButtonImagesLeft + (maximised ? 1 : 2) * art.buttonWidth, y};
+            return {imagesLeft + (maximised ? 1 : 2) * art.buttonWidth, y};
         }
         case CaptionButton::Minimise:
-            return {kButtonImagesLeft + 3 * art.buttonWidth, y};
+            return {imagesLeft + 3 * art.buttonWidth, y};
     }
     return {};
 }
@@ -131,7 +135,7 @@ std::optional<CaptionButton> ButtonAt(const CaptionLayout& layout, Point at) {
 }
 
 bool IsSystemMenuArea(const CaptionLayout& layout, Point at) {
-    return kCaptionLogo.Contains(at) || ButtonAt(layout, at).has_value();
+    return layout.logo.Contains(at) || ButtonAt(layout, at).has_value();
 }
 
 bool IsMenuBarArea(const CaptionLayout& layout, Point at) {

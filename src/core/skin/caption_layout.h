@@ -7,6 +7,7 @@
 
 #include "common/geometry.h"
 #include "controls/font_description.h"
+#include "skin/art_scale.h"
 
 namespace orvell::skin {
 
@@ -22,10 +23,20 @@ struct CaptionArt {
     int activeRightStart = 0;  // the right end, both columns included
     int activeRightEnd = 0;
     int inactiveOffset = 0;  // the inactive art lies this far to the right of the active
+    int scale = 100;         // the pictures' size (kArtScales): the painter's own places scale with it
 };
 
 // The main window's skin: a 640 x 48 caption picture and a 70 x 10 border picture.
 inline constexpr CaptionArt kMainWindowArt{48, 10, 19, 20, 90, 140, 240, 400};
+// The same skin drawn at a scale (kArtScales): every length of it scaled and rounded as the picture
+// script draws them.
+constexpr CaptionArt MainWindowArt(int scale) {
+    const CaptionArt& a = kMainWindowArt;
+    const auto s = [scale](int pixels) { return ScaledArt(pixels, scale); };
+    return {s(a.captionHeight),  s(a.border),         s(a.buttonWidth),
+            s(a.buttonHeight),   s(a.activeLeftEnd),  s(a.activeRightStart),
+            s(a.activeRightEnd), s(a.inactiveOffset), scale};
+}
 
 // The window-style bits that decide the buttons (the window system's values).
 namespace caption_style {
@@ -76,6 +87,7 @@ struct CaptionLayout {
     std::array<std::optional<Rect>, 3> buttons;  // by CaptionButton; none when the style lacks it
     std::optional<Rect> title;                   // where the window text goes, unless too narrow
     MenuBarPlacement menuBar;
+    Rect logo;  // opens the window menu as the system's icon does
 };
 
 // The caption of a window of a width and style; inactive windows take the inactive art.
@@ -101,7 +113,7 @@ std::vector<RowCopy> SideBorderCopies(const CaptionArt& art, int windowHeight);
 std::vector<int> BottomEdgeTiles(const CaptionArt& art, int windowWidth);
 int BottomBorderTop(const CaptionArt& art, int windowHeight);
 
-// The logo at the caption's left end opens the window menu as the system's icon does.
+// The logo at the caption's left end at 96 dpi (CaptionLayout::logo at the art's scale).
 inline constexpr Rect kCaptionLogo{12, 11, 42, 43};
 
 // The present button under a point, if any.

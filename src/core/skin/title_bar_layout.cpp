@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/art_scale.h"
+
 namespace orvell::skin {
 
 using namespace bform;
@@ -92,11 +94,15 @@ std::vector<ArtPiece> HostBorderPieces(int width, int height) {
     return pieces;
 }
 
-ArtBlit PlaceArt(const ArtPiece& piece, int dpiX, int dpiY) {
-    const Rect source{RoundedArtPixels(piece.source.left), RoundedArtPixels(piece.source.top),
-                      RoundedArtPixels(piece.source.right), RoundedArtPixels(piece.source.bottom)};
+ArtBlit PlaceArt(const ArtPiece& piece, int dpiX, int dpiY, int artScale) {
+    const auto at = [artScale](int twips) { return ScaledArt(RoundedArtPixels(twips), artScale); };
+    const Rect source{at(piece.source.left), at(piece.source.top), at(piece.source.right),
+                      at(piece.source.bottom)};
     const int left = TwipsToPixels(piece.target.left, dpiX);
     const int top = TwipsToPixels(piece.target.top, dpiY);
+    if (artScale != 100) {
+        return {source, Rect{left, top, left + source.Width(), top + source.Height()}};
+    }
     return {source,
             Rect{left, top, left + ScaledUp(source.Width(), dpiX), top + ScaledUp(source.Height(), dpiY)}};
 }
@@ -110,28 +116,28 @@ int PixelsToTwips(int pixels, int dotsPerInch) {
     return static_cast<int>(scaled >= 0 ? (scaled + half) / dotsPerInch : -((-scaled + half) / dotsPerInch));
 }
 
-TitleBarPlan PlanTitleBar(int widthPixels, bool nomin, int dpiX, int dpiY) {
+TitleBarPlan PlanTitleBar(int widthPixels, bool nomin, int dpiX, int dpiY, int artScale) {
     const int width = PixelsToTwips(widthPixels, dpiX);
     TitleBarPlan plan;
     plan.height = TwipsToPixels(kHeight, dpiY);
     for (const ArtPiece& piece : TitleStripPieces(width, nomin)) {
-        plan.strip.push_back(PlaceArt(piece, dpiX, dpiY));
+        plan.strip.push_back(PlaceArt(piece, dpiX, dpiY, artScale));
     }
     if (!nomin) {
-        plan.minButton = PlaceArt(MinButtonPiece(width), dpiX, dpiY);
+        plan.minButton = PlaceArt(MinButtonPiece(width), dpiX, dpiY, artScale);
     }
-    plan.closeButton = PlaceArt(CloseButtonPiece(width), dpiX, dpiY);
+    plan.closeButton = PlaceArt(CloseButtonPiece(width), dpiX, dpiY, artScale);
     plan.caption = Point{TwipsToPixels(kCaptionAt.x, dpiX), TwipsToPixels(kCaptionAt.y, dpiY)};
     const int captionEnd = plan.minButton ? plan.minButton->target.left : plan.closeButton.target.left;
     plan.captionClip = Rect{plan.caption.x, 0, std::max(captionEnd, plan.caption.x), plan.height};
     return plan;
 }
 
-std::vector<ArtBlit> PlanHostBorder(int widthPixels, int heightPixels, int dpiX, int dpiY) {
+std::vector<ArtBlit> PlanHostBorder(int widthPixels, int heightPixels, int dpiX, int dpiY, int artScale) {
     std::vector<ArtBlit> blits;
     for (const ArtPiece& piece :
          HostBorderPieces(PixelsToTwips(widthPixels, dpiX), PixelsToTwips(heightPixels, dpiY))) {
-        blits.push_back(PlaceArt(piece, dpiX, dpiY));
+        blits.push_back(PlaceArt(piece, dpiX, dpiY, artScale));
     }
     return blits;
 }

@@ -61,12 +61,15 @@ std::vector<ArtPiece> HostBorderPieces(int width, int height);
 // The same in the pixels of a screen. The picture side maps at 15 twips a pixel; on the surface a
 // piece starts where its twips fall at the screen's DPI and keeps the picture's own size scaled to
 // that DPI, rounded up, so pieces laid side by side leave no gap and at 96 dpi copy pixel for pixel.
+// Pictures drawn at a larger size (artScale, one of kArtScales) are copied pixel for pixel: the
+// source is the piece's place in them, scaled as the picture script scales it, and the target as
+// large as that.
 struct ArtBlit {
     Rect source;
     Rect target;
     friend constexpr bool operator==(const ArtBlit&, const ArtBlit&) = default;
 };
-ArtBlit PlaceArt(const ArtPiece& piece, int dpiX, int dpiY);
+ArtBlit PlaceArt(const ArtPiece& piece, int dpiX, int dpiY, int artScale = 100);
 // Rounded to the nearest twip; the inverse of TwipsToPixels for the sizes of windows.
 int PixelsToTwips(int pixels, int dotsPerInch);
 
@@ -81,8 +84,9 @@ struct TitleBarPlan {
     Point caption;     // where the caption's text starts
     Rect captionClip;  // it ends before the first button
 };
-TitleBarPlan PlanTitleBar(int widthPixels, bool nomin, int dpiX, int dpiY);
-std::vector<ArtBlit> PlanHostBorder(int widthPixels, int heightPixels, int dpiX, int dpiY);
+TitleBarPlan PlanTitleBar(int widthPixels, bool nomin, int dpiX, int dpiY, int artScale = 100);
+std::vector<ArtBlit> PlanHostBorder(int widthPixels, int heightPixels, int dpiX, int dpiY,
+                                    int artScale = 100);
 
 // The part of the bar under a point of its client area; a button's area is its image.
 TitleBarPart PartAt(const TitleBarPlan& plan, Point at);

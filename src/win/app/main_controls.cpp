@@ -79,7 +79,7 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     m_childData = childData;
     m_background.Reset(::CreateSolidBrush(ToColorRef(app::kMainBackground)));
     m_white.Reset(::CreateSolidBrush(kWhite));
-    m_font = MakeFont(controls::SongTi(9));
+    m_font = MakeFont(controls::SongTi(9), m_scale.GetDpi().y);
 
     for (const ChildDesign& child : kChildren) {
         Make(child.control, child.className, child.text, child.style);
@@ -94,12 +94,14 @@ void MainControls::Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childDa
     };
     pushButton(m_command1, Control::Command1, L"查询(&S)");
     pushButton(m_command4, Control::Command4, L"退出");
-    GdiPictureSource pictures;
+    GdiPictureSource pictures(::GetModuleHandleW(nullptr), m_scale.GetDpi().y);
     const auto xpButton = [&](XpButtonWindow& button, Control control, const wchar_t* name,
                               const wchar_t* design) {
         button.Create(window, Id(control), PixelBounds(control), name, controls::SongTi(9),
                       controls::PropertyBag::Parse(std::wstring(design::kSmallPictureButton) + design),
                       pictures);
+        // The frame fits the icon the DPI picked (the design's 20 pixels hold the 96-dpi one).
+        button.Button().SetPicture(button.Button().Properties().picture);
         button.SetClickHandler([this, control] { ReportClick(control); });
         m_children[Index(control)] = button.Handle();
     };
@@ -255,6 +257,35 @@ void MainControls::PlaceMoved() {
     }
 }
 
+void MainControls::ChangeDpi(Dpi dpi) {
+    m_scale = TwipsScale(dpi);
+    // The old fonts go only after every control has taken its new one.
+    unique_hfont font = MakeFont(controls::SongTi(9), dpi.y);
+    const auto oldOutputFonts = std::move(m_outputFonts);
+    m_outputFonts.clear();
+    for (std::size_t i = 0; i < app::kMainControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        if (control == Control::Command2 || control == Control::Command3) {
+            continue;  // drawn buttons make their own font
+        }
+        const bool output = control == Control::Text2 && m_shown.style.fontSize > 0;
+        const HFONT chosen = output ? OutputFont(m_shown.style) : font.Get();
+        ::SendMessageW(m_children[i], WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    }
+    m_font = std::move(font);
+    // The drawn buttons: their icons of the new size, and their font made again at their new DPI.
+    GdiPictureSource pictures(::GetModuleHandleW(nullptr), dpi.y);
+    for (XpButtonWindow* button : {&m_command2, &m_command3}) {
+        controls::VelloXPButton& model = button->Button();
+        if (model.Properties().picture) {
+            model.SetPicture(pictures.Load(model.Properties().picture->Reference()));
+        }
+        model.SetFont(model.Properties().font);
+    }
+    m_placed.fill({});  // every control moves
+    PlaceMoved();
+}
+
 void MainControls::Stack(Control control) {
     // Right under the control above it; the top one on top.
     const auto order = app::MainStackingOrder();
@@ -266,7 +297,7 @@ void MainControls::Stack(Control control) {
 HFONT MainControls::OutputFont(const lookup::OutputStyle& style) {
     auto& font = m_outputFonts[{style.fontSize, style.bold}];
     if (!font) {
-        font = MakeFont(controls::SongTi(static_cast<float>(style.fontSize), style.bold));
+        font = MakeFont(controls::SongTi(static_cast<float>(style.fontSize), style.bold), m_scale.GetDpi().y);
     }
     return font.Get();
 }

@@ -49,6 +49,9 @@ public:
     // Tab and Shift+Tab: the focus to the next (previous) stop that is shown and enabled.
     void MoveFocusByTab(bool backwards);
 
+    // The window moved to a screen of another DPI: every control placed and its font made again for it.
+    void ChangeDpi(Dpi dpi);
+
     // WM_CTLCOLOR*: the colours of a child.
     LRESULT ControlColour(HDC dc, HWND child) const;
     HBRUSH Background() const { return m_background.Get(); }

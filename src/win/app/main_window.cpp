@@ -94,12 +94,7 @@ bool MainWindow::Open() {
 }
 
 void MainWindow::AttachSkin(SIZE client) {
-    const auto load = [](const wchar_t* name) {
-        return unique_hbitmap(static_cast<HBITMAP>(
-            ::LoadImageW(::GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    };
-    const unique_hbitmap caption = load(L"FRAMECAPTION");
-    const unique_hbitmap border = load(L"FRAMEBORDER");
+    const FrameSkin frame = LoadFrameSkin(WindowDpi(Handle()).y);
     m_caption.ActiveCaptionColor(Colour(0xFFFFFF));
     m_caption.InActiveCaptionColor(Colour(0xC0C0C0));
     m_caption.ActiveMenuColor(Colour(0));
@@ -109,22 +104,41 @@ void MainWindow::AttachSkin(SIZE client) {
     m_caption.CaptionFont(controls::SongTi(9));
     m_caption.MenuFont(controls::SongTi(9));
     m_caption.SetHostAltKey([this](int vKey) { return ClickByAltKey(static_cast<UINT>(vKey)); });
-    const skin::CaptionArt& art = skin::kMainWindowArt;
+    const skin::CaptionArt& art = frame.art;
     try {
-        m_caption.Attach(Handle(), caption.Get(), border.Get(), art.buttonWidth, art.buttonHeight,
-                         art.activeLeftEnd, art.activeRightStart, art.activeRightEnd, art.inactiveOffset);
+        m_caption.Attach(Handle(), frame.caption.Get(), frame.border.Get(), art.buttonWidth, art.buttonHeight,
+                         art.activeLeftEnd, art.activeRightStart, art.activeRightEnd, art.inactiveOffset,
+                         art.scale);
     } catch (const SubclassError&) {
         return;  // the system's own frame stays
     }
     // The client area keeps its size: the window grows or shrinks by the new margins, still centred.
+    const SIZE size = WindowSizeFor(client);
+    const Point origin = CentredOnScreen(size.cx, size.cy);
+    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE MainWindow::WindowSizeFor(SIZE client) const {
     RECT window{};
-    RECT skinned{};
+    RECT now{};
     ::GetWindowRect(Handle(), &window);
-    ::GetClientRect(Handle(), &skinned);
-    const int width = client.cx + (window.right - window.left) - skinned.right;
-    const int height = client.cy + (window.bottom - window.top) - skinned.bottom;
-    const Point origin = CentredOnScreen(width, height);
-    ::SetWindowPos(Handle(), nullptr, origin.x, origin.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::GetClientRect(Handle(), &now);
+    return {client.cx + (window.right - window.left) - now.right,
+            client.cy + (window.bottom - window.top) - now.bottom};
+}
+
+// The window moved to a screen of another DPI, or the screen's changed: the frame's pictures, the
+// controls' places and fonts for it, and the window at the place the system suggests, sized for its
+// client area at that DPI (the frame's pictures come in steps, so the system's scaling of the old
+// size would be a little off).
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    m_caption.ChangeDpi(LoadFrameSkin(dpi), dpi);
+    m_controls.ChangeDpi(Dpi{dpi, dpi});
+    const TwipsScale scale(Dpi{dpi, dpi});
+    const SIZE size = WindowSizeFor({scale.X(app::kMainClientWidth), scale.Y(app::kMainClientHeight)});
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void MainWindow::StartUp() {
@@ -184,6 +198,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return m_controls.ControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_ERASEBKGND:
             return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_RBUTTONDOWN:
             OnRightButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;

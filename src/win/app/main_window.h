@@ -81,6 +81,8 @@ protected:
 
 private:
     void AttachSkin(SIZE client);
+    SIZE WindowSizeFor(SIZE client) const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
     bool TranslateShortcutUnderCapture(const MSG& message);
     bool ClickByAltKey(UINT vKey);
     static LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

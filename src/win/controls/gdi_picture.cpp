@@ -5,6 +5,7 @@
 #include "controls/program_path.h"
 #include "platform/gdi_canvas.h"
 #include "platform/text_file.h"
+#include "skin/art_scale.h"
 
 namespace orvell::win {
 
@@ -100,7 +101,8 @@ void GdiPicture::Draw(Canvas& canvas, const Rect& box) const {
     }
 }
 
-GdiPictureSource::GdiPictureSource(HINSTANCE module) : m_module(module), m_folder(ExeFolder()) {}
+GdiPictureSource::GdiPictureSource(HINSTANCE module, int dpi)
+    : m_module(module), m_scale(skin::ArtScaleFor(dpi)), m_folder(ExeFolder()) {}
 
 controls::PictureRef GdiPictureSource::Load(std::wstring_view reference) {
     constexpr std::wstring_view kResource = L"res:";
@@ -111,7 +113,19 @@ controls::PictureRef GdiPictureSource::Load(std::wstring_view reference) {
             return nullptr;
         }
         // LR_SHARED is left out: each picture owns and destroys its own handle.
-        if (const HANDLE icon = ::LoadImageW(m_module, resource.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)) {
+        if (HANDLE icon = ::LoadImageW(m_module, resource.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)) {
+            // The first image's size is the 96-dpi one; the image of the scaled size is picked from
+            // the same icon.
+            int width = 0;
+            int height = 0;
+            if (m_scale != 100 && IconSize(static_cast<HICON>(icon), width, height)) {
+                if (const HANDLE sized =
+                        ::LoadImageW(m_module, resource.c_str(), IMAGE_ICON, skin::ScaledArt(width, m_scale),
+                                     skin::ScaledArt(height, m_scale), LR_DEFAULTCOLOR)) {
+                    ::DestroyIcon(static_cast<HICON>(icon));
+                    icon = sized;
+                }
+            }
             return GdiPicture::FromIcon(static_cast<HICON>(icon), name);
         }
         if (const HANDLE bitmap =

@@ -47,13 +47,15 @@ private:
 
 // Loads the pictures a saved design names: "res:NAME" (or "res:#101") for an icon or bitmap resource
 // of the program, anything else a .ico, .cur or .bmp file (relative names from the program's folder).
+// The program's own icons come in each drawn size (skin::kArtScales): the one for the DPI.
 class GdiPictureSource final : public controls::PictureSource {
 public:
-    explicit GdiPictureSource(HINSTANCE module = ::GetModuleHandleW(nullptr));
+    explicit GdiPictureSource(HINSTANCE module = ::GetModuleHandleW(nullptr), int dpi = 96);
     controls::PictureRef Load(std::wstring_view reference) override;
 
 private:
     HINSTANCE m_module;
+    int m_scale;
     std::wstring m_folder;
 };
 

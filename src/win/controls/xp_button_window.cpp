@@ -329,7 +329,7 @@ void XpButtonWindow::ApplyEnabled(bool enabled) {
 
 void XpButtonWindow::ApplyFont(const controls::FontDescription& font) {
     // A font the system refuses leaves the previous one selected.
-    m_surface.SelectFont(MakeFont(font));
+    m_surface.SelectFont(MakeFont(font, WindowDpi(Handle()).y));
 }
 
 void XpButtonWindow::ApplyMousePointer(std::int32_t pointer, const controls::Picture* icon) {

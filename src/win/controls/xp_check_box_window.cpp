@@ -14,6 +14,7 @@
 #include "controls/xp_button_host.h"
 #include "platform/gdi.h"
 #include "platform/gdi_canvas.h"
+#include "skin/art_scale.h"
 
 namespace orvell::win {
 
@@ -27,6 +28,11 @@ constexpr UINT kHoverInterval = 10;  // ms
 
 // ---- The image strips -----------------------------------------------------------------------------------
 
+ResourceCheckBoxArt::ResourceCheckBoxArt(HINSTANCE module, int dpi)
+    : m_module(module),
+      m_scale(skin::ArtScaleFor(dpi)),
+      m_cellSize(skin::ScaledArt(controls::check_box_art::kCellSize, m_scale)) {}
+
 std::span<const Colour> ResourceCheckBoxArt::Strip(int index) {
     using namespace controls::check_box_art;
     if (index < 0 || index >= kStripCount) {
@@ -37,19 +43,20 @@ std::span<const Colour> ResourceCheckBoxArt::Strip(int index) {
         return m_strips[slot];
     }
     m_tried[slot] = true;
-    const std::wstring name = L"XPCHECKBOX" + std::to_wstring(index);
+    const std::wstring name = ArtResourceName(L"XPCHECKBOX" + std::to_wstring(index), m_scale);
     const unique_hbitmap bitmap(
         static_cast<HBITMAP>(::LoadImageW(m_module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const int stripWidth = m_cellSize * kCellCount;
     BITMAP info{};
-    if (!bitmap || ::GetObjectW(bitmap.Get(), sizeof info, &info) == 0 || info.bmWidth != kStripWidth ||
-        info.bmHeight != kCellSize) {
+    if (!bitmap || ::GetObjectW(bitmap.Get(), sizeof info, &info) == 0 || info.bmWidth != stripWidth ||
+        info.bmHeight != m_cellSize) {
         return {};
     }
-    BITMAPINFO format = TopDown32(kStripWidth, kCellSize);
-    std::vector<std::uint32_t> bits(static_cast<std::size_t>(kStripWidth * kCellSize));
+    BITMAPINFO format = TopDown32(stripWidth, m_cellSize);
+    std::vector<std::uint32_t> bits(static_cast<std::size_t>(stripWidth * m_cellSize));
     const ClientDc screen(nullptr);
-    if (!screen || ::GetDIBits(screen.Get(), bitmap.Get(), 0, kCellSize, bits.data(), &format,
-                               DIB_RGB_COLORS) != kCellSize) {
+    if (!screen || ::GetDIBits(screen.Get(), bitmap.Get(), 0, static_cast<UINT>(m_cellSize), bits.data(),
+                               &format, DIB_RGB_COLORS) != m_cellSize) {
         return {};
     }
     std::vector<Colour>& strip = m_strips[slot];
@@ -85,6 +92,8 @@ bool XpCheckBoxWindow::Create(HWND parent, int id, const Rect& bounds,
 }
 
 bool XpCheckBoxWindow::CreateWindowFor(HWND parent, int id, const Rect& bounds) {
+    m_art = ResourceCheckBoxArt(::GetModuleHandleW(nullptr), WindowDpi(parent).y);
+    m_box.SetCellSize(m_art.CellSize());
     WindowClass windowClass;
     windowClass.name = kClassName;
     windowClass.style = 0;  // a second click in quick succession is a click of its own
@@ -261,7 +270,7 @@ void XpCheckBoxWindow::ApplyEnabled(bool enabled) {
 
 void XpCheckBoxWindow::ApplyFont(const controls::FontDescription& font) {
     // A font the system refuses leaves the previous one selected.
-    m_surface.SelectFont(MakeFont(font));
+    m_surface.SelectFont(MakeFont(font, WindowDpi(Handle()).y));
 }
 
 controls::TextExtent XpCheckBoxWindow::MeasureCaption(std::wstring_view caption) {

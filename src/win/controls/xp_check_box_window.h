@@ -16,15 +16,19 @@
 namespace orvell::win {
 
 // The check box's image strips, the bitmap resources XPCHECKBOX0 to XPCHECKBOX13 of a module
-// (res/check_box.rc), each loaded the first time it is shown.
+// (res/check_box.rc), each loaded the first time it is shown; above 96 dpi those drawn for the size
+// skin::ArtScaleFor picks (XPCHECKBOX0_150 ...), with larger cells.
 class ResourceCheckBoxArt final : public controls::CheckBoxArt {
 public:
-    explicit ResourceCheckBoxArt(HINSTANCE module = ::GetModuleHandleW(nullptr)) : m_module(module) {}
+    explicit ResourceCheckBoxArt(HINSTANCE module = ::GetModuleHandleW(nullptr), int dpi = 96);
 
     std::span<const Colour> Strip(int index) override;
+    int CellSize() const override { return m_cellSize; }
 
 private:
     HINSTANCE m_module;
+    int m_scale;
+    int m_cellSize;
     std::array<std::vector<Colour>, controls::check_box_art::kStripCount> m_strips;
     std::array<bool, controls::check_box_art::kStripCount> m_tried{};
 };

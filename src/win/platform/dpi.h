@@ -1,5 +1,10 @@
 #pragma once
 
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
 #include "common/geometry.h"
 
 namespace orvell::win {
@@ -14,6 +19,13 @@ struct Dpi {
 // The screen's real DPI. The program declares itself DPI aware, so this is what the display is set to,
 // not the 96 that Windows reports to unaware programs.
 Dpi ScreenDpi();
+// The DPI of the monitor a window is on, where the system tells each window its own (Windows 10 from
+// 1607, for a program aware of each monitor's DPI); else the screen's. The one place a window asks.
+Dpi WindowDpi(HWND window);
+
+// The resource name of a picture drawn at a size (skin::kArtScales): the 96-dpi picture's own name,
+// and for the larger sizes that name with "_125", "_150" or "_200" after it.
+std::wstring ArtResourceName(std::wstring_view name, int artScale);
 
 // Converts the twips of the window and control layouts to pixels at a given DPI.
 class TwipsScale {

@@ -26,19 +26,17 @@ HBRUSH ClassBrush(Colour colour) {
     return brushes.back().second.Get();
 }
 
-int FontHeight(double points) {
-    const ClientDc screen(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
+int FontHeight(double points, int dpi) {
     return -static_cast<int>(std::lround(points * dpi / 72.0));
 }
 
-unique_hfont MakeFont(const controls::FontDescription& font) {
+unique_hfont MakeFont(const controls::FontDescription& font, int dpi) {
     bool latinName = true;
     for (const wchar_t ch : font.name) {
         latinName = latinName && ch < 0x80;
     }
     const BYTE charset = latinName ? DEFAULT_CHARSET : GB2312_CHARSET;
-    return unique_hfont(::CreateFontW(FontHeight(font.size), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+    return unique_hfont(::CreateFontW(FontHeight(font.size, dpi), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
                                       font.italic, font.underline, font.strikethrough, charset,
                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                       DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));

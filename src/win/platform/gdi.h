@@ -6,6 +6,7 @@
 
 #include "common/colour.h"
 #include "controls/font_description.h"
+#include "platform/dpi.h"
 #include "platform/unique_handle.h"
 
 namespace orvell::win {
@@ -18,12 +19,12 @@ COLORREF ToColorRef(Colour colour);
 // background brush must outlive every window of the class.
 HBRUSH ClassBrush(Colour colour);
 
-// The font a FontDescription names, at the screen's real DPI. A face name with characters outside
+// The font a FontDescription names, at a DPI (the screen's unless told). A face name with characters outside
 // ASCII ("宋体") asks for the GB2312 character set, so font substitution and linking find a Chinese
 // face where that name does not exist; a plain Latin name keeps the default set.
-unique_hfont MakeFont(const controls::FontDescription& font);
-// The height CreateFontW takes for a size in points on this screen (negative: character height).
-int FontHeight(double points);
+unique_hfont MakeFont(const controls::FontDescription& font, int dpi = ScreenDpi().y);
+// The height CreateFontW takes for a size in points at a DPI (negative: character height).
+int FontHeight(double points, int dpi = ScreenDpi().y);
 
 // The format of a 32-bit top-down bitmap of that size, for DIB sections and GetDIBits alike.
 BITMAPINFO TopDown32(int width, int height);

@@ -37,6 +37,16 @@ std::uint32_t StyleOf(HWND window) {
 
 }  // namespace
 
+FrameSkin LoadFrameSkin(int dpi) {
+    const int scale = skin::ArtScaleFor(dpi);
+    const auto load = [scale](const wchar_t* name) {
+        const std::wstring resource = ArtResourceName(name, scale);
+        return unique_hbitmap(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), resource.c_str(),
+                                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    };
+    return {load(L"FRAMECAPTION"), load(L"FRAMEBORDER"), skin::MainWindowArt(scale)};
+}
+
 cNeoCaption::cNeoCaption() = default;
 
 cNeoCaption::~cNeoCaption() {
@@ -64,17 +74,13 @@ void cNeoCaption::RestoreMenu() noexcept {
 
 void cNeoCaption::Attach(HWND form, HBITMAP PicCaption, HBITMAP PicBorder, int lButtonWidth,
                          int lButtonHeight, int lActiveLeftEnd, int lActiveRightStart, int lActiveRightEnd,
-                         int lInactiveOffset) {
+                         int lInactiveOffset, int lScale) {
     const UpdateLock lock(form);
     Detach();
-    m_caption.emplace();
-    m_caption->CreateFromPicture(PicCaption);
-    m_border.emplace();
-    m_border->CreateFromPicture(PicBorder);
-    m_strip.emplace();
-    m_side.emplace();
-    m_art = {m_caption->Height(), m_border->Height(), lButtonWidth,    lButtonHeight,
-             lActiveLeftEnd,      lActiveRightStart,  lActiveRightEnd, lInactiveOffset};
+    TakePictures(PicCaption, PicBorder);
+    m_art = {m_caption->Height(), m_border->Height(), lButtonWidth,    lButtonHeight, lActiveLeftEnd,
+             lActiveRightStart,   lActiveRightEnd,    lInactiveOffset, lScale};
+    m_dpi = WindowDpi(form).y;
     m_window = form;
     try {
         m_menuBar = std::make_unique<cMenuBar>();
@@ -95,6 +101,28 @@ void cNeoCaption::Attach(HWND form, HBITMAP PicCaption, HBITMAP PicBorder, int l
         ::SetFocus(form);
         ::SendMessageW(form, WM_NCACTIVATE, TRUE, 0);
     }
+}
+
+void cNeoCaption::TakePictures(HBITMAP caption, HBITMAP border) {
+    m_caption.emplace();
+    m_caption->CreateFromPicture(caption);
+    m_border.emplace();
+    m_border->CreateFromPicture(border);
+    m_strip.emplace();
+    m_side.emplace();
+}
+
+void cNeoCaption::ChangeDpi(const FrameSkin& skin, int dpi) {
+    if (!m_frame) {
+        return;
+    }
+    TakePictures(skin.caption.Get(), skin.border.Get());
+    m_art = skin.art;
+    m_art.captionHeight = m_caption->Height();
+    m_art.border = m_border->Height();
+    m_dpi = dpi;
+    m_menuBar->CaptionHeight(m_art.captionHeight);
+    m_frame->RefreshFrame(m_window);
 }
 
 bool cNeoCaption::KeyMenu(LPARAM character) {
@@ -154,7 +182,7 @@ void cNeoCaption::NCPaint(HDC hdc, int lLeft, int lTop, int lRight, int lBottom)
     const HDC strip = m_strip->hdc();
     const HDC caption = m_caption->hdc();
 
-    const unique_hfont titleFont = MakeFont(skin::TitleFont(m_captionFont, active));
+    const unique_hfont titleFont = MakeFont(skin::TitleFont(m_captionFont, active), m_dpi);
     SelectGuard font(strip, titleFont.Get());
     for (const skin::CaptionCopy& piece : layout.art) {
         Copy(strip, piece.target, caption, piece.source);
@@ -171,7 +199,7 @@ void cNeoCaption::NCPaint(HDC hdc, int lLeft, int lTop, int lRight, int lBottom)
         }
     }
     m_menuBar->hMenu(m_frame->hMenu());
-    const unique_hfont menuFont = MakeFont(skin::MenuBarFont(m_captionFont));
+    const unique_hfont menuFont = MakeFont(skin::MenuBarFont(m_captionFont), m_dpi);
     const skin::MenuBarPlacement& bar = layout.menuBar;
     m_menuBar->Render(menuFont.Get(), strip, bar.left, bar.top, bar.width, bar.height, bar.yOffset);
     ::BitBlt(hdc, 0, 0, m_strip->Width(), m_strip->Height(), strip, 0, 0, SRCCOPY);

@@ -8,12 +8,22 @@
 
 #include "common/colour.h"
 #include "controls/font_description.h"
+#include "platform/unique_handle.h"
 #include "skin/caption_layout.h"
 #include "skin/mem_dc.h"
 #include "skin/menu_bar.h"
 #include "skin/nc_frame.h"
 
 namespace orvell::win {
+
+// The main window's frame pictures for a DPI: the size skin::ArtScaleFor picks, drawn at that size,
+// and their regions. Null pictures when the program carries none.
+struct FrameSkin {
+    unique_hbitmap caption;
+    unique_hbitmap border;
+    skin::CaptionArt art;
+};
+FrameSkin LoadFrameSkin(int dpi);
 
 // The main window's skinned frame: a caption, borders and caption buttons drawn from two pictures
 // instead of the system's, with the window's menu drawn as a bar in the lower half of the caption.
@@ -36,10 +46,16 @@ public:
     // destroys the menu with itself (the frame lets go by itself then).
     void RestoreMenu() noexcept;
     // Takes over form's frame with the two pictures (copied; the caller keeps its bitmaps) and the
-    // regions of the caption picture. The dispatcher's SubclassError reaches the caller; nothing stays
-    // attached then.
+    // regions of the caption picture, drawn at lScale percent of their 96-dpi size. The dispatcher's
+    // SubclassError reaches the caller; nothing stays attached then.
     void Attach(HWND form, HBITMAP PicCaption, HBITMAP PicBorder, int lButtonWidth, int lButtonHeight,
-                int lActiveLeftEnd, int lActiveRightStart, int lActiveRightEnd, int lInactiveOffset);
+                int lActiveLeftEnd, int lActiveRightStart, int lActiveRightEnd, int lInactiveOffset,
+                int lScale = 100);
+    // The window moved to a screen of another DPI: the pictures for it, the fonts at it, and the
+    // margins asked for again. Nothing while detached.
+    void ChangeDpi(const FrameSkin& skin, int dpi);
+    // The pictures drawn now and their regions.
+    const skin::CaptionArt& Art() const { return m_art; }
 
     // The colours and fonts take effect at the next paint, the menu's at the next Attach.
     Colour MenuBackgroundColor() const { return m_menuBackgroundColor; }
@@ -95,6 +111,7 @@ private:
     void DrawButtons(HDC hdc, const skin::CaptionLayout& layout) const;
     void PaintSides(HDC hdc, int width, int height);
     void PaintBottom(HDC hdc, int width, int height);
+    void TakePictures(HBITMAP caption, HBITMAP border);
 
     HWND m_window = nullptr;
     std::unique_ptr<cNCCalcSize> m_frame;
@@ -104,6 +121,7 @@ private:
     std::optional<cMemDC> m_strip;    // the caption strip, then the bottom border, composed
     std::optional<cMemDC> m_side;     // the two side borders, composed
     skin::CaptionArt m_art;
+    int m_dpi = 96;  // the window's, for the fonts
     skin::CaptionButtonPress m_press;
 
     Colour m_activeCaptionColor{0xCCCCCC};

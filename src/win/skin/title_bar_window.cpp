@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "platform/gdi.h"
+#include "skin/art_scale.h"
 
 namespace orvell::win {
 
@@ -18,13 +21,15 @@ constexpr UINT_PTR ToolId(TitleButton button) {
     return button == TitleButton::Min ? 1 : 2;
 }
 
-unique_hbitmap LoadSkinBitmap(const wchar_t* name) {
-    return unique_hbitmap(static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+unique_hbitmap LoadSkinBitmap(const wchar_t* name, int scale) {
+    const std::wstring resource = ArtResourceName(name, scale);
+    return unique_hbitmap(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), resource.c_str(),
+                                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // Copies a piece of a picture selected into source: pixel for pixel when the sizes agree, else
-// stretched without blending, as pictures are at other DPIs.
+// stretched without blending (the plan asks for that only of a picture without a drawn size for the
+// DPI).
 void Copy(HDC target, HDC source, const skin::ArtBlit& blit) {
     const Rect& t = blit.target;
     const Rect& s = blit.source;
@@ -70,13 +75,14 @@ bool BForm::Create(HWND host, int id, const controls::FontDescription& font) {
     if (Handle() != nullptr || host == nullptr) {
         return false;
     }
-    m_dpi = ScreenDpi();
-    m_font = MakeFont(font);
-    m_pp = LoadSkinBitmap(L"TITLEBARSKIN");
-    m_minHover = LoadSkinBitmap(L"TITLEBARMINHOVER");
-    m_closeHover = LoadSkinBitmap(L"TITLEBARCLOSEHOVER");
-    m_pi1 = LoadSkinBitmap(L"TITLEBARMINPRESSED");
-    m_pi2 = LoadSkinBitmap(L"TITLEBARCLOSEPRESSED");
+    m_dpi = WindowDpi(host);
+    m_artScale = skin::ArtScaleFor(m_dpi.y);
+    m_font = MakeFont(font, m_dpi.y);
+    m_pp = LoadSkinBitmap(L"TITLEBARSKIN", m_artScale);
+    m_minHover = LoadSkinBitmap(L"TITLEBARMINHOVER", m_artScale);
+    m_closeHover = LoadSkinBitmap(L"TITLEBARCLOSEHOVER", m_artScale);
+    m_pi1 = LoadSkinBitmap(L"TITLEBARMINPRESSED", m_artScale);
+    m_pi2 = LoadSkinBitmap(L"TITLEBARCLOSEPRESSED", m_artScale);
 
     RECT client{};
     ::GetClientRect(host, &client);
@@ -154,7 +160,7 @@ void BForm::Printform(HDC hostDc) const {
     const SelectGuard skin(source.Get(), m_pp.Get());
     if (skin) {
         for (const skin::ArtBlit& blit :
-             skin::PlanHostBorder(client.right, client.bottom, m_dpi.x, m_dpi.y)) {
+             skin::PlanHostBorder(client.right, client.bottom, m_dpi.x, m_dpi.y, m_artScale)) {
             Copy(hostDc, source.Get(), blit);
         }
     }
@@ -279,7 +285,7 @@ LRESULT BForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void BForm::LayOut(int width) {
     m_width = width;
-    m_plan = skin::PlanTitleBar(width, m_nomin, m_dpi.x, m_dpi.y);
+    m_plan = skin::PlanTitleBar(width, m_nomin, m_dpi.x, m_dpi.y, m_artScale);
 }
 
 void BForm::OnPaint() {

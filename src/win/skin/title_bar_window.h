@@ -109,6 +109,7 @@ private:
     bool m_nomin = false;
     int m_width = 0;
     Dpi m_dpi;
+    int m_artScale = 100;  // the size of the pictures drawn for m_dpi (skin::kArtScales)
 
     // The skin (PP), the hover images and the pressed images (pi1, pi2).
     unique_hbitmap m_pp;

@@ -2,11 +2,14 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "app/language.h"
 #include "platform/dpi.h"
 #include "platform/gdi.h"
 #include "platform/system_library.h"
 #include "platform/text_file.h"
+#include "skin/art_scale.h"
 #include "skin/title_bar_layout.h"
 
 namespace orvell::win {
@@ -134,11 +137,15 @@ HWND AboutWindow::MakeLabel(Control control, const Rect& twips, std::wstring_vie
 
 HWND AboutWindow::MakePicture(Control control, const Rect& twips, const wchar_t* resource,
                               unique_hbitmap& picture) {
+    // The picture drawn for the DPI is the size of its box there (at 96, 120, 144 and 192 dpi); between
+    // those the box takes the next larger one, shrunk to it.
+    const TwipsScale scale = TwipsScale::ForScreen();
+    const int artScale = skin::ArtScaleFor(scale.GetDpi().y);
+    const std::wstring name = ArtResourceName(resource, artScale);
     picture.Reset(static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    // Stretched to its box, so the picture keeps its place at every DPI.
+        ::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     const HWND image = CreateChild(Handle(), L"STATIC", L"", WS_VISIBLE | SS_BITMAP | SS_REALSIZECONTROL,
-                                   Id(control), Pixels(TwipsScale::ForScreen(), twips));
+                                   Id(control), Pixels(scale, twips));
     ::SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.Get()));
     m_children[static_cast<std::size_t>(control)] = image;
     return image;
