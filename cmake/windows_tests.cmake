@@ -30,6 +30,12 @@ if(ORVELL_HAVE_GTEST)
     add_subdirectory(tests/win)
 endif()
 
+if(CMAKE_CROSSCOMPILING)
+    # orvell-cli.exe under Wine, as a script drives it natively.
+    add_test(NAME cli_windows COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/cli_test.sh $<TARGET_FILE:orvell-cli> windows)
+    set_tests_properties(cli_windows PROPERTIES ENVIRONMENT "ORVELL_CLI_RUNNER=${CMAKE_BINARY_DIR}/wine-run.sh")
+endif()
+
 # The release exe stays under 2 MB as parts are added; symbols and unused code are already left out.
 if(CMAKE_BUILD_TYPE STREQUAL "Release")
     add_test(NAME exe_size COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:orvell> -DLIMIT=2000000

@@ -13,6 +13,7 @@
 #include "app/main_layout.h"
 #include "app/registry_store.h"
 #include "app/run_keys.h"
+#include "lookup/code_literals.h"
 #include "lookup/messages.h"
 #include "lookup/result_texts.h"
 #include "platform/text_file.h"
@@ -245,12 +246,13 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
 
 bool OpensShortcutMenu(HWND target, POINT client) {
     g_menuSeen = false;
-    ::SetTimer(nullptr, 0, 50, &CloseMenu);
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &CloseMenu);
     ::SendMessageW(target, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
     MSG message{};
     while (::PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
         ::DispatchMessageW(&message);
     }
+    ::KillTimer(nullptr, timer);  // where no menu opened it has not fired: it would end a later one
     return g_menuSeen;
 }
 
@@ -262,6 +264,79 @@ TEST_F(MainWindowTest, RightClickOpensTheShortcutMenuOnlyWhereOffered) {
     const Rect frame3 = Bounds(Control::Frame3);
     EXPECT_FALSE(OpensShortcutMenu(window.Handle(), {frame3.left + 2, frame3.top + 20}));
     EXPECT_FALSE(OpensShortcutMenu(Child(Control::Text1), {2, 2}));
+}
+
+// The output box's own menu, whichever way it opens: the item that holds "copy as", read while the menu
+// is up (empty when none opened).
+std::wstring g_copyAsCaption;
+void CALLBACK ReadOutputMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = ::FindWindowW(L"#32768", nullptr);
+    wchar_t caption[64] = {};
+    if (menu && ::IsWindowVisible(menu) &&
+        ::GetMenuStringW(reinterpret_cast<HMENU>(::SendMessageW(menu, MN_GETHMENU, 0, 0)), 3, caption, 64,
+                         MF_BYPOSITION) > 0) {
+        g_copyAsCaption = caption;
+        ::EndMenu();
+    }
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (::OpenClipboard(nullptr)) {
+        if (const HANDLE copied = ::GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(::GlobalLock(copied));
+            ::GlobalUnlock(copied);
+        }
+        ::CloseClipboard();
+    }
+    return text;
+}
+
+// "Copy as" puts the code of the answer in view on the clipboard as a literal; without an answer its
+// items are greyed and do nothing. The menu speaks the window's language and opens from the menu key
+// and Shift+F10 as well as the right button.
+TEST_F(MainWindowTest, OutputBoxMenuCopiesTheAnswerAsALiteral) {
+    MainWindow& window = Start();
+    const auto copyAs = [&](lookup::CodeFormat format) {
+        for (UINT i = 0; i < std::size(lookup::kCodeFormats); ++i) {
+            if (lookup::kCodeFormats[i] == format) {
+                Command(menu_id::kCopyAsFirst + i);
+            }
+        }
+        return Utf8(ClipboardText());
+    };
+    const auto greyed = [](HMENU menu) {
+        HMENU items = ::GetSubMenu(menu, 3);
+        for (int i = 0; i < ::GetMenuItemCount(items); ++i) {
+            if ((::GetMenuState(items, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) == 0) {
+                return false;
+            }
+        }
+        return ::GetMenuItemCount(items) == static_cast<int>(std::size(lookup::kCodeFormats));
+    };
+    EXPECT_TRUE(greyed(OutputMenu(Language::Chinese, std::nullopt, false).Get()));
+    const unique_hmenu forEsc = OutputMenu(Language::English, 27, false);
+    EXPECT_FALSE(greyed(forEsc.Get()));
+    wchar_t html[32] = {};
+    ::GetMenuStringW(::GetSubMenu(forEsc.Get(), 3), 5, html, 32, MF_BYPOSITION);
+    EXPECT_EQ(Utf8(html), "HTML\t&&#27;");  // shown with its ampersand
+
+    Search(L"A");
+    EXPECT_EQ(copyAs(lookup::CodeFormat::Html), "&#65;");
+    EXPECT_EQ(copyAs(lookup::CodeFormat::CCharacter), "'A'");
+    Command(menu_id::kEnglish);  // a tip in view: nothing to copy
+    EXPECT_EQ(copyAs(lookup::CodeFormat::Delphi), "'A'");
+
+    ::SetForegroundWindow(window.Handle());
+    ::SetFocus(Child(Control::Text2));
+    for (const std::vector<WORD>& keys : {std::vector<WORD>{VK_APPS}, std::vector<WORD>{VK_SHIFT, VK_F10}}) {
+        g_copyAsCaption.clear();
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &ReadOutputMenu);
+        ASSERT_TRUE(test_support::SendChord(keys));
+        EXPECT_TRUE(test_support::PumpUntil([] { return !g_copyAsCaption.empty(); }));
+        ::KillTimer(nullptr, timer);
+        EXPECT_EQ(Utf8(g_copyAsCaption), "Copy as") << keys.size() << " keys";
+    }
 }
 
 // Keys as the message loop sees them, before the focused box: the menu shortcuts win over the input

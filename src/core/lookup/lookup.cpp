@@ -33,6 +33,7 @@ void ShowMessage(LookupView& view, std::wstring text) {
     SetPlainStyle(view);
     view.style.alignment = Alignment::Centre;
     view.output = std::move(text);
+    view.answerCode.reset();
     view.frameCaption = Chinese(view) ? L"提示：" : L"Tips";
 }
 
@@ -50,7 +51,13 @@ void SetReverseResultStyle(LookupView& view) {
     view.style.alignment = view.tableLayout ? Alignment::Left : Alignment::Centre;
 }
 
-void FinishResult(LookupView& view) {
+// Every answer names a code: the value text's number for an entry from the files, when an edited file
+// has not put one there that no code can be.
+void FinishResult(LookupView& view, long long code) {
+    view.answerCode.reset();
+    if (code >= 0 && code <= 255) {
+        view.answerCode = static_cast<int>(code);
+    }
     view.input.clear();
     view.focusInput = true;
 }
@@ -88,6 +95,7 @@ void ShowTips(LookupView& view) {
     SetSearchButtonForLanguage(view);
     view.inputMaxLength = MaxInputLength(view.type, view.mode);
     view.output = Tip(view.language, view.mode, TableFor(view.type));
+    view.answerCode.reset();
     view.focusInput = true;
 }
 
@@ -151,7 +159,7 @@ void Lookup::Search(LookupView& view, TableKind table) {
     const std::wstring_view shownValue =
         table == TableKind::Short ? ShortDisplayValue(value) : text::TrimBlanks(value);
     view.output = SearchResult(view.language, text::TrimBlanks(*match), shownValue);
-    FinishResult(view);
+    FinishResult(view, NumericValue(value));
 }
 
 void Lookup::ReverseSearchShort(LookupView& view) {
@@ -186,7 +194,7 @@ void Lookup::ReverseSearchShort(LookupView& view) {
         SetReverseResultStyle(view);
         view.output = view.tableLayout ? ShortReverseTable(view.language, threeDigits, shownValue, character)
                                        : ShortReversePlain(view.language, shownValue, character);
-        FinishResult(view);
+        FinishResult(view, number);
         view.frameCaption = kResultCaption;
         return;
     }
@@ -218,7 +226,7 @@ void Lookup::ReverseSearchFull(LookupView& view) {
     } else {
         view.output = FullReversePlain(view.language, *match, character);
     }
-    FinishResult(view);
+    FinishResult(view, NumericValue(*match));
     view.frameCaption = kResultCaption;
 }
 
@@ -242,7 +250,7 @@ void KeyPress(LookupView& view, int characterCode) {
     view.style.bold = true;
     view.style.colour = kResultColour;
     view.output = KeyNameResult(key->name, key->codeText);
-    FinishResult(view);
+    FinishResult(view, key->code);
 }
 
 void ClearInput(LookupView& view) {
@@ -270,6 +278,7 @@ void ShowLanguageSwitchTip(LookupView& view) {
     view.frameCaption = Chinese(view) ? L"提示：" : L"Tips:";
     SetPlainStyle(view);
     view.output = LanguageSwitchTip(view.language, view.mode, TableFor(view.type));
+    view.answerCode.reset();
 }
 
 void SetSearchButtonForLanguage(LookupView& view) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/colour.h"
@@ -54,6 +55,8 @@ struct LookupView {
 
     // The output box (Text2), its frame (Frame3) and the two list boxes (Text3, Text4).
     std::wstring output;
+    // The code the output box answers with (the "copy as" menu's); none while it shows a tip or message.
+    std::optional<int> answerCode;
     OutputStyle style;
     std::wstring frameCaption = L"提示：";
     bool outputVisible = true;

@@ -59,6 +59,9 @@ void FolderTextFiles::Close() {
 #endif
 
 void FolderTextFiles::DecodeLegacy(std::string_view bytes, std::wstring& text) {
+    if (m_legacy) {
+        return m_legacy(bytes, text);
+    }
     text.clear();
     for (const char byte : bytes) {
         text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(byte)));

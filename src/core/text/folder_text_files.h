@@ -12,12 +12,15 @@
 
 namespace orvell::text {
 
-// Files in a given folder, opened, read and closed on every read. Used by the tests and benchmarks;
-// legacy bytes are taken as Latin-1 since only Windows has the Chinese code page. Kept apart from the
-// program's own reader: its std::filesystem paths would bring the C++ locale library into the exe.
+// Files in a given folder, opened, read and closed on every read: orvell-cli's on Linux, the tests' and
+// the benchmarks'. Legacy bytes go to the decoder given (orvell-cli's knows the Chinese code page);
+// without one each byte stands for itself. Kept apart from the program's own reader: its
+// std::filesystem paths would bring the C++ locale library into the exe.
 class FolderTextFiles final : public DecodingTextFiles {
 public:
-    explicit FolderTextFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+    using LegacyDecoder = void (*)(std::string_view bytes, std::wstring& text);
+    explicit FolderTextFiles(std::filesystem::path folder, LegacyDecoder legacy = nullptr)
+        : m_folder(std::move(folder)), m_legacy(legacy) {}
 
 protected:
     bool Open(std::wstring_view fileName) override;
@@ -27,6 +30,7 @@ protected:
 
 private:
     std::filesystem::path m_folder;
+    LegacyDecoder m_legacy;
 #ifdef _WIN32
     std::vector<std::pair<std::wstring, std::filesystem::path>> m_paths;
     std::FILE* m_file = nullptr;

@@ -85,6 +85,39 @@ constexpr CommandTarget kCommandTargets[] = {
 
 }  // namespace
 
+unique_hmenu OutputMenu(app::Language language, std::optional<int> code, bool selection) {
+    const bool chinese = language == app::Language::Chinese;
+    HMENU copyAs = ::CreatePopupMenu();
+    for (std::size_t i = 0; i < std::size(lookup::kCodeFormats); ++i) {
+        const lookup::CodeFormat format = lookup::kCodeFormats[i];
+        std::wstring text(lookup::CodeFormatName(format, language));
+        const auto literal = code ? lookup::CodeLiteral(format, *code) : std::nullopt;
+        if (literal) {
+            text += L'\t';
+            for (const wchar_t c : *literal) {
+                text.append(c == L'&' ? 2 : 1, c);  // "&#65;" shows its ampersand
+            }
+        }
+        ::AppendMenuW(copyAs, MF_STRING | (literal ? MF_ENABLED : MF_GRAYED),
+                      menu_id::kCopyAsFirst + static_cast<UINT>(i), text.c_str());
+    }
+    HMENU menu = ::CreatePopupMenu();
+    ::AppendMenuW(menu, MF_STRING | (selection ? MF_ENABLED : MF_GRAYED), menu_id::kOutputCopy,
+                  chinese ? L"复制(&C)" : L"&Copy");
+    ::AppendMenuW(menu, MF_STRING, menu_id::kOutputSelectAll, chinese ? L"全选(&A)" : L"Select &All");
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(copyAs),
+                  chinese ? L"复制为" : L"Copy as");
+    return unique_hmenu(menu);
+}
+
+std::optional<lookup::CodeFormat> CopyAsFormat(UINT id) {
+    if (id < menu_id::kCopyAsFirst || id >= menu_id::kCopyAsFirst + std::size(lookup::kCodeFormats)) {
+        return std::nullopt;
+    }
+    return lookup::kCodeFormats[id - menu_id::kCopyAsFirst];
+}
+
 MainMenus::MainMenus() {
     using namespace menu_id;
     HMENU ascii =

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/language.h"
+#include "lookup/code_literals.h"
 #include "platform/unique_handle.h"
 
 namespace orvell::win {
@@ -39,7 +40,17 @@ inline constexpr UINT kHelpTopic0 = 210;  // mnuHelpTopic(0..1)
 inline constexpr UINT kHelpTopic1 = 211;
 inline constexpr UINT kOther0 = 212;  // mnuOther(0..1)
 inline constexpr UINT kOther1 = 213;
+// The output box's shortcut menu: its own two commands, then "copy as", one item per format in order.
+inline constexpr UINT kOutputCopy = 301;
+inline constexpr UINT kOutputSelectAll = 302;
+inline constexpr UINT kCopyAsFirst = 310;
 }  // namespace menu_id
+
+// The output box's shortcut menu, made as it opens in the language of the moment: the box's Copy and
+// Select All, and the "copy as" submenu for the code of the answer in view, each item showing its
+// literal; without a code in view the submenu's items are greyed.
+unique_hmenu OutputMenu(app::Language language, std::optional<int> code, bool selection);
+std::optional<lookup::CodeFormat> CopyAsFormat(UINT id);
 
 // The menu bar, the hidden shortcut menu (mnuPopMenu) and the keyboard shortcuts of the main window.
 class MainMenus {

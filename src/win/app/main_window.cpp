@@ -214,6 +214,9 @@ void MainWindow::OnCommand(UINT id, UINT notification) {
     if (const auto control = MainControls::FromId(id)) {
         return OnControlClicked(*control);
     }
+    if (id == kOutputCopy || id == kOutputSelectAll || CopyAsFormat(id)) {
+        return OnOutputMenuCommand(id);
+    }
     switch (id) {
         case kVB:
             return RunOperation(lookup::ShowListVisualBasic);

@@ -100,6 +100,9 @@ private:
     // The controls' events.
     LRESULT OnInputCharacter(HWND text1, WPARAM wParam, LPARAM lParam);
     LRESULT OnOutputDoubleClick(HWND text2, WPARAM wParam, LPARAM lParam);
+    // The output box's shortcut menu at the pointer, or at the box for the keyboard (at is -1).
+    void ShowOutputMenu(HWND text2, LPARAM at);
+    void OnOutputMenuCommand(UINT id);
     void OnOptionClicked(Control control);
 
     void StartUp();

@@ -2,6 +2,8 @@
 
 // The main window's keyboard before the controls see it, and the messages of its controls.
 
+#include <windowsx.h>
+
 #include <utility>
 
 #include "app/clipboard.h"
@@ -128,6 +130,21 @@ LRESULT MainWindow::OnChildMessage(Control control, HWND child, UINT message, WP
             if (input) {
                 return 0;  // the input box offers no menu
             }
+            if (control == Control::Text2) {
+                ShowOutputMenu(child, lParam);
+                return 0;
+            }
+            break;
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+            // Shift+F10 is the keyboard's way to the menu, as the menu key is; F10 alone stays the
+            // menu bar's.
+            if (control == Control::Text2 && wParam == VK_F10 && ::GetKeyState(VK_SHIFT) < 0) {
+                if (message == WM_SYSKEYDOWN) {
+                    ShowOutputMenu(child, -1);
+                }
+                return 0;
+            }
             break;
         case WM_LBUTTONDBLCLK:
             if (control == Control::Text2) {
@@ -154,6 +171,35 @@ LRESULT MainWindow::OnOutputDoubleClick(HWND text2, WPARAM wParam, LPARAM lParam
     ::SendMessageW(text2, EM_SETSEL, 0, -1);
     CopyToClipboard(Handle(), GetText(text2));
     return result;
+}
+
+void MainWindow::ShowOutputMenu(HWND text2, LPARAM at) {
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (at == -1) {
+        RECT box{};
+        ::GetClientRect(text2, &box);
+        point = {box.left + 8, box.top + 8};
+        ::ClientToScreen(text2, &point);
+    }
+    DWORD selectionStart = 0;
+    DWORD selectionEnd = 0;
+    ::SendMessageW(text2, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+                   reinterpret_cast<LPARAM>(&selectionEnd));
+    const unique_hmenu menu = OutputMenu(m_view.language, m_view.answerCode, selectionEnd > selectionStart);
+    ::TrackPopupMenuEx(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, Handle(), nullptr);
+}
+
+void MainWindow::OnOutputMenuCommand(UINT id) {
+    HWND text2 = Child(Control::Text2);
+    if (id == menu_id::kOutputCopy) {
+        ::SendMessageW(text2, WM_COPY, 0, 0);
+    } else if (id == menu_id::kOutputSelectAll) {
+        ::SendMessageW(text2, EM_SETSEL, 0, -1);
+    } else if (const auto literal = m_view.answerCode
+                                        ? lookup::CodeLiteral(*CopyAsFormat(id), *m_view.answerCode)
+                                        : std::nullopt) {
+        CopyToClipboard(Handle(), *literal);
+    }
 }
 
 }  // namespace orvell::win
