@@ -2,7 +2,7 @@
 # The release zip as a user gets it: its checksum checked, unzipped into a read-only folder whose path
 # has spaces and Chinese characters, and orvell.exe started from there under Wine and driven from
 # outside by a short soak (lookups that read the data files beside the exe, settings, a clean exit),
-# from another working folder. Nothing may be written beside the exe.
+# from another working folder; orvell-cli.exe too when there is one. Nothing may be written beside them.
 #   run_from_package.sh <package.zip> <source root> <wine-run.sh> <orvell_soak.exe>
 set -eu
 zip=$1 source=$2 wine_run=$3 soak=$4
@@ -30,4 +30,9 @@ cd "$work"
 # One action: the start on fresh settings, a lookup whose answer comes from the data files and the
 # clean exit are this test's checks; the soak's counts of objects and memory need a long run.
 "$wine_run" "$soak" --program "$exe" --actions 1 --seed 5
+# orvell-cli.exe, when the package holds it, finds the same data beside itself.
+if [ -f "$top/orvell-cli.exe" ]; then
+    answer=$("$wine_run" "$top/orvell-cli.exe" --lang en --type c A)
+    case $answer in *065*) ;; *) echo "orvell-cli.exe from the package answered: $answer" >&2; exit 1 ;; esac
+fi
 [ "$(state)" = "$before" ] || { echo "the run changed the package's folder:" >&2; state >&2; exit 1; }
