@@ -81,6 +81,7 @@ protected:
 
 private:
     void AttachSkin(SIZE client);
+    void FitRegionToFrame();
     bool TranslateShortcutUnderCapture(const MSG& message);
     bool ClickByAltKey(UINT vKey);
     static LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
