@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "controls/font_description.h"
-#include "platform/gdi.h"
 #include "dib_surface.h"
+#include "platform/gdi.h"
 
 namespace orvell::win {
 namespace {

@@ -1,6 +1,6 @@
-#include "skin/menu_bar_impl.h"
-
 #include <algorithm>
+
+#include "skin/menu_bar_impl.h"
 
 // The bar's popup items: made owner-drawn for one menu loop, measured and drawn in the skin's colours,
 // and put back exactly as they were.
