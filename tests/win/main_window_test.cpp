@@ -110,6 +110,17 @@ TEST_F(MainWindowTest, FirstStartShowsTheChineseWindowAndTheHotkeyTogglesIt) {
     const TwipsScale scale = TwipsScale::ForScreen();
     EXPECT_EQ(client.right, scale.X(app::kMainClientWidth));
     EXPECT_EQ(client.bottom, scale.Y(app::kMainClientHeight)) << "the menu bar is not in the client area";
+    // A region of the window's whole size, also after a change of size (as a change of DPI makes), so a
+    // system that leaves the frame to the window shows all of the drawn one.
+    for (const bool resized : {false, true}) {
+        ::SetWindowPos(window.Handle(), nullptr, 0, 0, 500, 450,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (resized ? 0 : SWP_NOSIZE));
+        RECT frame{};
+        RECT region{};
+        ::GetWindowRect(window.Handle(), &frame);
+        ::OffsetRect(&frame, -frame.left, -frame.top);
+        EXPECT_TRUE(::GetWindowRgnBox(window.Handle(), &region) != ERROR && ::EqualRect(&region, &frame));
+    }
 
     // The timer applies the stored hotkey; F12 then hides the window and brings it back.
     PressHotkey();

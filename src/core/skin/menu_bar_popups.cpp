@@ -97,8 +97,4 @@ PopupItemPlaces PlacePopupItem(int width, int height, int captionWidth) {
     return places;
 }
 
-std::wstring_view CheckGlyph(bool radio) {
-    return radio ? L"h" : L"b";
-}
-
 }  // namespace orvell::skin

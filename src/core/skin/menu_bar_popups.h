@@ -96,8 +96,4 @@ struct PopupItemPlaces {
 };
 PopupItemPlaces PlacePopupItem(int width, int height, int captionWidth);
 
-// The glyph in the check-mark font: a bullet for a radio item, a tick otherwise.
-std::wstring_view CheckGlyph(bool radio);
-inline constexpr std::wstring_view kGlyphFace = L"Marlett";
-
 }  // namespace orvell::skin

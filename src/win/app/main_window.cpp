@@ -201,6 +201,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED) {
+                FitRegionToFrame();
+            }
+            return Window::HandleMessage(message, wParam, lParam);
         case WM_RBUTTONDOWN:
             OnRightButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
@@ -378,6 +383,26 @@ void MainWindow::OnTimer(UINT_PTR id) {
     // A key another program holds is tried again at every tick.
     if (m_services.watchSettings && m_tray->Hotkey().IsRegistered()) {
         ::KillTimer(Handle(), kHotkeyTimer);
+    }
+}
+
+// The window keeps its caption and system menu styles, for what the system gives a captioned window
+// (taskbar button, minimising from it, Alt+Space, Alt+Tab), and the program draws that caption and the
+// borders itself. A region of the window's own size says so to the system: Windows then draws no
+// themed frame behind the drawn one, and Wine's X11 driver leaves the frame to the window instead of
+// handing caption and borders to a window manager (which cut the drawn frame off, even with no
+// manager running).
+void MainWindow::FitRegionToFrame() {
+    RECT window{};
+    ::GetWindowRect(Handle(), &window);
+    const RECT wanted{0, 0, window.right - window.left, window.bottom - window.top};
+    RECT held{};
+    if (::GetWindowRgnBox(Handle(), &held) != ERROR && ::EqualRect(&held, &wanted)) {
+        return;  // setting it again would only repaint the frame
+    }
+    HRGN region = ::CreateRectRgnIndirect(&wanted);
+    if (region != nullptr && ::SetWindowRgn(Handle(), region, TRUE) == 0) {
+        ::DeleteObject(region);  // the system took it only on success
     }
 }
 

@@ -83,6 +83,7 @@ private:
     void AttachSkin(SIZE client);
     SIZE WindowSizeFor(SIZE client) const;
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void FitRegionToFrame();
     bool TranslateShortcutUnderCapture(const MSG& message);
     bool ClickByAltKey(UINT vKey);
     static LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

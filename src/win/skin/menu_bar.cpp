@@ -148,7 +148,6 @@ void cMenuBar::Detach() {
     m->hoverTimer.reset();
     m->surface.reset();
     m->menuFont.Reset();
-    m->glyphFont.Reset();
     m->items.clear();
     m->popups.clear();
     m->texts.clear();

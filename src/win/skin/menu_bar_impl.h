@@ -80,7 +80,6 @@ struct cMenuBar::Impl final : ISubclass {
     controls::FontDescription menuFontDescription = menu_bar_detail::DefaultMenuFont();
     // Made when first needed and dropped on Detach, like the surface.
     unique_hfont menuFont;
-    unique_hfont glyphFont;
     std::optional<cMemDC> surface;
     std::unique_ptr<CTimer> hoverTimer;
     // Shared with a running loop, so a detach from inside the loop leaves it something to return to.
@@ -106,15 +105,6 @@ struct cMenuBar::Impl final : ISubclass {
             menuFont = MakeFont(menuFontDescription);
         }
         return menuFont.Get();
-    }
-    HFONT GlyphFont() {
-        if (!glyphFont) {
-            controls::FontDescription glyph;
-            glyph.name = std::wstring(skin::kGlyphFace);
-            glyph.size = menu_bar_detail::DefaultMenuFont().size * 1.2f;  // the menu font the bar began with
-            glyphFont = MakeFont(glyph);
-        }
-        return glyphFont.Get();
     }
 
     void Repaint() const {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "skin/menu_bar_impl.h"
 
 // The bar's popup items: made owner-drawn for one menu loop, measured and drawn in the skin's colours,
@@ -6,6 +8,41 @@
 namespace orvell::win {
 
 using namespace menu_bar_detail;
+
+namespace {
+
+// A check item's tick or a radio item's dot, drawn with shapes sized from the box round it, so the
+// marks need no symbol font on the machine.
+void DrawMark(HDC dc, const RECT& box, bool radio, COLORREF colour) {
+    const int side = std::min(box.right - box.left, box.bottom - box.top) - 2;  // inside the box's edge
+    if (side < 3) {
+        return;
+    }
+    const int centreX = (box.left + box.right) / 2;
+    const int centreY = (box.top + box.bottom) / 2;
+    const unique_hpen pen(::CreatePen(PS_SOLID, 1, colour));
+    const unique_hbrush brush(::CreateSolidBrush(colour));
+    const SelectGuard selectedPen(dc, pen.Get());
+    const SelectGuard selectedBrush(dc, brush.Get());
+    if (radio) {
+        const int radius = std::max(1, side / 4);
+        ::Ellipse(dc, centreX - radius, centreY - radius, centreX + radius + 1, centreY + radius + 1);
+        return;
+    }
+    // The tick of a 7-pixel square at the usual item height, three pixels thick: a short stroke down
+    // to the right, then a long one up; larger boxes scale it whole.
+    const int unit = std::max(1, side / 9);
+    const int left = centreX - 3 * unit;
+    const int top = centreY - 7 * unit / 2;
+    for (int row = 0; row < 3 * unit; ++row) {
+        const POINT tick[] = {{left, top + 2 * unit + row},
+                              {left + 2 * unit, top + 4 * unit + row},
+                              {left + 6 * unit + 1, top - 1 + row}};
+        ::Polyline(dc, tick, 3);
+    }
+}
+
+}  // namespace
 
 std::optional<MenuItem> menu_bar_detail::ReadItem(HMENU menu, UINT item, BOOL byPosition) {
     MENUITEMINFOW info{};
@@ -66,9 +103,7 @@ LRESULT cMenuBar::Impl::OnDrawItem(const skin::PopupEntry& entry, const DRAWITEM
         if (look.checked) {
             RECT box = ToRECT(places.checkBox);
             ::DrawEdge(dc, &box, BDR_SUNKENOUTER, BF_RECT);
-            const SelectGuard glyph(dc, GlyphFont());
-            ::SetTextColor(dc, text);
-            DrawLine(dc, skin::CheckGlyph(look.radio), box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            DrawMark(dc, box, look.radio, text);
         }
         const auto drawTexts = [&](int dx, int dy) {
             const UINT flags = DT_SINGLELINE | DT_VCENTER;
