@@ -116,6 +116,10 @@ files)
     expect 1 "" "ASCⅡ.txt 缺失或不完整（读到 0 行，需要 94 行）"
     run -- --lang en --help
     expect 0 "Usage: orvell-cli" "English.ini is missing or short"
+    # The characters without their values: an answer that names no code is not reported as found.
+    cp "$tmp/inst/share/orvell/Character.txt" "$tmp/alone/"
+    run -- --lang en A
+    expect 1 "" "ASCⅡ.txt is missing or short"
     # Files in the Chinese code page read as the window reads them.
     cli=$tmp/inst/bin/orvell-cli
     iconv -f UTF-8 -t GBK "$(dirname "$0")/../../data/Character.txt" >"$tmp/inst/share/orvell/Character.txt"

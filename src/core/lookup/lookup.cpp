@@ -51,12 +51,11 @@ void SetReverseResultStyle(LookupView& view) {
     view.style.alignment = view.tableLayout ? Alignment::Left : Alignment::Centre;
 }
 
-// Every answer names a code: the value text's number for an entry from the files, when an edited file
-// has not put one there that no code can be.
-void FinishResult(LookupView& view, long long code) {
+// Every answer names a code, when the files give one that a code can be.
+void FinishResult(LookupView& view, std::optional<long long> code) {
     view.answerCode.reset();
-    if (code >= 0 && code <= 255) {
-        view.answerCode = static_cast<int>(code);
+    if (code && *code >= 0 && *code <= 255) {
+        view.answerCode = static_cast<int>(*code);
     }
     view.input.clear();
     view.focusInput = true;
@@ -72,6 +71,16 @@ int MaxInputLength(SearchType type, SearchMode mode) {
 bool AllDigits(std::wstring_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](wchar_t ch) { return ch >= L'0' && ch <= L'9'; });
+}
+
+// The code a value line names: its digits, when it holds nothing else. A missing or edited file may
+// leave the line empty or put text there, and then the answer names no code (copy-as stays greyed).
+std::optional<long long> ValueCode(std::wstring_view value) {
+    const std::wstring_view digits = text::TrimBlanks(value);
+    if (!AllDigits(digits)) {
+        return std::nullopt;
+    }
+    return NumericValue(digits);
 }
 
 struct KeyName {
@@ -159,7 +168,7 @@ void Lookup::Search(LookupView& view, TableKind table) {
     const std::wstring_view shownValue =
         table == TableKind::Short ? ShortDisplayValue(value) : text::TrimBlanks(value);
     view.output = SearchResult(view.language, text::TrimBlanks(*match), shownValue);
-    FinishResult(view, NumericValue(value));
+    FinishResult(view, ValueCode(value));
 }
 
 void Lookup::ReverseSearchShort(LookupView& view) {
@@ -226,7 +235,7 @@ void Lookup::ReverseSearchFull(LookupView& view) {
     } else {
         view.output = FullReversePlain(view.language, *match, character);
     }
-    FinishResult(view, NumericValue(*match));
+    FinishResult(view, ValueCode(*match));
     view.frameCaption = kResultCaption;
 }
 
