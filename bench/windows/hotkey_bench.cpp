@@ -80,6 +80,8 @@ void Press(const Program& program) {
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// Polled once a millisecond: a tighter loop would load the wineserver, which the measured program
+// needs for every paint, and slow most the program that makes the most calls.
 template <typename Condition>
 bool WaitFor(Condition condition, DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
@@ -87,7 +89,7 @@ bool WaitFor(Condition condition, DWORD milliseconds) {
         if (::GetTickCount() - start > milliseconds) {
             return false;
         }
-        ::SwitchToThread();
+        ::Sleep(1);
     }
     return true;
 }
