@@ -31,8 +31,8 @@ struct Program {
 DWORD ReadOrvellSetting(const wchar_t* name) {
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Kestrane\\Orvell", name, RRF_RT_REG_DWORD, nullptr, &value,
-                       &size) != ERROR_SUCCESS) {
+    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Kestrane\\Orvell", name, RRF_RT_REG_DWORD, nullptr,
+                       &value, &size) != ERROR_SUCCESS) {
         return 0;
     }
     return value;
@@ -64,7 +64,8 @@ void Press(const Program& program) {
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         inputs.push_back(input);
     };
-    const std::pair<UINT, WORD> modifiers[] = {{MOD_CONTROL, VK_CONTROL}, {MOD_ALT, VK_MENU}, {MOD_SHIFT, VK_SHIFT}};
+    const std::pair<UINT, WORD> modifiers[] = {
+        {MOD_CONTROL, VK_CONTROL}, {MOD_ALT, VK_MENU}, {MOD_SHIFT, VK_SHIFT}};
     for (const auto& [flag, vKey] : modifiers) {
         if ((program.modifiers & flag) != 0) {
             key(vKey, false);
@@ -174,10 +175,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     // orvell's key as its settings hold it; the blank window takes another one.
     const UINT orvellKey = ReadOrvellSetting(L"HotKey") != 0 ? ReadOrvellSetting(L"HotKey") : VK_F12;
-    const UINT orvellModifiers = ReadOrvellSetting(L"Check") == 1 ? ComboModifiers(ReadOrvellSetting(L"Combo")) : 0;
+    const UINT orvellModifiers =
+        ReadOrvellSetting(L"Check") == 1 ? ComboModifiers(ReadOrvellSetting(L"Combo")) : 0;
     const UINT blankKey = orvellKey == VK_F11 ? VK_F9 : VK_F11;
     Program product{"orvell", L"\"" + paths[0] + L"\"", orvellKey, orvellModifiers, {}, nullptr, {}};
-    Program blank{"blank", L"\"" + paths[1] + L"\" --hotkey " + std::to_wstring(blankKey), blankKey, 0, {}, nullptr, {}};
+    Program blank{
+        "blank", L"\"" + paths[1] + L"\" --hotkey " + std::to_wstring(blankKey), blankKey, 0, {}, nullptr,
+        {}};
     int rc = 0;
     if (!Launch(product) || !Launch(blank)) {
         std::fputs("a program showed no window\n", stderr);
@@ -199,7 +203,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     const double orvellMs = orvell::bench::Median(product.times);
     const double blankMs = orvell::bench::Median(blank.times);
-    std::printf("hotkey_show_orvell_ms=%.2f\nhotkey_show_blank_ms=%.2f\nhotkey_show_ratio=%.2f\nhotkey_show_rounds=%d\n",
-                orvellMs, blankMs, orvellMs / blankMs, rounds);
+    std::printf(
+        "hotkey_show_orvell_ms=%.2f\nhotkey_show_blank_ms=%.2f\nhotkey_show_ratio=%.2f\nhotkey_show_rounds=%"
+        "d\n",
+        orvellMs, blankMs, orvellMs / blankMs, rounds);
     return 0;
 }

@@ -78,9 +78,9 @@ Lookups TimeLookups(MainWindow& window, const wchar_t* const (&inputs)[2], int r
     HWND plain = ::CreateWindowExW(0, L"STATIC", L"floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                    bounds.right - bounds.left + 40, bounds.bottom - bounds.top + 60, nullptr,
                                    nullptr, nullptr, nullptr);
-    HWND edit = ::CreateWindowExW(0, L"EDIT", L"", static_cast<DWORD>(::GetWindowLongW(text2, GWL_STYLE)) | WS_VISIBLE,
-                                  10, 10, bounds.right - bounds.left, bounds.bottom - bounds.top, plain, nullptr,
-                                  nullptr, nullptr);
+    HWND edit = ::CreateWindowExW(
+        0, L"EDIT", L"", static_cast<DWORD>(::GetWindowLongW(text2, GWL_STYLE)) | WS_VISIBLE, 10, 10,
+        bounds.right - bounds.left, bounds.bottom - bounds.top, plain, nullptr, nullptr, nullptr);
     ::SendMessageW(edit, WM_SETFONT, ::SendMessageW(text2, WM_GETFONT, 0, 0), FALSE);
     Pump(nullptr);
     for (int round = 0; round < rounds; ++round) {
@@ -116,8 +116,9 @@ int wmain(int argc, wchar_t** argv) {
         const std::wstring runKey = std::wstring(kBenchKey) + L"\\Run";
         RegistryRunKeys runKeys(HKEY_CURRENT_USER, runKey, HKEY_CURRENT_USER, runKey);
         ExeFolderTextFiles files;
-        MainWindow window({settings, runKeys, files, ExePath(), [](HWND, const std::wstring&) {}, &NoTray,
-                           [&settings](HWND handle, UINT message) { settings.PostChangesTo(handle, message); }});
+        MainWindow window(
+            {settings, runKeys, files, ExePath(), [](HWND, const std::wstring&) {}, &NoTray,
+             [&settings](HWND handle, UINT message) { settings.PostChangesTo(handle, message); }});
         if (!window.Open()) {
             std::fputs("the main window did not open\n", stderr);
             rc = 1;

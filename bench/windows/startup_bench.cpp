@@ -69,8 +69,9 @@ double TimeOneStart(const std::wstring& program) {
 std::wstring Key(const std::wstring& path) {
     const std::size_t slash = path.find_last_of(L"\\/");
     std::wstring name = path.substr(slash == std::wstring::npos ? 0 : slash + 1);
-    return name.size() > 4 && _wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0 ? name.substr(0, name.size() - 4)
-                                                                                     : name;
+    return name.size() > 4 && _wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0
+               ? name.substr(0, name.size() - 4)
+               : name;
 }
 
 }  // namespace

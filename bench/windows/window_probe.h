@@ -33,7 +33,8 @@ inline bool ShownPaintedAnswering(HWND window) {
         return false;
     }
     DWORD_PTR result = 0;
-    return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0 && !Unpainted(window);
+    return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0 &&
+           !Unpainted(window);
 }
 
 inline bool HiddenAndAnswering(HWND window) {
@@ -45,7 +46,8 @@ inline bool HiddenAndAnswering(HWND window) {
 inline double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency{};
     ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 inline LARGE_INTEGER Now() {
