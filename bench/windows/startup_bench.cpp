@@ -1,7 +1,7 @@
 // Start-up benchmark: launches each program given on the command line in turn, round after round,
-// and times launch -> a visible top-level window of the new process that answers a sent message.
-// Each program is closed with WM_CLOSE before the next starts. Prints every program's median and the
-// first program's median as a multiple of each other's.
+// and times launch -> a top-level window of the new process shown, painted and answering (see
+// window_probe.h). Each program is closed with WM_CLOSE before the next starts. Prints every program's
+// median and the first program's median as a multiple of each other's, one key=value line each.
 //   startup_bench.exe [--rounds N] first.exe second.exe ...
 #include <windows.h>
 
@@ -10,6 +10,8 @@
 #include <cwchar>
 #include <string>
 #include <vector>
+
+#include "window_probe.h"
 
 namespace {
 
@@ -29,20 +31,13 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency{};
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Milliseconds from CreateProcess to an answered WM_NULL; negative if the program never showed.
+// Milliseconds from CreateProcess to the window shown and painted; negative if it never showed.
 double TimeOneStart(const std::wstring& program) {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    LARGE_INTEGER start{};
-    ::QueryPerformanceCounter(&start);
+    const LARGE_INTEGER start = orvell::bench::Now();
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process)) {
         return -1;
@@ -52,12 +47,8 @@ double TimeOneStart(const std::wstring& program) {
     for (int attempt = 0; attempt < 20000 && elapsed < 0; ++attempt) {
         search.found = nullptr;
         ::EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-        DWORD_PTR result = 0;
-        if (search.found != nullptr &&
-            ::SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0) {
-            LARGE_INTEGER end{};
-            ::QueryPerformanceCounter(&end);
-            elapsed = Seconds(start, end) * 1000.0;
+        if (search.found != nullptr && orvell::bench::ShownPaintedAnswering(search.found)) {
+            elapsed = orvell::bench::Milliseconds(start, orvell::bench::Now());
         } else if (::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) {
             break;  // it ended without showing a window
         }
@@ -74,15 +65,13 @@ double TimeOneStart(const std::wstring& program) {
     return elapsed;
 }
 
-const wchar_t* FileName(const std::wstring& path) {
+// The program's name as a key: its file name without ".exe".
+std::wstring Key(const std::wstring& path) {
     const std::size_t slash = path.find_last_of(L"\\/");
-    return path.c_str() + (slash == std::wstring::npos ? 0 : slash + 1);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    std::wstring name = path.substr(slash == std::wstring::npos ? 0 : slash + 1);
+    return name.size() > 4 && _wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0
+               ? name.substr(0, name.size() - 4)
+               : name;
 }
 
 }  // namespace
@@ -118,12 +107,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::vector<double> medians;
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        medians.push_back(Median(times[p]));
-        std::printf("%-20ls median %7.1f ms over %d starts\n", FileName(programs[p]), medians.back(), rounds);
+        medians.push_back(orvell::bench::Median(times[p]));
+        std::printf("startup_%ls_ms=%.1f\n", Key(programs[p]).c_str(), medians.back());
     }
     for (std::size_t p = 1; p < programs.size(); ++p) {
-        std::printf("%ls / %ls: %.2f\n", FileName(programs[0]), FileName(programs[p]),
+        std::printf("startup_%ls_per_%ls=%.2f\n", Key(programs[0]).c_str(), Key(programs[p]).c_str(),
                     medians[0] / medians[p]);
     }
+    std::printf("startup_rounds=%d\n", rounds);
     return 0;
 }

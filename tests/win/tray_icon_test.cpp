@@ -111,10 +111,12 @@ TEST_F(TrayIconTest, OneIconFromShowUntilTheObjectGoesAndAfterEachNewTaskbar) {
                                                         L"Orvell(双击弹出窗体)", true, true}}))
                 << before;
         }
-        // Showing again, or a new tip, changes the one icon.
+        // Showing again, or a new tip, changes the one icon; the same icon or tip again asks nothing.
         g_calls.clear();
         tray.Show();
         tray.SetTip(L"Orvell");
+        tray.SetTip(L"Orvell");
+        tray.SetIcon(m_icon);
         constexpr UINT kChange = NIF_ICON | NIF_TIP;
         EXPECT_EQ(g_calls,
                   (std::vector<ShellCall>{

@@ -440,6 +440,7 @@ void MainWindow::OnDestroy() {
 
 void MainWindow::SwitchLanguage(Language language) {
     m_tray->SetTrayTip();
+    const RepaintOnce repaint(Handle());  // some twenty captions, the frame and the layout change
     m_view.language = language;
     RunOperation(lookup::ShowLanguageSwitchTip);
     m_menus.SetLanguage(language);

@@ -55,6 +55,11 @@ TrayIcon::~TrayIcon() {
 }
 
 void TrayIcon::SetIcon(HICON icon) {
+    // Each change is a call into the shell's process that waits for its answer: the same icon or tip
+    // again (the hotkey's show sets the tip it already has) would hold up the window's paint for it.
+    if (icon == m_icon) {
+        return;
+    }
     m_icon = icon;
     Modify();
 }
@@ -68,6 +73,9 @@ void TrayIcon::SetTip(std::wstring_view tip) {
     // Never keep half of a surrogate pair.
     if (length < tip.size() && length > 0 && IS_HIGH_SURROGATE(tip[length - 1])) {
         --length;
+    }
+    if (tip.substr(0, length) == m_tip) {
+        return;
     }
     m_tip.assign(tip.substr(0, length));
     Modify();

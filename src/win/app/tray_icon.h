@@ -27,7 +27,7 @@ public:
     ~TrayIcon() override;
 
     // Neither the icon nor the menu is owned; both must outlive their use here. A shown icon is
-    // updated at once.
+    // updated at once when the icon or the tip changes.
     void SetIcon(HICON icon);
     // A popup menu (a submenu's handle); null means a right click shows nothing.
     void SetPopupMenu(HMENU menu);

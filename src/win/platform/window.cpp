@@ -132,4 +132,18 @@ bool SetText(HWND window, std::wstring_view text) {
     return ::SetWindowTextW(window, terminated.c_str()) != 0;
 }
 
+RepaintOnce::RepaintOnce(HWND window) : m_window(::IsWindowVisible(window) ? window : nullptr) {
+    if (m_window != nullptr) {
+        ::SendMessageW(m_window, WM_SETREDRAW, FALSE, 0);
+    }
+}
+
+RepaintOnce::~RepaintOnce() {
+    if (m_window != nullptr) {
+        ::SendMessageW(m_window, WM_SETREDRAW, TRUE, 0);
+        ::RedrawWindow(m_window, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+}
+
 }  // namespace orvell::win

@@ -88,4 +88,18 @@ HWND CreateChild(HWND parent, const wchar_t* className, std::wstring_view text, 
 std::wstring GetText(HWND window);
 bool SetText(HWND window, std::wstring_view text);
 
+// Holds a shown window's painting while many of its parts change, then paints it once, frame and
+// children included, before it goes: each change would otherwise paint on its own, some parts twice.
+// A hidden window paints when it shows, so there is nothing to hold.
+class RepaintOnce {
+public:
+    explicit RepaintOnce(HWND window);
+    ~RepaintOnce();
+    RepaintOnce(const RepaintOnce&) = delete;
+    RepaintOnce& operator=(const RepaintOnce&) = delete;
+
+private:
+    HWND m_window;  // null when there is nothing to hold
+};
+
 }  // namespace orvell::win

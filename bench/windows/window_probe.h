@@ -1,0 +1,68 @@
+// What the benchmarks driving a program from outside count as "there": its window visible, every
+// part of it painted (no update region left on the window or any child) and its thread back at the
+// message loop (a sent message answered; a paint in progress ends before it is answered).
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace orvell::bench {
+
+inline BOOL CALLBACK CollectChild(HWND child, LPARAM children) {
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
+    return TRUE;
+}
+
+// Children are looked at last first: the system paints them in the order listed, so while painting
+// goes on the first look finds one left and the poll stays cheap. Each look is a call to the
+// wineserver, which the measured program needs for its own painting.
+inline bool Unpainted(HWND window) {
+    if (::GetUpdateRect(window, nullptr, FALSE)) {
+        return true;
+    }
+    std::vector<HWND> children;
+    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    return std::any_of(children.rbegin(), children.rend(),
+                       [](HWND child) { return ::GetUpdateRect(child, nullptr, FALSE) != FALSE; });
+}
+
+inline bool ShownPaintedAnswering(HWND window) {
+    if (!::IsWindowVisible(window) || Unpainted(window)) {
+        return false;
+    }
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0 &&
+           !Unpainted(window);
+}
+
+inline bool HiddenAndAnswering(HWND window) {
+    DWORD_PTR result = 0;
+    return !::IsWindowVisible(window) &&
+           ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
+}
+
+inline double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+inline LARGE_INTEGER Now() {
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
+    return now;
+}
+
+inline double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace orvell::bench
