@@ -14,6 +14,8 @@
 #include "skin/neo_caption.h"
 #include "skin/title_bar_layout.h"
 #include "support/test_printers.h"
+#include "test_window.h"
+#include "windows/help_window.h"
 
 namespace orvell::win {
 namespace {
@@ -109,6 +111,10 @@ TEST(MainWindowDpi, MovedTo144DpiScalesTheFrameAndControlsByOneAndAHalf) {
     ASSERT_EQ(window.Caption().Art().scale, 100) << "the suite runs at 96 dpi";
     // The margins round the client area, its size, and the input box's place and size.
     const auto measure = [&] {
+        ::RedrawWindow(window.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const cMenuBar& bar = *window.Caption().MenuBar();
+        const RECT first = bar.ItemRect(1);
+        const RECT second = bar.ItemRect(2);
         RECT outer{};
         RECT client{};
         RECT input{};
@@ -116,13 +122,22 @@ TEST(MainWindowDpi, MovedTo144DpiScalesTheFrameAndControlsByOneAndAHalf) {
         ::GetClientRect(window.Handle(), &client);
         ::MapWindowPoints(window.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
         ::GetWindowRect(window.Child(MainWindow::Control::Text1), &input);
-        return std::array{
-            client.top - outer.top,       client.left - outer.left,   outer.right - client.right,
-            outer.bottom - client.bottom, client.right - client.left, client.bottom - client.top,
-            input.left - client.left,     input.right - input.left,   input.bottom - input.top};
+        return std::array{client.top - outer.top,
+                          client.left - outer.left,
+                          outer.right - client.right,
+                          outer.bottom - client.bottom,
+                          client.right - client.left,
+                          client.bottom - client.top,
+                          input.left - client.left,
+                          input.right - input.left,
+                          input.bottom - input.top,
+                          first.left,
+                          first.top,
+                          second.left - first.right};
     };
     const auto at96 = measure();
     EXPECT_EQ(at96[0], 48);
+    EXPECT_GE(window.Caption().MenuBar()->ItemCount(), 2);
     RECT suggested{10, 10, 900, 700};
     ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                    reinterpret_cast<LPARAM>(&suggested));
@@ -146,6 +161,41 @@ TEST(MainWindowDpi, MovedTo144DpiScalesTheFrameAndControlsByOneAndAHalf) {
         }
     }
     EXPECT_EQ(differing, 0);
+}
+
+// A secondary window moved to a 144-dpi screen takes the suggested rectangle; its title bar, its
+// controls' places and sizes and their font are those of 96 dpi times 1.5.
+TEST(SecondaryWindowDpi, MovedTo144DpiScalesTheTitleBarAndControlsByOneAndAHalf) {
+    app::MemorySettingsStore settings;
+    test_support::HostWindow owner;
+    ASSERT_TRUE(owner.Open());
+    HelpWindow help;
+    ASSERT_TRUE(help.Open(owner.Handle(), settings));
+    const auto measure = [&] {
+        RECT outer{};
+        RECT bar{};
+        RECT button{};
+        LOGFONTW font{};
+        const HWND command = help.Child(HelpWindow::Control::Command1);
+        ::GetWindowRect(help.Handle(), &outer);
+        ::GetWindowRect(help.TitleBar().Handle(), &bar);
+        ::GetWindowRect(command, &button);
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(command, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::array{bar.bottom - bar.top,   bar.right - bar.left,       button.left - outer.left,
+                          button.top - outer.top, button.right - button.left, button.bottom - button.top,
+                          font.lfHeight};
+    };
+    RECT outer{};
+    ::GetWindowRect(help.Handle(), &outer);
+    const auto at96 = measure();
+    RECT suggested{40, 30, 40 + 3 * (outer.right - outer.left) / 2, 30 + 3 * (outer.bottom - outer.top) / 2};
+    ::SendMessageW(help.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const auto at144 = measure();
+    for (std::size_t i = 0; i < at96.size(); ++i) {
+        ExpectOneAndAHalfTimes({{at96[i], at144[i]}});
+    }
+    ::GetWindowRect(help.Handle(), &outer);
+    EXPECT_TRUE(::EqualRect(&outer, &suggested));
 }
 
 }  // namespace
