@@ -74,7 +74,8 @@ TEST(FrameSkin, PicksPicturesDrawnAtTheSizeItDraws) {
 }
 
 // The secondary windows' title bar at 144 dpi is that of 96 times 1.5, and at each drawn size every
-// piece of it and of its host's border is copied pixel for pixel from inside the picture of that size.
+// piece of it and of its host's border is copied pixel for pixel from inside the picture of that size;
+// the About pictures of each size are found under their names.
 TEST(TitleBarDpi, DrawsThePicturesOfItsSizeUnstretched) {
     const skin::TitleBarPlan at96 = skin::PlanTitleBar(300, false, 96, 96);
     const skin::TitleBarPlan at144 = skin::PlanTitleBar(450, false, 144, 144, 150);
@@ -91,6 +92,12 @@ TEST(TitleBarDpi, DrawsThePicturesOfItsSizeUnstretched) {
                          IMAGE_BITMAP, 0, 0, 0)));
         BITMAP size{};
         ASSERT_NE(::GetObjectW(picture.Get(), sizeof size, &size), 0);
+        for (const wchar_t* about : {L"ABOUTAKEY", L"ABOUTKEYS"}) {
+            const std::wstring name = ArtResourceName(about, scale);
+            EXPECT_TRUE(unique_hbitmap(static_cast<HBITMAP>(
+                ::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0))))
+                << name;
+        }
         std::vector<skin::ArtBlit> blits = skin::PlanHostBorder(400, 300, dpi, dpi, scale);
         const skin::TitleBarPlan plan = skin::PlanTitleBar(400, false, dpi, dpi, scale);
         blits.insert(blits.end(), plan.strip.begin(), plan.strip.end());

@@ -116,7 +116,7 @@ void AboutWindow::CreateControls() {
     MakeLabel(Control::Label1, layout.label1, texts.label1, SS_LEFTNOWORDWRAP, m_font.Get());
     MakeLabel(Control::Label2, layout.label2, texts.label2, SS_LEFTNOWORDWRAP, m_font.Get());
     MakeLabel(Control::Label3, layout.label3, texts.label3, 0, m_font.Get());
-    MakePicture(Control::Image1, layout.image1, L"ABOUTKEY", m_image1);
+    MakePicture(Control::Image1, layout.image1, L"ABOUTAKEY", m_image1);
     MakePicture(Control::Image2, layout.image2, L"ABOUTKEYS", m_image2);
     for (const Control control : {Control::Command1, Control::Label4}) {
         Adopt(Child(control));
@@ -156,7 +156,7 @@ void AboutWindow::ShowPicture(Control control, const wchar_t* resource, unique_h
 }
 
 void AboutWindow::AfterDpiChange(Dpi dpi) {
-    ShowPicture(Control::Image1, L"ABOUTKEY", m_image1, dpi.y);
+    ShowPicture(Control::Image1, L"ABOUTAKEY", m_image1, dpi.y);
     ShowPicture(Control::Image2, L"ABOUTKEYS", m_image2, dpi.y);
 }
 
