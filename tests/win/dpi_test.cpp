@@ -14,6 +14,8 @@
 #include "skin/neo_caption.h"
 #include "skin/title_bar_layout.h"
 #include "support/test_printers.h"
+#include "test_window.h"
+#include "windows/help_window.h"
 
 namespace orvell::win {
 namespace {
@@ -89,6 +91,12 @@ TEST(TitleBarDpi, DrawsThePicturesOfItsSizeUnstretched) {
                          IMAGE_BITMAP, 0, 0, 0)));
         BITMAP size{};
         ASSERT_NE(::GetObjectW(picture.Get(), sizeof size, &size), 0);
+        for (const wchar_t* about : {L"ABOUTAKEY", L"ABOUTKEYS"}) {
+            const std::wstring name = ArtResourceName(about, scale);
+            EXPECT_TRUE(unique_hbitmap(static_cast<HBITMAP>(
+                ::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0))))
+                << name;
+        }
         std::vector<skin::ArtBlit> blits = skin::PlanHostBorder(400, 300, dpi, dpi, scale);
         const skin::TitleBarPlan plan = skin::PlanTitleBar(400, false, dpi, dpi, scale);
         blits.insert(blits.end(), plan.strip.begin(), plan.strip.end());
@@ -109,6 +117,10 @@ TEST(MainWindowDpi, MovedTo144DpiScalesTheFrameAndControlsByOneAndAHalf) {
     ASSERT_EQ(window.Caption().Art().scale, 100) << "the suite runs at 96 dpi";
     // The margins round the client area, its size, and the input box's place and size.
     const auto measure = [&] {
+        ::RedrawWindow(window.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const cMenuBar& bar = *window.Caption().MenuBar();
+        const RECT item = bar.ItemScreenRect(1);
+        const RECT next = bar.ItemScreenRect(2);
         RECT outer{};
         RECT client{};
         RECT input{};
@@ -119,10 +131,12 @@ TEST(MainWindowDpi, MovedTo144DpiScalesTheFrameAndControlsByOneAndAHalf) {
         return std::array{
             client.top - outer.top,       client.left - outer.left,   outer.right - client.right,
             outer.bottom - client.bottom, client.right - client.left, client.bottom - client.top,
-            input.left - client.left,     input.right - input.left,   input.bottom - input.top};
+            input.left - client.left,     input.right - input.left,   input.bottom - input.top,
+            item.left - outer.left,       item.top - outer.top,       next.left - item.right};
     };
     const auto at96 = measure();
     EXPECT_EQ(at96[0], 48);
+    EXPECT_GE(window.Caption().MenuBar()->ItemCount(), 2);
     RECT suggested{10, 10, 900, 700};
     ::SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                    reinterpret_cast<LPARAM>(&suggested));
@@ -146,6 +160,38 @@ TEST(MainWindowDpi, MovedTo144DpiScalesTheFrameAndControlsByOneAndAHalf) {
         }
     }
     EXPECT_EQ(differing, 0);
+}
+
+// A secondary window moved to a 144-dpi screen takes the suggested size; its title bar, its controls'
+// places and sizes and their font are those of 96 dpi times 1.5.
+TEST(SecondaryWindowDpi, MovedTo144DpiScalesTheTitleBarAndControlsByOneAndAHalf) {
+    app::MemorySettingsStore settings;
+    test_support::HostWindow owner;
+    ASSERT_TRUE(owner.Open());
+    HelpWindow help;
+    ASSERT_TRUE(help.Open(owner.Handle(), settings));
+    const auto measure = [&] {
+        RECT outer{};
+        RECT bar{};
+        RECT button{};
+        LOGFONTW font{};
+        const HWND command = help.Child(HelpWindow::Control::Command1);
+        ::GetWindowRect(help.Handle(), &outer);
+        ::GetWindowRect(help.TitleBar().Handle(), &bar);
+        ::GetWindowRect(command, &button);
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(command, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::array{outer.right - outer.left,   outer.bottom - outer.top,
+                          bar.bottom - bar.top,       button.left - outer.left,
+                          button.top - outer.top,     button.right - button.left,
+                          button.bottom - button.top, font.lfHeight};
+    };
+    const auto at96 = measure();
+    RECT suggested{40, 30, 40 + 3 * at96[0] / 2, 30 + 3 * at96[1] / 2};
+    ::SendMessageW(help.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const auto at144 = measure();
+    for (std::size_t i = 0; i < at96.size(); ++i) {
+        ExpectOneAndAHalfTimes({{at96[i], at144[i]}});
+    }
 }
 
 }  // namespace

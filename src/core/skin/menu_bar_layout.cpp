@@ -15,9 +15,11 @@ Rect Offset(Rect r, int dx, int dy) {
 
 std::vector<BarItem> LayOutBar(const std::vector<BarMenuItem>& items,
                                const std::function<TextSize(std::wstring_view)>& measure, int left,
-                               int yOffset) {
+                               int yOffset, int scale) {
+    const int textTop = ScaledArt(kTextTop, scale);
+    const int hotMargin = ScaledArt(kHotMargin, scale);
     std::vector<BarItem> bar;
-    int x = kFirstX;
+    int x = ScaledArt(kFirstX, scale);
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (!items[i].opensPopup) {
             continue;
@@ -25,12 +27,12 @@ std::vector<BarItem> LayOutBar(const std::vector<BarMenuItem>& items,
         const TextSize size = measure(items[i].text);
         BarItem item;
         item.position = static_cast<int>(i);
-        item.text = Rect{x, kTextTop, x + size.width, kTextTop + size.height};
-        item.hot = Rect{item.text.left - kHotMargin, item.text.top - kHotMargin, item.text.right + kHotMargin,
-                        item.text.bottom + kHotMargin};
+        item.text = Rect{x, textTop, x + size.width, textTop + size.height};
+        item.hot = Rect{item.text.left - hotMargin, item.text.top - hotMargin, item.text.right + hotMargin,
+                        item.text.bottom + hotMargin};
         item.zone = Offset(item.hot, left, yOffset);
         bar.push_back(item);
-        x += size.width + kGap;
+        x += size.width + ScaledArt(kGap, scale);
     }
     return bar;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/geometry.h"
+#include "skin/art_scale.h"
 
 namespace orvell::skin {
 
@@ -31,10 +32,11 @@ struct BarItem {
 };
 
 // Only items that open a popup are drawn, from x = 8 on, each text at y = 2, one after the other with
-// 11 pixels between a text's width and the next one's start. measure gives a text's single-line size.
+// 11 pixels between a text's width and the next one's start, every length at the caption's art scale
+// (kArtScales). measure gives a text's single-line size.
 std::vector<BarItem> LayOutBar(const std::vector<BarMenuItem>& items,
                                const std::function<TextSize(std::wstring_view)>& measure, int left,
-                               int yOffset);
+                               int yOffset, int scale = 100);
 
 // The first item (numbered from 1) whose zone holds the point in bar coordinates, or 0.
 int ItemAt(const std::vector<BarItem>& items, Point barPoint);

@@ -64,11 +64,12 @@ std::uint32_t PopupEntries::MenuChar(std::uintptr_t menu, wchar_t ch) const {
     return 0;
 }
 
-ItemSize MeasurePopupItem(const PopupEntry& entry, int itemHeight) {
+ItemSize MeasurePopupItem(const PopupEntry& entry, int itemHeight, int scale) {
+    const auto s = [scale](int pixels) { return ScaledArt(pixels, scale); };
     ItemSize size;
-    size.width =
-        entry.text.shortcut.empty() ? entry.captionWidth + 30 : entry.captionWidth + entry.shortcutWidth + 38;
-    size.height = entry.separator ? 6 : itemHeight + 8;
+    size.width = entry.text.shortcut.empty() ? entry.captionWidth + s(30)
+                                             : entry.captionWidth + entry.shortcutWidth + s(38);
+    size.height = entry.separator ? s(6) : itemHeight + s(8);
     return size;
 }
 
@@ -82,18 +83,19 @@ PopupItemLook PopupItemLookOf(std::uint32_t type, std::uint32_t state) {
     return look;
 }
 
-PopupItemPlaces PlacePopupItem(int width, int height, int captionWidth) {
-    constexpr int kCaptionLeft = 24;
-    constexpr int kShortcutGap = 8;
+PopupItemPlaces PlacePopupItem(int width, int height, int captionWidth, int scale) {
+    const auto s = [scale](int pixels) { return ScaledArt(pixels, scale); };
+    const int captionLeft = s(24);
     PopupItemPlaces places;
+    // The separator's band is the two lines of a sunken edge, at every scale.
     const int bandTop = (height - 2) / 2;
-    places.separatorBand = Rect{8, bandTop, width - 8, bandTop + 2};
-    const int boxLeft = 4 + 2;
-    const int boxHeight = height - 8;
-    places.checkBox = Rect{boxLeft, 4, boxLeft + boxHeight + 1, height - 4};
-    places.caption = Rect{kCaptionLeft, 0, width, height};
-    places.shortcut = Rect{kCaptionLeft + captionWidth + kShortcutGap, 0, width, height};
-    places.edge = Rect{2, 0, width - 2, height};
+    places.separatorBand = Rect{s(8), bandTop, width - s(8), bandTop + 2};
+    const int boxLeft = s(6);
+    const int boxHeight = height - s(8);
+    places.checkBox = Rect{boxLeft, s(4), boxLeft + boxHeight + 1, height - s(4)};
+    places.caption = Rect{captionLeft, 0, width, height};
+    places.shortcut = Rect{captionLeft + captionWidth + s(8), 0, width, height};
+    places.edge = Rect{s(2), 0, width - s(2), height};
     return places;
 }
 

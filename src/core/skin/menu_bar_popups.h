@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/geometry.h"
+#include "skin/art_scale.h"
 #include "skin/menu_bar_text.h"
 
 namespace orvell::skin {
@@ -72,7 +73,8 @@ struct ItemSize {
     int height = 0;
     friend bool operator==(const ItemSize&, const ItemSize&) = default;
 };
-ItemSize MeasurePopupItem(const PopupEntry& entry, int itemHeight);
+// Its fixed lengths, as PlacePopupItem's, at the caption's art scale (kArtScales).
+ItemSize MeasurePopupItem(const PopupEntry& entry, int itemHeight, int scale = 100);
 
 // How a popup item is drawn, from its type and state bits.
 struct PopupItemLook {
@@ -94,6 +96,6 @@ struct PopupItemPlaces {
     Rect shortcut;
     Rect edge;  // the raised edge of a highlighted item
 };
-PopupItemPlaces PlacePopupItem(int width, int height, int captionWidth);
+PopupItemPlaces PlacePopupItem(int width, int height, int captionWidth, int scale = 100);
 
 }  // namespace orvell::skin

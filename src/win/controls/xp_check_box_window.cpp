@@ -91,6 +91,14 @@ bool XpCheckBoxWindow::Create(HWND parent, int id, const Rect& bounds,
     return CreateWindowFor(parent, id, bounds);
 }
 
+void XpCheckBoxWindow::ChangeDpi(Dpi dpi) {
+    // The font first: the cells' new size lays the caption out again, measured in it.
+    m_surface.SelectFont(MakeFont(m_box.Properties().font, dpi.y));
+    m_art = ResourceCheckBoxArt(::GetModuleHandleW(nullptr), dpi.y);
+    m_box.SetCellSize(m_art.CellSize());
+    Invalidate();
+}
+
 bool XpCheckBoxWindow::CreateWindowFor(HWND parent, int id, const Rect& bounds) {
     m_art = ResourceCheckBoxArt(::GetModuleHandleW(nullptr), WindowDpi(parent).y);
     m_box.SetCellSize(m_art.CellSize());

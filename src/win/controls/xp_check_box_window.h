@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/xp_check_box.h"
+#include "platform/dpi.h"
 #include "platform/unique_handle.h"
 #include "platform/window.h"
 
@@ -73,6 +74,9 @@ public:
     // The check box's properties and state.
     controls::XpCheckBox& CheckBox() { return m_box; }
     const controls::XpCheckBox& CheckBox() const { return m_box; }
+
+    // The parent moved to a screen of another DPI: the cells drawn for it and the caption font at it.
+    void ChangeDpi(Dpi dpi);
 
     // Alt plus key: focuses and clicks the check box when its caption marks that key and it takes input
     // (visible and enabled). True when it did.

@@ -139,6 +139,13 @@ void HotkeyWindow::CreateControls() {
     Show(keyboard::LoadHotkeyChoice(*m_settings));
 }
 
+void HotkeyWindow::AfterDpiChange(Dpi dpi) {
+    m_scale = TwipsScale(dpi);
+    m_check1->ChangeDpi(dpi);
+    // The list's items took the new font's height; the closed box is fitted to its field again.
+    FitComboField(m_scale.Bounds(kFieldLeft, kComboTop, kFieldWidth, kFieldHeight));
+}
+
 void HotkeyWindow::MakeButton(PushButton& button, Control control, int top, std::wstring_view caption) {
     button.Create(Handle(), Id(control), caption,
                   m_scale.Bounds(kButtonLeft, top, m_look.buttonWidth, kButtonHeight), m_font.Get());

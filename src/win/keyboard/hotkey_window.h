@@ -59,6 +59,7 @@ private:
     void CreateControls() override;
     HWND FirstFocus() const override { return Child(Control::Text1); }
     bool OnOwnKey(HWND control, UINT message, WPARAM key) override;
+    void AfterDpiChange(Dpi dpi) override;
 
     void OnCommand(UINT id, UINT notification);
     LRESULT OnControlColour(UINT message, HDC dc, HWND child);
@@ -78,7 +79,7 @@ private:
     MessageBoxFunction m_messageBox;
     std::function<void(HWND owner)> m_openHelp;
 
-    TwipsScale m_scale{Dpi{}};                 // the screen's, from the opening
+    TwipsScale m_scale{Dpi{}};                 // the screen's from the opening, or the one moved to
     std::array<HWND, 6> m_children{};          // by Control
     std::optional<XpCheckBoxWindow> m_check1;  // made at each opening: it holds a drawing surface
     PushButton m_command1;

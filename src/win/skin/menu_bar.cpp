@@ -160,6 +160,12 @@ void cMenuBar::CaptionHeight(int lHeight) {
     m->captionHeight = lHeight;
 }
 
+void cMenuBar::SetDpi(int dpi, int artScale) {
+    m->dpi = dpi;
+    m->artScale = artScale;
+    m->menuFont.Reset();
+}
+
 void cMenuBar::Render(HFONT hFnt, HDC lhDC, int lLeft, int lTop, int lWidth, int lHeight, int lYoffset) {
     m->items.clear();
     m->popups.clear();
@@ -173,7 +179,9 @@ void cMenuBar::Render(HFONT hFnt, HDC lhDC, int lLeft, int lTop, int lWidth, int
         return;
     }
     const SelectGuard font(dc, hFnt);
-    ::BitBlt(dc, 0, 0, lWidth, lHeight, lhDC, lLeft, lTop + 2, SRCCOPY);
+    // The surface starts a little below the placement, as the placement's y offset counts it.
+    const int top = lTop + skin::ScaledArt(2, m->artScale);
+    ::BitBlt(dc, 0, 0, lWidth, lHeight, lhDC, lLeft, top, SRCCOPY);
     ::SetBkMode(dc, TRANSPARENT);
 
     std::vector<skin::BarMenuItem> menuItems;
@@ -182,7 +190,8 @@ void cMenuBar::Render(HFONT hFnt, HDC lhDC, int lLeft, int lTop, int lWidth, int
         menuItems.push_back({item ? item->text : std::wstring(), ::GetSubMenu(m->menu, i) != nullptr});
     }
     m->items = skin::LayOutBar(
-        menuItems, [&](std::wstring_view text) { return Measure(dc, text, lHeight); }, lLeft, lYoffset);
+        menuItems, [&](std::wstring_view text) { return Measure(dc, text, lHeight); }, lLeft, lYoffset,
+        m->artScale);
 
     for (std::size_t k = 0; k < m->items.size(); ++k) {
         const skin::BarItem& item = m->items[k];
@@ -201,7 +210,7 @@ void cMenuBar::Render(HFONT hFnt, HDC lhDC, int lLeft, int lTop, int lWidth, int
         m->popups.push_back(::GetSubMenu(m->menu, item.position));
         m->texts.push_back(text);
     }
-    ::BitBlt(lhDC, lLeft, lTop + 2, lWidth, lHeight, dc, 0, 0, SRCCOPY);
+    ::BitBlt(lhDC, lLeft, top, lWidth, lHeight, dc, 0, 0, SRCCOPY);
 }
 
 void cMenuBar::SetMenuFont(const controls::FontDescription& font) {

@@ -46,6 +46,9 @@ public:
     // The frame's caption height: where client y = 0 lies below the window's top, and so where popups
     // open and points are compared.
     void CaptionHeight(int lHeight);
+    // The window's DPI, for the popups' font, and the scale the caption is drawn at (skin::kArtScales),
+    // for the bar's and the popups' spacing.
+    void SetDpi(int dpi, int artScale);
 
     // Draws the bar items into lhDC: the bar occupies lWidth x lHeight at (lLeft, lTop + 2), its
     // background taken from what lhDC holds there, its text in hFnt. lYoffset turns bar y into bar

@@ -69,6 +69,8 @@ struct cMenuBar::Impl final : ISubclass {
     HMENU menu = nullptr;
     HWND window = nullptr;
     int captionHeight = 0;
+    int dpi = 96;
+    int artScale = 100;
 
     std::vector<skin::BarItem> items;
     std::vector<HMENU> popups;
@@ -102,7 +104,7 @@ struct cMenuBar::Impl final : ISubclass {
     }
     HFONT MenuFont() {
         if (!menuFont) {
-            menuFont = MakeFont(menuFontDescription);
+            menuFont = MakeFont(menuFontDescription, dpi);
         }
         return menuFont.Get();
     }

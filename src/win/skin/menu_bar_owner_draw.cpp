@@ -66,7 +66,7 @@ std::optional<MenuItem> menu_bar_detail::ReadItem(HMENU menu, UINT item, BOOL by
 }
 
 LRESULT cMenuBar::Impl::OnMeasureItem(const skin::PopupEntry& entry, MEASUREITEMSTRUCT& measure) const {
-    const skin::ItemSize size = skin::MeasurePopupItem(entry, itemHeight);
+    const skin::ItemSize size = skin::MeasurePopupItem(entry, itemHeight, artScale);
     measure.itemWidth = static_cast<UINT>(size.width);
     measure.itemHeight = static_cast<UINT>(size.height);
     return TRUE;
@@ -93,7 +93,7 @@ LRESULT cMenuBar::Impl::OnDrawItem(const skin::PopupEntry& entry, const DRAWITEM
     state |= (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0 ? MFS_GRAYED : 0;
     state |= (draw.itemState & ODS_CHECKED) != 0 ? MFS_CHECKED : 0;
     const skin::PopupItemLook look = skin::PopupItemLookOf(item ? item->type : 0, state);
-    const skin::PopupItemPlaces places = skin::PlacePopupItem(width, height, entry.captionWidth);
+    const skin::PopupItemPlaces places = skin::PlacePopupItem(width, height, entry.captionWidth, artScale);
 
     if (look.separator) {
         RECT band = ToRECT(places.separatorBand);

@@ -89,6 +89,7 @@ void cNeoCaption::Attach(HWND form, HBITMAP PicCaption, HBITMAP PicBorder, int l
         m_menuBar->SetMenuColours(m_activeMenuColor, m_activeMenuColorOver, m_inActiveMenuColor,
                                   m_menuBackgroundColor);
         m_menuBar->CaptionHeight(m_art.captionHeight);
+        m_menuBar->SetDpi(m_dpi, m_art.scale);
         m_frame = std::make_unique<cNCCalcSize>();
         m_frame->Attach(this);
     } catch (...) {
@@ -122,6 +123,7 @@ void cNeoCaption::ChangeDpi(const FrameSkin& skin, int dpi) {
     m_art.border = m_border->Height();
     m_dpi = dpi;
     m_menuBar->CaptionHeight(m_art.captionHeight);
+    m_menuBar->SetDpi(dpi, m_art.scale);
     m_frame->RefreshFrame(m_window);
 }
 

@@ -75,14 +75,8 @@ bool BForm::Create(HWND host, int id, const controls::FontDescription& font) {
     if (Handle() != nullptr || host == nullptr) {
         return false;
     }
-    m_dpi = WindowDpi(host);
-    m_artScale = skin::ArtScaleFor(m_dpi.y);
-    m_font = MakeFont(font, m_dpi.y);
-    m_pp = LoadSkinBitmap(L"TITLEBARSKIN", m_artScale);
-    m_minHover = LoadSkinBitmap(L"TITLEBARMINHOVER", m_artScale);
-    m_closeHover = LoadSkinBitmap(L"TITLEBARCLOSEHOVER", m_artScale);
-    m_pi1 = LoadSkinBitmap(L"TITLEBARMINPRESSED", m_artScale);
-    m_pi2 = LoadSkinBitmap(L"TITLEBARCLOSEPRESSED", m_artScale);
+    m_fontDescription = font;
+    TakeDpi(WindowDpi(host));
 
     RECT client{};
     ::GetClientRect(host, &client);
@@ -98,6 +92,26 @@ bool BForm::Create(HWND host, int id, const controls::FontDescription& font) {
     }
     CreateTooltip();
     return true;
+}
+
+void BForm::TakeDpi(Dpi dpi) {
+    m_dpi = dpi;
+    m_artScale = skin::ArtScaleFor(m_dpi.y);
+    m_font = MakeFont(m_fontDescription, m_dpi.y);
+    m_pp = LoadSkinBitmap(L"TITLEBARSKIN", m_artScale);
+    m_minHover = LoadSkinBitmap(L"TITLEBARMINHOVER", m_artScale);
+    m_closeHover = LoadSkinBitmap(L"TITLEBARCLOSEHOVER", m_artScale);
+    m_pi1 = LoadSkinBitmap(L"TITLEBARMINPRESSED", m_artScale);
+    m_pi2 = LoadSkinBitmap(L"TITLEBARCLOSEPRESSED", m_artScale);
+}
+
+void BForm::ChangeDpi(Dpi dpi) {
+    if (Handle() == nullptr) {
+        return;
+    }
+    TakeDpi(dpi);
+    LayOut(m_width);
+    FitToHost();
 }
 
 bool BForm::SetBackColor(std::wstring_view text) {

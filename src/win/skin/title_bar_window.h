@@ -75,6 +75,9 @@ public:
     void Printform(HDC hostDc) const;
     // Stretches the bar to the host's client width and has the host paint its border again.
     void FitToHost();
+    // The host moved to a screen of another DPI: the pictures drawn for it, the font at it, and the
+    // bar's height and places again.
+    void ChangeDpi(Dpi dpi);
 
     // Draws the bar as it looks now into a surface, at (0, 0).
     void Render(HDC dc) const;
@@ -92,6 +95,7 @@ private:
         skin::ButtonLook close;
     };
 
+    void TakeDpi(Dpi dpi);
     void LayOut(int width);
     void OnPaint();
     void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -117,6 +121,7 @@ private:
     unique_hbitmap m_closeHover;
     unique_hbitmap m_pi1;
     unique_hbitmap m_pi2;
+    controls::FontDescription m_fontDescription;
     unique_hfont m_font;
     unique_hwnd m_tooltip;
     bool m_trackingLeave = false;

@@ -116,7 +116,7 @@ void AboutWindow::CreateControls() {
     MakeLabel(Control::Label1, layout.label1, texts.label1, SS_LEFTNOWORDWRAP, m_font.Get());
     MakeLabel(Control::Label2, layout.label2, texts.label2, SS_LEFTNOWORDWRAP, m_font.Get());
     MakeLabel(Control::Label3, layout.label3, texts.label3, 0, m_font.Get());
-    MakePicture(Control::Image1, layout.image1, L"ABOUTKEY", m_image1);
+    MakePicture(Control::Image1, layout.image1, L"ABOUTAKEY", m_image1);
     MakePicture(Control::Image2, layout.image2, L"ABOUTKEYS", m_image2);
     for (const Control control : {Control::Command1, Control::Label4}) {
         Adopt(Child(control));
@@ -140,15 +140,24 @@ HWND AboutWindow::MakePicture(Control control, const Rect& twips, const wchar_t*
     // The picture drawn for the DPI is the size of its box there (at 96, 120, 144 and 192 dpi); between
     // those the box takes the next larger one, shrunk to it.
     const TwipsScale scale = TwipsScale::ForScreen();
-    const int artScale = skin::ArtScaleFor(scale.GetDpi().y);
-    const std::wstring name = ArtResourceName(resource, artScale);
-    picture.Reset(static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     const HWND image = CreateChild(Handle(), L"STATIC", L"", WS_VISIBLE | SS_BITMAP | SS_REALSIZECONTROL,
                                    Id(control), Pixels(scale, twips));
-    ::SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.Get()));
     m_children[static_cast<std::size_t>(control)] = image;
+    ShowPicture(control, resource, picture, scale.GetDpi().y);
     return image;
+}
+
+void AboutWindow::ShowPicture(Control control, const wchar_t* resource, unique_hbitmap& picture, int dpi) {
+    const std::wstring name = ArtResourceName(resource, skin::ArtScaleFor(dpi));
+    unique_hbitmap shown(static_cast<HBITMAP>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ::SendMessageW(Child(control), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown.Get()));
+    picture = std::move(shown);  // the control let go of the one before
+}
+
+void AboutWindow::AfterDpiChange(Dpi dpi) {
+    ShowPicture(Control::Image1, L"ABOUTAKEY", m_image1, dpi.y);
+    ShowPicture(Control::Image2, L"ABOUTKEYS", m_image2, dpi.y);
 }
 
 void AboutWindow::OnCommand(UINT id, UINT notification) {

@@ -51,9 +51,11 @@ private:
     void CreateControls() override;
     HWND FirstFocus() const override { return Child(Control::Command1); }
     bool OnOwnKey(HWND control, UINT message, WPARAM key) override;
+    void AfterDpiChange(Dpi dpi) override;
 
     HWND MakeLabel(Control control, const Rect& twips, std::wstring_view text, DWORD style, HFONT font);
     HWND MakePicture(Control control, const Rect& twips, const wchar_t* resource, unique_hbitmap& picture);
+    void ShowPicture(Control control, const wchar_t* resource, unique_hbitmap& picture, int dpi);
     void OnCommand(UINT id, UINT notification);
     bool OnSetCursor(HWND over, UINT mouseMessage);
     LRESULT OnControlColour(HDC dc, HWND control);

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "app/access_key.h"
 #include "platform/unique_handle.h"
 
@@ -71,6 +74,7 @@ void SecondaryWindow::Adopt(HWND control) {
 LRESULT SecondaryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
+            m_dpi = WindowDpi(Handle());
             m_titleBarEvents.emplace(Handle());
             m_titleBar.Create(Handle(), kTitleBarId);
             m_titleBar.SetCaption(m_barCaption);
@@ -89,6 +93,9 @@ LRESULT SecondaryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             }
             return 0;
         }
+        case WM_DPICHANGED:
+            OnDpiChanged(Dpi{LOWORD(wParam), HIWORD(wParam)}, *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint clears it
         case WM_LBUTTONDOWN:
@@ -104,11 +111,53 @@ LRESULT SecondaryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_DESTROY:
             m_adopted.clear();
             m_lastFocus = nullptr;
+            m_scaledFonts.clear();  // the controls go with the window, after this
             break;
         default:
             break;
     }
     return ModalWindow::HandleMessage(message, wParam, lParam);
+}
+
+void SecondaryWindow::OnDpiChanged(Dpi dpi, const RECT& suggested) {
+    const Dpi old = m_dpi;
+    m_dpi = dpi;
+    m_titleBar.ChangeDpi(dpi);
+    const auto scaleX = [&](int pixels) { return ::MulDiv(pixels, dpi.x, old.x); };
+    const auto scaleY = [&](int pixels) { return ::MulDiv(pixels, dpi.y, old.y); };
+    // Each font once, however many controls share it; the old ones go after every control let go.
+    std::vector<std::pair<HFONT, HFONT>> fonts;
+    std::vector<unique_hfont> made;
+    for (HWND child = ::GetWindow(Handle(), GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (child == m_titleBar.Handle()) {
+            continue;
+        }
+        RECT r{};
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(HWND_DESKTOP, Handle(), reinterpret_cast<POINT*>(&r), 2);
+        // Place and size each on its own, as the layouts convert them.
+        ::SetWindowPos(child, nullptr, scaleX(r.left), scaleY(r.top), scaleX(r.right - r.left),
+                       scaleY(r.bottom - r.top), SWP_NOZORDER | SWP_NOACTIVATE);
+        const auto font = reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0));
+        LOGFONTW description{};
+        if (font == nullptr || ::GetObjectW(font, sizeof description, &description) == 0) {
+            continue;
+        }
+        auto known = std::find_if(fonts.begin(), fonts.end(), [&](const auto& f) { return f.first == font; });
+        if (known == fonts.end()) {
+            description.lfHeight = scaleY(description.lfHeight);
+            description.lfWidth = scaleX(description.lfWidth);
+            made.emplace_back(::CreateFontIndirectW(&description));
+            known = fonts.insert(fonts.end(), {font, made.back().Get()});
+        }
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(known->second), TRUE);
+    }
+    m_scaledFonts = std::move(made);
+    AfterDpiChange(dpi);
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void SecondaryWindow::GiveFocusBack() {

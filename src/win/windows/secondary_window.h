@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "platform/dpi.h"
 #include "platform/modal_window.h"
+#include "platform/unique_handle.h"
 #include "skin/title_bar_window.h"
 
 namespace orvell::win {
@@ -21,6 +23,9 @@ namespace orvell::win {
 // Shift+Tab walk them, Enter presses a focused button, Alt with a button's access letter presses that
 // button, and Esc closes the window where the window lets it. Activated again, it gives the focus back
 // to the control that had it. A window that adopts no control keeps the focus and its keys itself.
+//
+// Moved to a screen of another DPI, it takes the rectangle the system suggests, its title bar the
+// pictures and font of that DPI, and its controls their places, sizes and fonts scaled in proportion.
 class SecondaryWindow : public ModalWindow {
 public:
     const BForm& TitleBar() const { return m_titleBar; }
@@ -56,6 +61,10 @@ protected:
     virtual bool OnOwnKey(HWND /*control*/, UINT /*message*/, WPARAM /*key*/) { return false; }
     // Draws over the cleared surface and its border, in the window's WM_PAINT.
     virtual void PaintOver(HDC /*dc*/) {}
+    // After the window moved to a screen of another DPI and its controls were moved, sized and given
+    // their fonts in proportion: what the window draws or picks for a DPI itself (pictures, drawn
+    // controls) taken for the new one.
+    virtual void AfterDpiChange(Dpi /*dpi*/) {}
 
     // Routes a control's keys and focus through the window. The controls that take the focus are
     // adopted in the order Tab walks them.
@@ -69,6 +78,7 @@ private:
     bool OnKey(HWND control, UINT message, WPARAM key);
     void PressButtonFor(wchar_t letter) const;
     void GiveFocusBack();
+    void OnDpiChanged(Dpi dpi, const RECT& suggested);
 
     const app::SettingsStore* m_settings = nullptr;
     std::wstring m_barCaption;
@@ -77,6 +87,8 @@ private:
     std::optional<StandardTitleBarEvents> m_titleBarEvents;  // from the window's creation
     std::vector<HWND> m_adopted;
     HWND m_lastFocus = nullptr;
+    Dpi m_dpi;                                // what the controls are laid out at
+    std::vector<unique_hfont> m_scaledFonts;  // the controls' fonts since a change of DPI
 };
 
 }  // namespace orvell::win
