@@ -54,6 +54,14 @@ constexpr ChildDesign kChildren[] = {
     {Control::Label3, L"STATIC", L"", 0},
 };
 
+// Showing a box already shown (or hiding a hidden one) still costs a round of show and position
+// messages and a trip to the system's server: a lookup asks only for a change.
+void ShowBox(HWND box, bool visible) {
+    if (((::GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE) != 0) != visible) {
+        ::ShowWindow(box, visible ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
 // The font of every caption and of the output box.
 constexpr std::size_t Index(Control control) {
     return static_cast<std::size_t>(control);
@@ -148,15 +156,44 @@ void MainControls::ShowList(Control control, bool visible, std::wstring (*text)(
     if (visible && ::GetWindowTextLengthW(list) == 0) {
         SetText(list, text());
     }
-    ::ShowWindow(list, visible ? SW_SHOWNA : SW_HIDE);
+    ShowBox(list, visible);
 }
 
 void MainControls::Make(Control control, const wchar_t* className, std::wstring_view text, DWORD style) {
     HWND child = CreateChild(m_window, className, text, style | WS_CHILD | WS_CLIPSIBLINGS, Id(control),
                              PixelBounds(control));
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
-    ::SetWindowSubclass(child, m_childProc, static_cast<UINT_PTR>(control), m_childData);
+    // The control's own procedure and this object are kept in the window itself, where reading them
+    // asks nothing of the system: a comctl32 subclass finds itself in a window property, which under
+    // Wine is a trip to the server, twice for every message (some sixty for one lookup's Enter).
+    ::SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_ownProcs[Index(control)] = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainControls::ChildHook)));
     m_children[Index(control)] = child;
+}
+
+LRESULT CALLBACK MainControls::ChildHook(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* self = reinterpret_cast<const MainControls*>(::GetWindowLongPtrW(child, GWLP_USERDATA));
+    const std::optional<Control> control = FromId(static_cast<UINT>(::GetDlgCtrlID(child)));
+    if (self == nullptr || !control) {
+        return ::DefWindowProcW(child, message, wParam, lParam);  // not one of ours: never so
+    }
+    if (message == WM_NCDESTROY) {
+        // The child's last message: nothing reaches the window through it after this.
+        const WNDPROC own = self->m_ownProcs[Index(*control)];
+        ::SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+        ::SetWindowLongPtrW(child, GWLP_USERDATA, 0);
+        return ::CallWindowProcW(own, child, message, wParam, lParam);
+    }
+    return self->m_childProc(child, message, wParam, lParam, static_cast<UINT_PTR>(*control),
+                             self->m_childData);
+}
+
+LRESULT MainControls::Forward(HWND child, UINT message, WPARAM wParam, LPARAM lParam) const {
+    const std::optional<Control> control = FromId(static_cast<UINT>(::GetDlgCtrlID(child)));
+    const WNDPROC own = control ? m_ownProcs[Index(*control)] : nullptr;
+    return own != nullptr ? ::CallWindowProcW(own, child, message, wParam, lParam)
+                          : ::DefWindowProcW(child, message, wParam, lParam);
 }
 
 void MainControls::ReportClick(Control control) const {
@@ -206,7 +243,7 @@ void MainControls::Apply(LookupView& view) {
     if (view.frameCaption != m_shown.frameCaption) {
         SetText(Child(Control::Frame3), view.frameCaption);
     }
-    ::ShowWindow(text2, view.outputVisible ? SW_SHOWNA : SW_HIDE);
+    ShowBox(text2, view.outputVisible);
     ShowList(Control::Text3, view.shortListVisible, &lookup::ShortAsciiList);
     ShowList(Control::Text4, view.fullListVisible, &lookup::FullAsciiList);
     if (view.searchCaption != m_command1.Caption()) {
@@ -216,7 +253,10 @@ void MainControls::Apply(LookupView& view) {
     PlaceMoved();
 
     const auto check = [&](Control control, bool on) {
-        ::SendMessageW(Child(control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+        const WPARAM state = on ? BST_CHECKED : BST_UNCHECKED;
+        if (static_cast<WPARAM>(::SendMessageW(Child(control), BM_GETCHECK, 0, 0)) != state) {
+            ::SendMessageW(Child(control), BM_SETCHECK, state, 0);
+        }
     };
     check(Control::Option1_0, view.type == lookup::SearchType::VisualBasic);
     check(Control::Option1_1, view.type == lookup::SearchType::Delphi);

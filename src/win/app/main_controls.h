@@ -28,9 +28,13 @@ public:
     static int Id(Control control);
     static std::optional<Control> FromId(UINT id);
 
-    // Makes every control on the window. Each child but the buttons is subclassed with childProc, under
-    // its Control as the subclass id and with childData, also when it is made again.
+    // Makes every control on the window. Each child but the buttons has its messages go first to
+    // childProc, with its Control as the id and with childData, also when it is made again; childProc
+    // passes on what it does not take with Forward. The child's last message, WM_NCDESTROY, goes
+    // straight to the control.
     void Create(HWND window, SUBCLASSPROC childProc, DWORD_PTR childData);
+    // A message on to the control's own window procedure.
+    LRESULT Forward(HWND child, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     HWND Child(Control control) const;
     // The XP-style buttons (Command2, Command3); null for any other control.
@@ -57,6 +61,7 @@ public:
     HBRUSH Background() const { return m_background.Get(); }
 
 private:
+    static LRESULT CALLBACK ChildHook(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
     void ShowList(Control control, bool visible, std::wstring (*text)());
     void Make(Control control, const wchar_t* className, std::wstring_view text, DWORD style);
     Rect PixelBounds(Control control) const;
@@ -74,6 +79,8 @@ private:
     app::MainLayout m_layout;
     std::array<app::TwipsBox, app::kMainControlCount> m_placed{};  // where each control stands now
     std::array<HWND, app::kMainControlCount> m_children{};
+    // Each hooked control's own window procedure.
+    std::array<WNDPROC, app::kMainControlCount> m_ownProcs{};
     lookup::LookupView m_shown;  // what the controls show now
     // The output box's text colour, taken first from a view: a box shown on the way may paint at once.
     Colour m_outputColour = m_shown.style.colour;

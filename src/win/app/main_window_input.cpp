@@ -56,8 +56,10 @@ bool MainWindow::ClickByAltKey(UINT vKey) {
 bool MainWindow::TranslateShortcutUnderCapture(const MSG& message) {
     // The system sends no menu command while a window holds the mouse capture (it still reports the key
     // as translated), and an XP button holds it all the while the pointer rests on it: then the
-    // shortcut keys are matched here, so they work wherever the pointer is.
-    if (::GetCapture() == nullptr || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) {
+    // shortcut keys are matched here, so they work wherever the pointer is. The capture is asked last:
+    // the question goes to the system's server, and every message of the loop passes here (the input
+    // box's caret blink too, which would wake the program once more each time).
+    if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || ::GetCapture() == nullptr) {
         return false;
     }
     ACCEL shortcuts[64];
@@ -90,11 +92,6 @@ bool MainWindow::OnSysCommand(WPARAM command, LPARAM lParam) {
 
 LRESULT CALLBACK MainWindow::ChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self) {
-    if (message == WM_NCDESTROY) {
-        // The child's last message: nothing may reach the window through it after this.
-        ::RemoveWindowSubclass(child, &MainWindow::ChildProc, id);
-        return ::DefSubclassProc(child, message, wParam, lParam);
-    }
     return reinterpret_cast<MainWindow*>(self)->OnChildMessage(static_cast<Control>(id), child, message,
                                                                wParam, lParam);
 }
@@ -154,7 +151,7 @@ LRESULT MainWindow::OnChildMessage(Control control, HWND child, UINT message, WP
         default:
             break;
     }
-    return ::DefSubclassProc(child, message, wParam, lParam);
+    return m_controls.Forward(child, message, wParam, lParam);
 }
 
 LRESULT MainWindow::OnInputCharacter(HWND text1, WPARAM wParam, LPARAM lParam) {
@@ -163,11 +160,11 @@ LRESULT MainWindow::OnInputCharacter(HWND text1, WPARAM wParam, LPARAM lParam) {
     if (key == VK_RETURN) {
         return 0;  // the box is empty already; a single-line box would only beep
     }
-    return ::DefSubclassProc(text1, WM_CHAR, wParam, lParam);
+    return m_controls.Forward(text1, WM_CHAR, wParam, lParam);
 }
 
 LRESULT MainWindow::OnOutputDoubleClick(HWND text2, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = ::DefSubclassProc(text2, WM_LBUTTONDBLCLK, wParam, lParam);
+    const LRESULT result = m_controls.Forward(text2, WM_LBUTTONDBLCLK, wParam, lParam);
     ::SendMessageW(text2, EM_SETSEL, 0, -1);
     CopyToClipboard(Handle(), GetText(text2));
     return result;

@@ -11,6 +11,13 @@ namespace {
 constexpr UINT kTrayIconId = 1;
 constexpr WORD kProgramIconResource = 1;
 
+// Hidden in the notification area the program may wait for hours: the pages its window's painting
+// touched go back to the system, which gives them again (mostly from its standby list) at the next
+// show.
+void GiveBackWorkingSet() {
+    ::SetProcessWorkingSetSize(::GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+}
+
 }  // namespace
 
 HICON ProgramIcon(int sizeMetric) {
@@ -34,6 +41,7 @@ TrayPresence::TrayPresence(HWND window, HWND flagLabel, HMENU shortcutMenu, Tray
 void TrayPresence::StartHidden(lookup::Language language) {
     ShowIcon(app::HiddenStartTrayTip(language));
     SetHidden(true);
+    GiveBackWorkingSet();
 }
 
 void TrayPresence::StartShown() {
@@ -44,6 +52,7 @@ void TrayPresence::HideToTray() {
     ::ShowWindow(m_window, SW_HIDE);
     ShowIcon(app::kProductName);
     SetHidden(true);
+    GiveBackWorkingSet();
 }
 
 void TrayPresence::ShowFromTray() {
