@@ -38,22 +38,6 @@ DWORD ReadOrvellSetting(const wchar_t* name) {
     return value;
 }
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<Search*>(parameter);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && ::IsWindowVisible(window) && ::GetWindow(window, GW_OWNER) == nullptr) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void Press(const Program& program) {
     std::vector<INPUT> inputs;
     const auto key = [&](WORD vKey, bool up) {
@@ -102,14 +86,12 @@ bool Launch(Program& program) {
                           &startup, &program.process)) {
         return false;
     }
-    Search search{program.process.dwProcessId, nullptr};
     WaitFor(
         [&] {
-            ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr && orvell::bench::ShownPaintedAnswering(search.found);
+            program.window = orvell::bench::VisibleMainWindow(program.process.dwProcessId);
+            return program.window != nullptr && orvell::bench::ShownPaintedAnswering(program.window);
         },
         30000);
-    program.window = search.found;
     return program.window != nullptr;
 }
 

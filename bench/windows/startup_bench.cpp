@@ -15,22 +15,6 @@
 
 namespace {
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<Search*>(parameter);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && ::IsWindowVisible(window) && ::GetWindow(window, GW_OWNER) == nullptr) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Milliseconds from CreateProcess to the window shown and painted; negative if it never showed.
 double TimeOneStart(const std::wstring& program) {
     std::wstring commandLine = L"\"" + program + L"\"";
@@ -42,19 +26,18 @@ double TimeOneStart(const std::wstring& program) {
                           &process)) {
         return -1;
     }
-    Search search{process.dwProcessId, nullptr};
     double elapsed = -1;
+    HWND found = nullptr;
     for (int attempt = 0; attempt < 20000 && elapsed < 0; ++attempt) {
-        search.found = nullptr;
-        ::EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr && orvell::bench::ShownPaintedAnswering(search.found)) {
+        found = orvell::bench::VisibleMainWindow(process.dwProcessId);
+        if (found != nullptr && orvell::bench::ShownPaintedAnswering(found)) {
             elapsed = orvell::bench::Milliseconds(start, orvell::bench::Now());
         } else if (::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) {
             break;  // it ended without showing a window
         }
     }
-    if (search.found != nullptr) {
-        ::PostMessageW(search.found, WM_CLOSE, 0, 0);
+    if (found != nullptr) {
+        ::PostMessageW(found, WM_CLOSE, 0, 0);
     }
     if (::WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
         ::TerminateProcess(process.hProcess, 1);

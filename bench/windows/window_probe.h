@@ -28,6 +28,28 @@ inline bool Unpainted(HWND window) {
                        [](HWND child) { return ::GetUpdateRect(child, nullptr, FALSE) != FALSE; });
 }
 
+// The visible top-level window of a process that no other window owns (its main window); null if none.
+inline HWND VisibleMainWindow(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == search.processId && ::IsWindowVisible(window) &&
+                ::GetWindow(window, GW_OWNER) == nullptr) {
+                search.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 inline bool ShownPaintedAnswering(HWND window) {
     if (!::IsWindowVisible(window) || Unpainted(window)) {
         return false;
