@@ -142,15 +142,8 @@ UINT ComboModifiers(DWORD combo) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    int rounds = 50;
     std::vector<std::wstring> paths;
-    for (int i = 1; i < argc; ++i) {
-        if (std::wcscmp(argv[i], L"--rounds") == 0 && i + 1 < argc) {
-            rounds = std::max(1, _wtoi(argv[++i]));
-        } else {
-            paths.emplace_back(argv[i]);
-        }
-    }
+    const int rounds = orvell::bench::RoundsAndPrograms(argc, argv, 50, paths);
     if (paths.size() != 2) {
         std::fputs("usage: hotkey_bench.exe [--rounds N] orvell.exe blank_window.exe\n", stderr);
         return 2;

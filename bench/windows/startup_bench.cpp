@@ -60,15 +60,8 @@ std::wstring Key(const std::wstring& path) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    int rounds = 10;
     std::vector<std::wstring> programs;
-    for (int i = 1; i < argc; ++i) {
-        if (std::wcscmp(argv[i], L"--rounds") == 0 && i + 1 < argc) {
-            rounds = std::max(1, _wtoi(argv[++i]));
-        } else {
-            programs.emplace_back(argv[i]);
-        }
-    }
+    const int rounds = orvell::bench::RoundsAndPrograms(argc, argv, 10, programs);
     if (programs.empty()) {
         std::fputs("usage: startup_bench.exe [--rounds N] first.exe second.exe ...\n", stderr);
         return 2;

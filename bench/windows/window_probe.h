@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <string>
 #include <vector>
 
 namespace orvell::bench {
@@ -76,6 +78,20 @@ inline LARGE_INTEGER Now() {
     LARGE_INTEGER now{};
     ::QueryPerformanceCounter(&now);
     return now;
+}
+
+// The measurers' command line: "--rounds N" anywhere (at least 1, fallback when absent), every other
+// argument a program to measure, in order.
+inline int RoundsAndPrograms(int argc, wchar_t** argv, int fallback, std::vector<std::wstring>& programs) {
+    int rounds = fallback;
+    for (int i = 1; i < argc; ++i) {
+        if (std::wcscmp(argv[i], L"--rounds") == 0 && i + 1 < argc) {
+            rounds = std::max(1, _wtoi(argv[++i]));
+        } else {
+            programs.emplace_back(argv[i]);
+        }
+    }
+    return rounds;
 }
 
 inline double Median(std::vector<double> values) {
